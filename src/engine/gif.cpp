@@ -294,7 +294,7 @@ BITMAP* to_load_depth(BITMAP* image, const RGB* palette, bool transparent) {
 }
 
 BITMAP* read_picture(Source& in, RGB* palette) {
-    PALETTE scratch;
+    PALETTE scratch = {};
     if (!palette) palette = scratch;
     Screen screen;
     Control control;
@@ -380,7 +380,7 @@ void free_frames(GifFrame* frame) {
 }
 
 GifAnimation* read_animation(Source& in) {
-    PALETTE palette;
+    PALETTE palette = {};
     Screen screen;
     if (!read_header(in, screen, palette)) return nullptr;
     Composer composer(in, screen, palette);
@@ -607,7 +607,7 @@ int for_each_gif_frame(const char* filename, const std::function<void(GifFrame&)
     OpenFile file(filename);
     if (!file.file) return -1;
     Source in(file.file);
-    PALETTE palette;
+    PALETTE palette = {};
     Screen screen;
     if (!read_header(in, screen, palette)) return -1;
     Composer composer(in, screen, palette);
@@ -623,7 +623,7 @@ BITMAP* load_gif_frame(const char* filename, RGB* palette, int n) {
     OpenFile file(filename);
     if (!file.file) return nullptr;
     Source in(file.file);
-    PALETTE scratch;
+    PALETTE scratch = {};
     if (!palette) palette = scratch;
     Screen screen;
     if (!read_header(in, screen, palette)) return nullptr;
