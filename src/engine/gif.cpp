@@ -3,7 +3,6 @@
 #include <allegro/internal/aintern.h>
 
 #include <algorithm>
-#include <climits>
 #include <cstring>
 #include <memory>
 #include <vector>
