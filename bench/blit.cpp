@@ -41,8 +41,16 @@ void BM_blit(benchmark::State& state) {
     count_pixels(state);
 }
 
+// The second argument: 1 for AVX2's wide vectors (when the processor has them), 0 for the narrow
+// ones every x86-64 has.
+void use_vectors(benchmark::State& state) {
+    static const bool processor_default = blend_wide_vectors;
+    blend_wide_vectors = processor_default && state.range(1);
+}
+
 void BM_trans_blit(benchmark::State& state) {
     Frames& f = frames();
+    use_vectors(state);
     for (auto _ : state) trans_blit(f.source, f.dest, 0, 0, static_cast<int>(state.range(0)));
     count_pixels(state);
 }
@@ -57,6 +65,7 @@ void BM_allegro_draw_trans_sprite(benchmark::State& state) {
 void BM_fade_blit(benchmark::State& state) {
     Frames& f = frames();
     int white = makecol(255, 255, 255);
+    use_vectors(state);
     for (auto _ : state) fade_blit(f.source, f.dest, 0, 0, white, static_cast<int>(state.range(0)));
     count_pixels(state);
 }
@@ -71,9 +80,9 @@ void BM_allegro_draw_lit_sprite(benchmark::State& state) {
 }
 
 BENCHMARK(BM_blit);
-BENCHMARK(BM_trans_blit)->Arg(128)->Arg(100);
+BENCHMARK(BM_trans_blit)->ArgsProduct({{128, 100}, {1, 0}});
 BENCHMARK(BM_allegro_draw_trans_sprite)->Arg(128)->Arg(100);
-BENCHMARK(BM_fade_blit)->Arg(100);
+BENCHMARK(BM_fade_blit)->ArgsProduct({{100}, {1, 0}});
 BENCHMARK(BM_allegro_draw_lit_sprite)->Arg(100);
 
 }  // namespace

@@ -40,23 +40,34 @@ int blend_depth(BITMAP* source, BITMAP* dest) {
     return supported && bitmap_color_depth(dest) == depth ? depth : 0;
 }
 
-// Eight 32-bit words, each holding two 15/16-bit pixels (the left one in the low half) or one
-// 32-bit pixel. GCC's vector extension keeps the word arithmetic below as written while it
-// compiles to SIMD instructions; the row loop is also built for AVX2 and AVX-512 processors and
-// picked at run time.
-typedef uint32_t Words __attribute__((vector_size(32)));
-typedef uint16_t Halves __attribute__((vector_size(32)));  // the same bits as sixteen 16-bit pixels
+// Rows are blended a vector of 32-bit words at a time, each word holding two 15/16-bit pixels
+// (the left one in the low half) or one 32-bit pixel. GCC's vector extension keeps the word
+// arithmetic below as written while it compiles to SIMD instructions: sixteen-byte vectors run
+// on any x86-64 processor, thirty-two-byte ones where AVX2 is present.
+typedef uint32_t NarrowWords __attribute__((vector_size(16)));
+typedef uint32_t WideWords __attribute__((vector_size(32)));
 
-// Blends each row of the area: op(source words, destination words) turns the destination words
-// into their new values. The last words of a row are padded with zeros and only the row's
-// pixels are written.
-template <class Pixel, class Op>
-__attribute__((target_clones("arch=x86-64-v4", "avx2", "default")))  //
-void blend_row(const Pixel* s, Pixel* d, int w, Op op) {
-    constexpr int per_vector = sizeof(Words) / sizeof(Pixel);
+// The same bits as 16-bit lanes.
+template <class W>
+struct HalvesOf;
+template <>
+struct HalvesOf<NarrowWords> {
+    typedef uint16_t Type __attribute__((vector_size(16)));
+};
+template <>
+struct HalvesOf<WideWords> {
+    typedef uint16_t Type __attribute__((vector_size(32)));
+};
+
+// Blends one row: op(source words, destination words) turns the destination words into their
+// new values. The last words of a row are padded with zeros and only the row's pixels are
+// written.
+template <class W, class Pixel, class Op>
+[[gnu::always_inline]] inline void blend_row(const Pixel* s, Pixel* d, int w, Op op) {
+    constexpr int per_vector = sizeof(W) / sizeof(Pixel);
     int i = 0;
     for (; i + per_vector <= w; i += per_vector) {
-        Words sv, dv;
+        W sv, dv;
         std::memcpy(&sv, s + i, sizeof sv);
         std::memcpy(&dv, d + i, sizeof dv);
         op(sv, dv);
@@ -64,12 +75,20 @@ void blend_row(const Pixel* s, Pixel* d, int w, Op op) {
     }
     if (i < w) {
         size_t bytes = (w - i) * sizeof(Pixel);
-        Words sv = {}, dv = {};
+        W sv = {}, dv = {};
         std::memcpy(&sv, s + i, bytes);
         std::memcpy(&dv, d + i, bytes);
         op(sv, dv);
         std::memcpy(d + i, &dv, bytes);
     }
+}
+
+// Built for AVX2 and AVX-512; called only where AVX2 is present (the plain build, which
+// target_clones requires, is never used).
+template <class Pixel, class Op>
+__attribute__((target_clones("arch=x86-64-v4", "avx2", "default")))  //
+void blend_wide_row(const Pixel* s, Pixel* d, int w, Op op) {
+    blend_row<WideWords>(s, d, w, op);
 }
 
 template <class Pixel, class Op>
@@ -78,16 +97,17 @@ void blend(BITMAP* source, BITMAP* dest, const Area& area, Op op) {
     for (int r = 0; r < area.h; ++r) {
         auto* s = reinterpret_cast<const Pixel*>(source->line[area.sy + r]) + area.sx;
         auto* d = reinterpret_cast<Pixel*>(bmp_write_line(dest, area.y + r)) + area.x;
-        blend_row(s, d, area.w, op);
+        if (blend_wide_vectors) blend_wide_row(s, d, area.w, op);
+        else blend_row<NarrowWords>(s, d, area.w, op);
     }
     bmp_unwrite_line(dest);
     release_bitmap(dest);
 }
 
 // All ones in the lanes where a comparison holds.
-template <class Comparison>
-Words lanes(const Comparison& holds) {
-    return reinterpret_cast<Words>(holds);
+template <class W, class Comparison>
+W lanes(const Comparison& holds) {
+    return reinterpret_cast<W>(holds);
 }
 
 // 15 and 16 bits. Each group mask takes three channel fields lying at least five bits apart, so
@@ -109,29 +129,30 @@ int packed_weight(int fact) { return (fact + 7) >> 3; }
 
 // The source with its mask-coloured pixels replaced by the destination's, which mixing leaves
 // unchanged.
-template <const PackedFormat& F>
-Words keep_masked(const Words& s, const Words& d) {
-    Words keep = lanes(reinterpret_cast<Halves>(s) == static_cast<uint16_t>(F.mask_colour));
+template <const PackedFormat& F, class W>
+W keep_masked(const W& s, const W& d) {
+    using Halves = typename HalvesOf<W>::Type;
+    W keep = lanes<W>(reinterpret_cast<Halves>(s) == static_cast<uint16_t>(F.mask_colour));
     return s ^ ((s ^ d) & keep);
 }
 
-template <const PackedFormat& F>
-Words mix_packed(const Words& s, const Words& d, uint32_t f) {
-    Words da = d & F.group_a, db = d & F.group_b;
-    Words a = (da + (((s & F.group_a) - da) * f >> 5)) & F.group_a;
-    Words b = (db + (((s & F.group_b) >> 5) - (db >> 5)) * f) & F.group_b;
+template <const PackedFormat& F, class W>
+W mix_packed(const W& s, const W& d, uint32_t f) {
+    W da = d & F.group_a, db = d & F.group_b;
+    W a = (da + (((s & F.group_a) - da) * f >> 5)) & F.group_a;
+    W b = (db + (((s & F.group_b) >> 5) - (db >> 5)) * f) & F.group_b;
     return a | b;
 }
 
-template <const PackedFormat& F>
-Words average_packed(const Words& s, const Words& d) {
+template <const PackedFormat& F, class W>
+W average_packed(const W& s, const W& d) {
     return ((s & F.halves) >> 1) + ((d & F.halves) >> 1) + (s & d & F.low_bits);
 }
 
 template <const PackedFormat& F>
 void trans_packed(BITMAP* source, BITMAP* dest, const Area& area, uint32_t f) {
-    if (f == 16) blend<uint16_t>(source, dest, area, [](const Words& s, Words& d) { d = average_packed<F>(keep_masked<F>(s, d), d); });
-    else blend<uint16_t>(source, dest, area, [f](const Words& s, Words& d) { d = mix_packed<F>(keep_masked<F>(s, d), d, f); });
+    if (f == 16) blend<uint16_t>(source, dest, area, [](const auto& s, auto& d) { d = average_packed<F>(keep_masked<F>(s, d), d); });
+    else blend<uint16_t>(source, dest, area, [f](const auto& s, auto& d) { d = mix_packed<F>(keep_masked<F>(s, d), d, f); });
 }
 
 template <const PackedFormat& F>
@@ -140,10 +161,9 @@ void fade_packed(BITMAP* source, BITMAP* dest, const Area& area, uint32_t colour
     uint32_t rest = 32 - f;
     uint32_t ca = ((c2 & F.group_a) * rest >> 5) & F.group_a;
     uint32_t cb = (((c2 & F.group_b) >> 5) * rest) & F.group_b;
-    blend<uint16_t>(source, dest, area, [=](const Words& s, Words& d) {
-        Words a = ((((s & F.group_a) * f >> 5) & F.group_a) + ca) & F.group_a;
-        Words b = (((((s & F.group_b) >> 5) * f) & F.group_b) + cb) & F.group_b;
-        d = a | b;
+    blend<uint16_t>(source, dest, area, [=](const auto& s, auto& d) {
+        d = (((((s & F.group_a) * f >> 5) & F.group_a) + ca) & F.group_a) |
+            ((((((s & F.group_b) >> 5) * f) & F.group_b) + cb) & F.group_b);
     });
 }
 
@@ -152,40 +172,45 @@ constexpr uint32_t red_blue = 0x00FF00FF;
 constexpr uint32_t green = 0x0000FF00;
 constexpr uint32_t mask_colour_32 = 0x00FF00FF;
 
-Words mix_32(const Words& s, const Words& d, uint32_t fact) {
-    Words drb = d & red_blue, dg = d & green;
-    Words rb = (drb + (((s & red_blue) - drb) * fact >> 8)) & red_blue;
-    Words g = (dg + (((s & green) - dg) * fact >> 8)) & green;
+template <class W>
+W mix_32(const W& s, const W& d, uint32_t fact) {
+    W drb = d & red_blue, dg = d & green;
+    W rb = (drb + (((s & red_blue) - drb) * fact >> 8)) & red_blue;
+    W g = (dg + (((s & green) - dg) * fact >> 8)) & green;
     return rb | g;
 }
 
-Words average_32(const Words& s, const Words& d) {
+template <class W>
+W average_32(const W& s, const W& d) {
     return ((s & 0x00FEFEFE) >> 1) + ((d & 0x00FEFEFE) >> 1) + (s & d & 0x00010101);
 }
 
 // The blend where the source is not the mask colour, the destination where it is.
-Words unless_masked_32(const Words& s, const Words& d, const Words& blended) {
-    Words keep = lanes(s == mask_colour_32);
+template <class W>
+W unless_masked_32(const W& s, const W& d, const W& blended) {
+    W keep = lanes<W>(s == mask_colour_32);
     return (blended & ~keep) | (d & keep);
 }
 
 void trans_32(BITMAP* source, BITMAP* dest, const Area& area, uint32_t fact) {
     if (fact == 127 || fact == 128)
-        blend<uint32_t>(source, dest, area, [](const Words& s, Words& d) { d = unless_masked_32(s, d, average_32(s, d)); });
+        blend<uint32_t>(source, dest, area, [](const auto& s, auto& d) { d = unless_masked_32(s, d, average_32(s, d)); });
     else
-        blend<uint32_t>(source, dest, area, [fact](const Words& s, Words& d) { d = unless_masked_32(s, d, mix_32(s, d, fact)); });
+        blend<uint32_t>(source, dest, area, [fact](const auto& s, auto& d) { d = unless_masked_32(s, d, mix_32(s, d, fact)); });
 }
 
 void fade_32(BITMAP* source, BITMAP* dest, const Area& area, uint32_t colour, uint32_t fact) {
     uint32_t rest = 256 - fact;
     uint32_t crb = ((colour & red_blue) * rest >> 8) & red_blue;
     uint32_t cg = ((colour & green) * rest >> 8) & green;
-    blend<uint32_t>(source, dest, area, [=](const Words& s, Words& d) {
+    blend<uint32_t>(source, dest, area, [=](const auto& s, auto& d) {
         d = ((((s & red_blue) * fact >> 8) & red_blue) + crb) | ((((s & green) * fact >> 8) & green) + cg);
     });
 }
 
 }  // namespace
+
+bool blend_wide_vectors = (__builtin_cpu_init(), __builtin_cpu_supports("avx2"));
 
 void trans_blit(BITMAP* source, BITMAP* dest, int x, int y, int fact) {
     Area area;
