@@ -2,6 +2,8 @@
 
 #include <cassert>
 
+#include "engine/ui.h"
+
 namespace {
 
 constexpr int field_w = 640;
@@ -63,10 +65,7 @@ void SpriteHead::animate() {
 void SpriteHead::grab_frames(int n) {
     assert(n >= 1 && n <= max_frames);
     release_frames();
-    for (int i = 0; i < n; ++i) {
-        frames[i] = create_bitmap(frame_w, frame_h);
-        blit(strip, frames[i], i * frame_w, 0, 0, 0, frame_w, frame_h);
-    }
+    for (int i = 0; i < n; ++i) frames[i] = grab_frame(strip, frame_w, frame_h, 0, 0, n, i);
     owned_frames_ = n;
 }
 
