@@ -44,6 +44,7 @@ typedef enum FMOD_RESULT {
 #define FMOD_CHANNEL_REUSE (-2)
 
 FMOD_RESULT FMOD_System_Create(FMOD_SYSTEM** system);
+FMOD_RESULT FMOD_System_Release(FMOD_SYSTEM* system);
 FMOD_RESULT FMOD_System_Init(FMOD_SYSTEM* system, int max_channels, FMOD_INITFLAGS flags, void* extra_driver_data);
 FMOD_RESULT FMOD_System_CreateChannelGroup(FMOD_SYSTEM* system, const char* name, FMOD_CHANNELGROUP** group);
 FMOD_RESULT FMOD_System_CreateStream(FMOD_SYSTEM* system, const char* path, FMOD_MODE mode,
