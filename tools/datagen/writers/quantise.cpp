@@ -1,4 +1,4 @@
-// Median cut over 6-bit colours, weighted by how often each colour occurs. Pictures with at most
+// Variance-based median cut over 6-bit colours, weighted by how often each colour occurs. Pictures with at most
 // 255 distinct 6-bit colours keep them all exactly.
 #include "quantise.h"
 
@@ -25,67 +25,80 @@ int packed(const Colour6& c) { return c.c[0] << 12 | c.c[1] << 6 | c.c[2]; }
 
 uint8_t expand6(int v) { return static_cast<uint8_t>(v << 2 | v >> 4); }
 
-struct Box {
-    size_t begin, end;  // range in the colour list
-    int axis = 0, extent = 0;
-    uint64_t population = 0;
+// Channel weights of the colour distance: green counts most for the eye, blue least.
+constexpr double weight[3] = {3, 4, 2};
+
+struct Sums {
+    double n = 0, s[3] = {0, 0, 0}, q[3] = {0, 0, 0};
+    void add(const Colour6& c) {
+        n += c.count;
+        for (int a = 0; a < 3; ++a) s[a] += double(c.c[a]) * c.count, q[a] += double(c.c[a]) * c.c[a] * c.count;
+    }
+    double error() const {  // weighted sum of squared distances to the mean
+        if (n == 0) return 0;
+        double e = 0;
+        for (int a = 0; a < 3; ++a) e += weight[a] * (q[a] - s[a] * s[a] / n);
+        return e;
+    }
+    Sums minus(const Sums& o) const {
+        Sums d = *this;
+        d.n -= o.n;
+        for (int a = 0; a < 3; ++a) d.s[a] -= o.s[a], d.q[a] -= o.q[a];
+        return d;
+    }
 };
 
-void measure(Box& box, const std::vector<Colour6>& colours) {
-    int lo[3] = {63, 63, 63}, hi[3] = {0, 0, 0};
-    box.population = 0;
-    for (size_t i = box.begin; i < box.end; ++i) {
-        for (int a = 0; a < 3; ++a) lo[a] = std::min(lo[a], colours[i].c[a]), hi[a] = std::max(hi[a], colours[i].c[a]);
-        box.population += colours[i].count;
-    }
-    box.axis = 0;
-    box.extent = -1;
-    for (int a = 0; a < 3; ++a) {
-        // Green weighs most for the eye, blue least.
-        static const int weight[3] = {3, 4, 2};
-        int e = (hi[a] - lo[a]) * weight[a];
-        if (e > box.extent) box.extent = e, box.axis = a;
-    }
+struct Box {
+    size_t begin, end;  // range in the colour list
+    Sums sums;
+};
+
+Box make_box(size_t begin, size_t end, const std::vector<Colour6>& colours) {
+    Box box{begin, end, {}};
+    for (size_t i = begin; i < end; ++i) box.sums.add(colours[i]);
+    return box;
 }
 
-double priority(const Box& b) {
-    return b.end - b.begin < 2 ? -1.0 : b.extent * std::sqrt(static_cast<double>(b.population));
+double priority(const Box& b) { return b.end - b.begin < 2 ? -1.0 : b.sums.error(); }
+
+// Splits the box along its widest spread where the two halves' summed error is least.
+std::pair<Box, Box> split(const Box& box, std::vector<Colour6>& colours) {
+    int axis = 0;
+    double spread = -1;
+    for (int a = 0; a < 3; ++a) {
+        double v = weight[a] * (box.sums.q[a] - box.sums.s[a] * box.sums.s[a] / box.sums.n);
+        if (v > spread) spread = v, axis = a;
+    }
+    std::sort(colours.begin() + static_cast<long>(box.begin), colours.begin() + static_cast<long>(box.end),
+              [axis](const Colour6& a, const Colour6& b) {
+                  return a.c[axis] != b.c[axis] ? a.c[axis] < b.c[axis] : packed(a) < packed(b);
+              });
+    Sums low;
+    size_t best = box.begin + 1;
+    double best_error = -1;
+    for (size_t i = box.begin; i + 1 < box.end; ++i) {
+        low.add(colours[i]);
+        double e = low.error() + box.sums.minus(low).error();
+        if (best_error < 0 || e < best_error) best_error = e, best = i + 1;
+    }
+    return {make_box(box.begin, best, colours), make_box(best, box.end, colours)};
 }
 
 std::vector<Rgb> median_cut(std::vector<Colour6>& colours) {
-    std::vector<Box> boxes{{0, colours.size()}};
-    measure(boxes[0], colours);
+    std::vector<Box> boxes{make_box(0, colours.size(), colours)};
     while (static_cast<int>(boxes.size()) < max_opaque) {
         auto it = std::max_element(boxes.begin(), boxes.end(),
                                    [](const Box& a, const Box& b) { return priority(a) < priority(b); });
-        if (priority(*it) < 0) break;
-        Box box = *it;
-        int axis = box.axis;
-        std::sort(colours.begin() + box.begin, colours.begin() + box.end, [axis](const Colour6& a, const Colour6& b) {
-            if (a.c[axis] != b.c[axis]) return a.c[axis] < b.c[axis];
-            return packed(a) < packed(b);
-        });
-        uint64_t half = box.population / 2, seen = 0;
-        size_t split = box.begin + 1;
-        for (size_t i = box.begin; i + 1 < box.end; ++i) {
-            seen += colours[i].count;
-            split = i + 1;
-            if (seen >= half) break;
-        }
-        Box low{box.begin, split}, high{split, box.end};
-        measure(low, colours);
-        measure(high, colours);
+        if (priority(*it) <= 0) break;
+        auto [low, high] = split(*it, colours);
         *it = low;
         boxes.push_back(high);
     }
     std::vector<Rgb> palette;
     for (const Box& b : boxes) {
-        double sum[3] = {0, 0, 0};
-        for (size_t i = b.begin; i < b.end; ++i)
-            for (int a = 0; a < 3; ++a) sum[a] += static_cast<double>(colours[i].c[a]) * colours[i].count;
-        int c[3];
-        for (int a = 0; a < 3; ++a) c[a] = static_cast<int>(std::lround(sum[a] / static_cast<double>(b.population)));
-        palette.push_back(Rgb{expand6(c[0]), expand6(c[1]), expand6(c[2])});
+        uint8_t c[3];
+        for (int a = 0; a < 3; ++a) c[a] = expand6(static_cast<int>(std::lround(b.sums.s[a] / b.sums.n)));
+        palette.push_back(Rgb{c[0], c[1], c[2]});
     }
     return palette;
 }
@@ -95,7 +108,7 @@ int nearest(const std::vector<Rgb>& palette, Rgb c) {
     long best_d = -1;
     for (size_t i = 1; i < palette.size(); ++i) {
         long dr = palette[i].r - c.r, dg = palette[i].g - c.g, db = palette[i].b - c.b;
-        long d = 3 * dr * dr + 4 * dg * dg + 2 * db * db;
+        long d = 3 * dr * dr + 4 * dg * dg + 2 * db * db;  // the weights above
         if (best_d < 0 || d < best_d) best = static_cast<int>(i), best_d = d;
     }
     return best;
