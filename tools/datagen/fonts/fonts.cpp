@@ -1,0 +1,8 @@
+// fonts/fonts.dat: the game's colour fonts.
+#include "job.h"
+
+namespace datagen {
+
+JobList font_jobs() { return {}; }
+
+}  // namespace datagen

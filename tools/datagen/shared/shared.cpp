@@ -1,0 +1,8 @@
+// Engine and shared pictures.
+#include "job.h"
+
+namespace datagen {
+
+JobList shared_jobs() { return {}; }
+
+}  // namespace datagen
