@@ -6,6 +6,10 @@
 extern FMOD_CHANNEL* music_channel;
 extern FMOD_CHANNEL* jingle_channel;
 
+// For operations on a channel: a voice that has ended or was stolen (results 11 and 35) is no
+// error; any other failure ends the process through fmod_check.
+void fmod_check_channel(int result);
+
 class SoundClip {
 public:
     FMOD_SOUND* sound = nullptr;  // kept for the run
