@@ -1,0 +1,41 @@
+#include "art/catalogue.h"
+
+#include <cstdio>
+
+namespace datagen::art {
+
+DatafileContents numbered(const std::vector<std::pair<std::string, Image>>& objects) {
+    DatafileContents out;
+    for (const auto& [name, picture] : objects) {
+        char prefix[8];
+        std::snprintf(prefix, sizeof prefix, "%02zu_", out.size());
+        out.push_back({prefix + name, picture, {}});
+    }
+    return out;
+}
+
+namespace {
+
+template <typename T>
+void append(std::vector<T>& to, std::vector<T> more) {
+    to.insert(to.end(), std::make_move_iterator(more.begin()), std::make_move_iterator(more.end()));
+}
+
+}  // namespace
+
+std::vector<PictureFile> all_pictures() {
+    std::vector<PictureFile> out = ship_pictures();
+    append(out, enemy_pictures());
+    append(out, kv1_enemy_pictures());
+    append(out, scenery_pictures());
+    return out;
+}
+
+std::vector<DatafileFile> all_datafiles() {
+    std::vector<DatafileFile> out = ship_datafiles();
+    append(out, enemy_datafiles());
+    append(out, scenery_datafiles());
+    return out;
+}
+
+}  // namespace datagen::art
