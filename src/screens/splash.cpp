@@ -1,6 +1,5 @@
 #include "screens/splash.h"
 
-#include "engine/blit.h"
 #include "engine/loaders.h"
 #include "engine/timing.h"
 
@@ -31,8 +30,7 @@ void SplashFade::step() {
 
 void draw_splash(BITMAP* logo, int level) {
     blit(logo, buffer, 0, 0, 0, 0, logo->w, logo->h);
-    fade_blit(buffer, fade_buffer, 0, 0, makecol(0, 0, 0), level);
-    blit(fade_buffer, active_page, 0, 0, 0, 0, SCREEN_W, SCREEN_H);
+    fade_onto_page(buffer, makecol(0, 0, 0), level);
 }
 
 void splash_logo() {
