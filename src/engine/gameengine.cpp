@@ -192,7 +192,7 @@ bool GameEngine::init() {
     if (call.set_gfx_mode(GFX_AUTODETECT_FULLSCREEN, width, height, 0, 0) != 0 &&
         call.set_gfx_mode(GFX_AUTODETECT_WINDOWED, width, height, 0, 0) != 0)
         return fail("Couldn't set color resolution");
-    if (call.init_update_method(3) == 0) return fail("Couldn't enable buffering");
+    if (call.init_update_method(3) == 0) return fail("Couldn't enable buffering");  // triple, else fewer pages
     if (call.install_timer() != 0) return fail("Couldn't start timer!");
     if (call.install_keyboard() != 0) return fail("Couldn't find Keyboard!");
     call.install_mouse();  // the game runs without a mouse
