@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "engine/gif.h"
 #include "engine/settings.h"
 #include "engine/timing.h"
 
@@ -145,6 +146,8 @@ const StartupCalls real_startup_calls = {
     install_keyboard,
     install_mouse,
     install_int_ex,
+    register_bitmap_file_type,
+    register_datafile_object,
     register_png_file_type,
     show_message,
     allegro_exit,
@@ -189,12 +192,14 @@ bool GameEngine::init() {
     if (call.set_gfx_mode(GFX_AUTODETECT_FULLSCREEN, width, height, 0, 0) != 0 &&
         call.set_gfx_mode(GFX_AUTODETECT_WINDOWED, width, height, 0, 0) != 0)
         return fail("Couldn't set color resolution");
-    if (call.init_update_method(3) == 0) return fail("Couldn't enable buffering");
+    if (call.init_update_method(3) == 0) return fail("Couldn't enable buffering");  // triple, else fewer pages
     if (call.install_timer() != 0) return fail("Couldn't start timer!");
     if (call.install_keyboard() != 0) return fail("Couldn't find Keyboard!");
     call.install_mouse();  // the game runs without a mouse
     call.install_int_ex(speed_timer, speed_timer_ticks);
     call.install_int_ex(fps_timer, fps_timer_ticks);
+    call.register_bitmap_file_type("gif", load_gif, save_gif);
+    call.register_datafile_object(DAT_GIF, load_gif_object, destroy_gif_object);
     call.register_png_file_type();
     return true;
 }

@@ -1,6 +1,8 @@
 #pragma once
 // The engine object and its start-up: audio system, Allegro, display, page buffering, timers,
 // input and picture types. Also the check that ends the process on any failing audio call.
+#include <allegro.h>
+
 #include "audio/audio.h"
 
 class GameEngine {
@@ -47,6 +49,9 @@ struct StartupCalls {
     int (*install_keyboard)();
     int (*install_mouse)();
     int (*install_int_ex)(void (*callback)(), long ticks);
+    void (*register_bitmap_file_type)(const char* extension, BITMAP* (*load)(const char*, RGB*),
+                                      int (*save)(const char*, BITMAP*, const RGB*));
+    void (*register_datafile_object)(int type, void* (*load)(PACKFILE*, long), void (*destroy)(void*));
     void (*register_png_file_type)();
     void (*message)(const char* text);
     void (*allegro_exit)();

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "engine/blit.h"
+
 std::atomic<int> speed_counter{0};
 std::atomic<int> frame_counter{0};
 std::atomic<int> fps{0};
@@ -119,6 +121,11 @@ void destroy_pages() {
         video_pages[i] = nullptr;
     }
     if (update_method != 0) active_page = nullptr;
+}
+
+void fade_onto_page(BITMAP* frame, int colour, int level) {
+    fade_blit(frame, fade_buffer, 0, 0, colour, level);
+    blit(fade_buffer, active_page, 0, 0, 0, 0, SCREEN_W, SCREEN_H);
 }
 
 void acquire_active_page() { acquire_bitmap(active_page); }

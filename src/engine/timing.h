@@ -22,6 +22,10 @@ extern BITMAP* active_page;  // where the next frame is drawn
 extern BITMAP* buffer;
 extern BITMAP* fade_buffer;
 
+// How every screen finishes its frame: the composed frame faded toward `colour` at `level`
+// (1 only the colour, 254 the frame all but unchanged) into `fade_buffer`, copied onto the page.
+void fade_onto_page(BITMAP* frame, int colour, int level);
+
 // Sets up the requested buffering, falling back triple -> page flipping -> double buffering.
 // Returns the method obtained, or 0.
 int init_update_method(int method);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/gameengine.h"
+#include "engine/gif.h"
 #include "engine/timing.h"
 
 namespace {
@@ -53,6 +54,13 @@ const StartupCalls fake_calls = {
         const std::string name = callback == speed_timer ? "speed_timer" : callback == fps_timer ? "fps_timer" : "?";
         return allegro_call("install_int_ex " + name + " " + std::to_string(ticks));
     },
+    [](const char* extension, BITMAP* (*load)(const char*, RGB*), int (*save)(const char*, BITMAP*, const RGB*)) {
+        call(std::string("register_bitmap_file_type ") + extension + (load == load_gif && save == save_gif ? " gif codec" : ""));
+    },
+    [](int type, void* (*load)(PACKFILE*, long), void (*destroy)(void*)) {
+        const bool gif = type == DAT_ID('G', 'I', 'F', ' ') && load == load_gif_object && destroy == destroy_gif_object;
+        call(std::string("register_datafile_object") + (gif ? " GIF gif codec" : ""));
+    },
     [] { call("register_png_file_type"); },
     [](const char* text) { call(std::string("message ") + text); },
     [] { call("allegro_exit"); },
@@ -73,6 +81,8 @@ const std::vector<std::string> full_start_up = {
     "install_mouse",
     "install_int_ex speed_timer 19886",
     "install_int_ex fps_timer 1193000",
+    "register_bitmap_file_type gif gif codec",
+    "register_datafile_object GIF gif codec",
     "register_png_file_type",
 };
 
