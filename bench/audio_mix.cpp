@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,7 @@ constexpr int rate = 44100;
 constexpr size_t voices = 20;
 constexpr size_t block = 1024;
 constexpr float volume = 0.8f;
+constexpr double pi = 3.14159265358979323846;
 
 // Twenty different tones, each two seconds long.
 std::vector<std::vector<int16_t>> tones() {
@@ -29,7 +31,7 @@ std::vector<std::vector<int16_t>> tones() {
     for (size_t v = 0; v < voices; ++v) {
         std::vector<int16_t> stereo(2 * 2 * rate);
         for (size_t i = 0; i < stereo.size() / 2; ++i) {
-            double phase = 2 * M_PI * (220.0 + 37.0 * static_cast<double>(v)) * static_cast<double>(i) / rate;
+            double phase = 2 * pi * (220.0 + 37.0 * static_cast<double>(v)) * static_cast<double>(i) / rate;
             stereo[2 * i] = static_cast<int16_t>(12000 * std::sin(phase));
             stereo[2 * i + 1] = static_cast<int16_t>(12000 * std::cos(phase));
         }
@@ -48,7 +50,7 @@ const std::vector<std::string>& files(bool mp3) {
     static std::string dir = [] {
         char pattern[] = "/tmp/voidmarch-bench-XXXXXX";
         std::string made = mkdtemp(pattern);
-        std::atexit([] { std::system(("rm -rf " + dir).c_str()); });
+        std::atexit([] { std::filesystem::remove_all(dir); });
         return made;
     }();
     static std::vector<std::string> paths[2];
