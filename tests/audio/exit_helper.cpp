@@ -1,5 +1,6 @@
-// Plays a looping stream through the SDL device and ends the process while it sounds, in the
-// way named on the command line: exit_helper SOUND return|exit1|exit-1
+// Plays a looping stream through the SDL device, says "sounding" on standard output, and ends
+// the process while it sounds in the way named on the command line:
+// exit_helper SOUND return|exit1|exit-1|wait (wait: until a signal ends it)
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -25,8 +26,11 @@ int main(int argc, char** argv) {
         FMOD_Channel_GetPosition(channel, &position, FMOD_TIMEUNIT_MS);
     }
     if (position == 0) return 4;
+    std::puts("sounding");
+    std::fflush(stdout);
 
     if (std::strcmp(argv[2], "exit1") == 0) std::exit(1);
     if (std::strcmp(argv[2], "exit-1") == 0) std::exit(-1);
+    if (std::strcmp(argv[2], "wait") == 0) std::this_thread::sleep_for(std::chrono::seconds(10));
     return 0;
 }

@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
 
 #include <algorithm>
 #include <chrono>
@@ -97,20 +100,44 @@ TEST(Output, CapturedMixOfOneFullVolumeVoiceIsItsDecode) {
                             [](int16_t s) { return s == 0; }));
 }
 
+// Runs the exit helper in `mode`; `while_sounding` gets its pid once it sounds. Returns the wait status.
+template <class WhileSounding>
+int run_helper(const std::string& sound, const char* mode, WhileSounding while_sounding) {
+    int pipe_ends[2];
+    if (pipe(pipe_ends) != 0) return -1;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, pipe_ends[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, pipe_ends[0]);
+    char* args[] = {const_cast<char*>(AUDIO_EXIT_HELPER), const_cast<char*>(sound.c_str()), const_cast<char*>(mode),
+                    nullptr};
+    pid_t child = 0;
+    int spawned = posix_spawn(&child, AUDIO_EXIT_HELPER, &actions, nullptr, args, environ);
+    posix_spawn_file_actions_destroy(&actions);
+    close(pipe_ends[1]);
+    if (spawned == 0) {
+        char said[16] = {};
+        if (read(pipe_ends[0], said, sizeof said - 1) > 0 && std::string(said) == "sounding\n") while_sounding(child);
+    }
+    close(pipe_ends[0]);
+    int status = -1;
+    if (spawned == 0) waitpid(child, &status, 0);
+    return status;
+}
+
 // The process ends with the caller's status however it ends while voices sound.
 TEST(Output, ProcessEndsWithItsOwnStatusWhileSounding) {
     std::string path = fixtures::tone_file(Kind::ogg, 500);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     for (auto [mode, status] : {std::pair{"return", 0}, {"exit1", 1}, {"exit-1", 255}}) {
-        char* args[] = {const_cast<char*>(AUDIO_EXIT_HELPER), const_cast<char*>(path.c_str()), const_cast<char*>(mode),
-                        nullptr};
-        pid_t child = 0;
-        ASSERT_EQ(posix_spawn(&child, AUDIO_EXIT_HELPER, nullptr, nullptr, args, environ), 0);
-        int wait_status = 0;
-        ASSERT_EQ(waitpid(child, &wait_status, 0), child);
-        ASSERT_TRUE(WIFEXITED(wait_status)) << mode << " ended by signal " << WTERMSIG(wait_status);
-        EXPECT_EQ(WEXITSTATUS(wait_status), status) << mode;
+        int ended = run_helper(path, mode, [](pid_t) {});
+        ASSERT_TRUE(WIFEXITED(ended)) << mode << " ended by signal " << WTERMSIG(ended);
+        EXPECT_EQ(WEXITSTATUS(ended), status) << mode;
     }
+    // SDL must not take over the termination signals.
+    int ended = run_helper(path, "wait", [](pid_t child) { kill(child, SIGTERM); });
+    ASSERT_TRUE(WIFSIGNALED(ended));
+    EXPECT_EQ(WTERMSIG(ended), SIGTERM);
 }
 
 }  // namespace
