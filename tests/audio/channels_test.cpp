@@ -154,3 +154,23 @@ TEST_F(Channels, ChannelVolumeIsClampedAndMultipliedByItsGroup) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Systems, OneAtATimeAndHandlesOfAnEarlierOneNeverWork) {
+    std::string path = fixtures::tone_file(Kind::ogg, 500);
+    FMOD_CHANNEL* old_channel = nullptr;
+    {
+        fixtures::ManualSystem first(1);
+        FMOD_SYSTEM* second = nullptr;
+        EXPECT_EQ(FMOD_System_Create(&second), FMOD_ERR_MEMORY);
+        old_channel = first.play(first.stream(path, looping));
+    }
+    fixtures::ManualSystem next(1);
+    FMOD_CHANNEL* channel = next.play(next.stream(path, looping));
+    EXPECT_EQ(FMOD_Channel_Stop(old_channel), FMOD_ERR_INVALID_HANDLE);
+    FMOD_BOOL playing = 0;
+    EXPECT_EQ(FMOD_Channel_IsPlaying(channel, &playing), FMOD_OK);
+}
+
+}  // namespace
