@@ -153,10 +153,6 @@ TEST_F(Channels, ChannelVolumeIsClampedAndMultipliedByItsGroup) {
     EXPECT_EQ(voice(loose).group, nullptr);
 }
 
-}  // namespace
-
-namespace {
-
 TEST(Systems, OneAtATimeAndHandlesOfAnEarlierOneNeverWork) {
     std::string path = fixtures::tone_file(Kind::ogg, 500);
     FMOD_CHANNEL* old_channel = nullptr;
