@@ -69,6 +69,8 @@ void save_sheet(const std::string& name, const std::vector<Item>& items, int zoo
 
 TEST(ContactSheet, ShowsEveryPicture) {
     save_sheet("ships", items_of(ship_pictures(), ship_datafiles()), 3);
+    save_sheet("kit", items_of(helper_pictures(), {kv1_ship_datafile()}), 4);
+    save_sheet("bombs", items_of(bomb_pictures(), {}), 1);
     save_sheet("enemies", items_of(enemy_pictures(), enemy_datafiles()), 2);
     save_sheet("kv1", items_of(kv1_enemy_pictures(), {}), 3);
     save_sheet("scenery", items_of(scenery_pictures(), scenery_datafiles()), 1);

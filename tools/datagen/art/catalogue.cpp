@@ -25,6 +25,8 @@ void append(std::vector<T>& to, std::vector<T> more) {
 
 std::vector<PictureFile> all_pictures() {
     std::vector<PictureFile> out = ship_pictures();
+    append(out, helper_pictures());
+    append(out, bomb_pictures());
     append(out, enemy_pictures());
     append(out, kv1_enemy_pictures());
     append(out, scenery_pictures());
@@ -33,6 +35,7 @@ std::vector<PictureFile> all_pictures() {
 
 std::vector<DatafileFile> all_datafiles() {
     std::vector<DatafileFile> out = ship_datafiles();
+    out.push_back(kv1_ship_datafile());
     append(out, enemy_datafiles());
     append(out, scenery_datafiles());
     return out;

@@ -32,6 +32,9 @@ struct DatafileFile {
 DatafileContents numbered(const std::vector<std::pair<std::string, Image>>& objects);
 
 std::vector<PictureFile> ship_pictures();
+std::vector<PictureFile> helper_pictures();
+std::vector<PictureFile> bomb_pictures();
+DatafileFile kv1_ship_datafile();
 std::vector<DatafileFile> ship_datafiles();
 std::vector<PictureFile> enemy_pictures();
 std::vector<DatafileFile> enemy_datafiles();
