@@ -88,6 +88,11 @@ void flame(Canvas& c, Vec2 at, Vec2 dir, float length, float width, Colour colou
 // A small coloured light with a halo.
 void light(Canvas& c, Vec2 at, float radius, Colour colour);
 
+// The glowing red eye every craft of the alien fleet carries.
+void fleet_eye(Canvas& c, Vec2 at, float r, Colour colour = kv2::enemy_light);
+// A gun barrel with a dark rim.
+void gun_barrel(Canvas& c, Vec2 from, Vec2 to, float width);
+
 // The simpler KV1 look: flat colour with a soft top-left gradient and a dark outline.
 void kv1_hull(Canvas& c, const Shape& s, Colour base);
 
