@@ -1,6 +1,5 @@
 #include "art/catalogue.h"
 namespace datagen::art {
-std::vector<PictureFile> kv1_enemy_pictures() { return {}; }
 std::vector<PictureFile> scenery_pictures() { return {}; }
 std::vector<DatafileFile> scenery_datafiles() { return {}; }
 }
