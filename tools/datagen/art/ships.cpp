@@ -178,7 +178,7 @@ DatafileContents ship_objects(const Livery& l, bool kim_guns, Image (*frame)(flo
         {"SHIP", ship_sheet(frame)},
         {"SIDE_MUZZLE", muzzle_flash(16, 10, l.side_shot)},
     };
-    return numbered(objects);
+    return pictures(objects);
 }
 
 }  // namespace
