@@ -103,12 +103,13 @@ Image shield_frame(int frame, Colour colour) {
             if (r > 1) continue;
             const float angle = std::atan2(dy, dx);
             const float wave = 0.5f + 0.5f * std::cos(2 * angle - sweep + r * 6);
-            const bool rim = r > 0.88f;
-            const bool grid = (x % 2 == 0 && y % 2 == 0) || (r > 0.7f && (x + y) % 2 == 0 && wave > 0.6f);
+            const bool rim = r > 0.9f;
+            const bool grid = (x % 2 == 0 && y % 2 == 0) || (r > 0.78f && (x + y) % 2 == 0 && wave > 0.5f);
             if (!rim && !grid) continue;
-            const float glow = rim ? 0.75f + 0.25f * wave : 0.55f + 0.45f * wave * r;
-            const float light = std::max(0.0f, -(dx * light_direction.x * -1 + dy * light_direction.y * -1)) * 0.25f;
-            out.at(x, y) = to_rgb(mix(colour * glow, white, (rim ? 0.35f : 0.1f) + light * (rim ? 1 : 0)));
+            // The rim is lit on its top-left side; the veil inside shimmers in bands.
+            const float lit = std::max(0.0f, dx * light_direction.x + dy * light_direction.y);
+            const Colour c = rim ? mix(colour * (0.8f + 0.2f * wave), white, 0.3f + 0.5f * lit) : mix(colour, white, 0.3f + 0.35f * wave) * (0.65f + 0.35f * r);
+            out.at(x, y) = to_rgb(c);
         }
     return out;
 }
