@@ -13,7 +13,7 @@
 #include <memory>
 #include <set>
 
-#include "gif_reader.h"
+#include "engine/gif.h"
 #include "manifest.h"
 #include "support/test_support.h"
 
@@ -48,8 +48,7 @@ using Bitmap = std::unique_ptr<BITMAP, BitmapDeleter>;
 
 Bitmap load_picture(const fs::path& path) {
     if (path.extension() == ".png") return Bitmap(load_png(path.c_str(), nullptr));
-    auto gif = gif_test::decode(read_bytes(path));
-    return Bitmap(gif ? gif_test::to_bitmap(*gif) : nullptr);
+    return Bitmap(load_gif(path.c_str(), nullptr));
 }
 
 void expect_picture(const std::string& what, BITMAP* bmp, Size size, Fill fill) {
@@ -98,7 +97,7 @@ void expect_objects(const std::string& where, const DATAFILE* d, const std::vect
         switch (want.kind) {
             case manifest::Object::gif:
                 ASSERT_EQ(d[i].type, DAT_ID('G', 'I', 'F', ' ')) << what;
-                expect_picture(what, static_cast<BITMAP*>(d[i].dat), want.size, want.fill);
+                expect_picture(what, static_cast<GifObject*>(d[i].dat)->bitmap, want.size, want.fill);
                 break;
             case manifest::Object::font: {
                 ASSERT_EQ(d[i].type, DAT_FONT) << what;
@@ -120,7 +119,7 @@ void expect_objects(const std::string& where, const DATAFILE* d, const std::vect
 }
 
 TEST(Tree, DatafilesLoadWithTheirObjectsInOrder) {
-    gif_test::register_gif_objects();
+    register_datafile_object(DAT_GIF, load_gif_object, destroy_gif_object);
     for (const manifest::Datafile& file : manifest::datafiles()) {
         if (!present(file.group, file.path)) continue;
         DATAFILE* d = load_datafile((tree() / file.path).c_str());
