@@ -3,8 +3,7 @@
 namespace manifest {
 
 bool pending(Group group) {
-    return group == Group::ships || group == Group::enemies || group == Group::scenery || group == Group::tunes ||
-           group == Group::effects;
+    return group == Group::tunes || group == Group::effects;
 }
 
 namespace {
