@@ -145,6 +145,17 @@ TEST(Tree, FontsDrawInTheirOwnColours) {
     unload_datafile(d);
 }
 
+TEST(Tree, LitMenuItemsTakeTheRoomOfTheirLabels) {
+    DATAFILE* d = load_datafile((tree() / "fonts/fonts.dat").c_str());
+    ASSERT_NE(d, nullptr);
+    auto* label = static_cast<FONT*>(d[6].dat);
+    auto* lit = static_cast<FONT*>(d[8].dat);
+    for (const char* text : {"Exit to Menu", "Go Back", "START", "Options", "Bomb 2:   "})
+        EXPECT_EQ(text_length(lit, text), text_length(label, text)) << text;
+    EXPECT_EQ(text_height(lit), text_height(label));
+    unload_datafile(d);
+}
+
 long length_ms(const fs::path& path) {
     if (path.extension() == ".mp3") {
         int error = 0;
