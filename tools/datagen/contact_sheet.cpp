@@ -2,6 +2,7 @@
 #include "contact_sheet.h"
 
 #include <algorithm>
+#include <cstring>
 #include <cstdio>
 #include <map>
 #include <mutex>
@@ -43,7 +44,10 @@ bool make_contact_sheet(const JobList& jobs, const fs::path& out) {
     std::string prefix = (scratch / "").string();
     set_picture_observer([&](const std::string& label, const Image& image) {
         std::lock_guard<std::mutex> hold(lock);
-        pictures[label.rfind(prefix, 0) == 0 ? label.substr(prefix.size()) : label] = image;
+        std::string name = label.rfind(prefix, 0) == 0 ? label.substr(prefix.size()) : label;
+        size_t partial = name.find(partial_suffix);
+        if (partial != std::string::npos) name.erase(partial, std::strlen(partial_suffix));
+        pictures[name] = image;
     });
     bool ok = run_jobs(jobs, scratch);
     set_picture_observer(nullptr);

@@ -1,6 +1,7 @@
 // Job runner: a worker per core takes the next job until none are left.
 #include "runner.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <fstream>
@@ -26,7 +27,7 @@ bool same_contents(const fs::path& a, const fs::path& b) {
 // Writes beside the target first, so an interrupted run never leaves a half-written file.
 bool run_one(const Job& job, const fs::path& top) {
     fs::path target = top / job.path, scratch = target;
-    scratch += ".partial";
+    scratch += partial_suffix;
     bool ok = false;
     try {
         ok = job.write(scratch);

@@ -6,6 +6,9 @@
 
 namespace datagen {
 
+// Jobs write beside their target under this suffix, renamed when complete.
+constexpr const char* partial_suffix = ".partial";
+
 // Writes every job's file under top. A file whose bytes did not change keeps its old copy (and
 // time stamp). Prints each failed file; returns false if any failed.
 bool run_jobs(const JobList& jobs, const std::filesystem::path& top);

@@ -72,7 +72,7 @@ Coverage text_coverage(Face which, int pixel_size, const std::string& text, int 
             FT_Get_Kerning(face, previous, index, FT_KERNING_DEFAULT, &kern);
             pen += kern.x;
         }
-        if (FT_Load_Glyph(face, index, FT_LOAD_RENDER | FT_LOAD_TARGET_LIGHT) != 0) continue;
+        if (FT_Load_Glyph(face, index, FT_LOAD_RENDER) != 0) continue;
         FT_GlyphSlot slot = face->glyph;
         Placed g{static_cast<int>(pen >> 6) + slot->bitmap_left, -slot->bitmap_top, static_cast<int>(slot->bitmap.width),
                  static_cast<int>(slot->bitmap.rows), {}};
@@ -90,6 +90,8 @@ Coverage text_coverage(Face which, int pixel_size, const std::string& text, int 
     out.width = right - left;
     out.height = ascender + descender;
     out.baseline = ascender;
+    out.origin = -left;
+    out.advance = static_cast<int>((pen - extra_spacing * 64 + 32) >> 6);
     out.alpha.assign(static_cast<size_t>(std::max(0, out.width)) * out.height, 0);
     for (const Placed& g : glyphs)
         for (int y = 0; y < g.height; ++y)

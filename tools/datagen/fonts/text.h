@@ -9,6 +9,8 @@ namespace datagen {
 struct Coverage {
     int width = 0, height = 0;
     int baseline = 0;            // row of the baseline
+    int origin = 0;              // column where the pen started
+    int advance = 0;             // how far the pen travelled, in pixels
     std::vector<uint8_t> alpha;  // row by row, 0 = empty, 255 = fully covered
     uint8_t at(int x, int y) const {
         return x < 0 || y < 0 || x >= width || y >= height ? 0 : alpha[static_cast<size_t>(y) * width + x];

@@ -1,0 +1,743 @@
+#include "engine/gif.h"
+
+#include <allegro/internal/aintern.h>
+
+#include <algorithm>
+#include <climits>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+namespace {
+
+constexpr int max_codes = 4096;  // 12-bit LZW codes
+constexpr int max_code_width = 12;
+
+// ---------------------------------------------------------------------------------------------
+// Input: a packfile, or a block of memory read no further than its size.
+
+class Source {
+public:
+    explicit Source(PACKFILE* file) : file_(file) {}
+    Source(const void* data, size_t size) : data_(static_cast<const uint8_t*>(data)), left_(size) {}
+
+    // The next byte, or -1 at the end of the input.
+    int byte() {
+        if (file_) return pack_getc(file_);
+        if (left_ == 0) return -1;
+        --left_;
+        return *data_++;
+    }
+
+    int word() {
+        int low = byte();
+        int high = byte();
+        return low < 0 || high < 0 ? -1 : low | high << 8;
+    }
+
+    // Reads n bytes; false when the input ends first.
+    bool read(void* out, size_t n) {
+        if (file_) return pack_fread(out, static_cast<long>(n), file_) == static_cast<long>(n);
+        if (left_ < n) return false;
+        std::memcpy(out, data_, n);
+        data_ += n;
+        left_ -= n;
+        return true;
+    }
+
+private:
+    PACKFILE* file_ = nullptr;
+    const uint8_t* data_ = nullptr;
+    size_t left_ = 0;
+};
+
+struct Screen {
+    int width = 0;
+    int height = 0;
+    bool has_global_table = false;
+    int table_bits = 1;  // the global table has 2^table_bits entries
+    int background = 0;
+};
+
+// What a graphic control extension says about the image after it.
+struct Control {
+    bool transparent = false;
+    int transparent_index = 0;
+    int delay = 0;
+    int disposal = 0;
+};
+
+struct Image {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    bool transparent = false;
+};
+
+bool read_colour_table(Source& in, RGB* palette, int entries) {
+    uint8_t bytes[256 * 3];
+    if (!in.read(bytes, static_cast<size_t>(entries) * 3)) return false;
+    for (int i = 0; i < entries; ++i) {
+        palette[i].r = bytes[i * 3] >> 2;
+        palette[i].g = bytes[i * 3 + 1] >> 2;
+        palette[i].b = bytes[i * 3 + 2] >> 2;
+    }
+    return true;
+}
+
+bool read_header(Source& in, Screen& screen, RGB* palette) {
+    uint8_t signature[6];
+    if (!in.read(signature, sizeof signature) || std::memcmp(signature, "GIF", 3) != 0) return false;
+    screen.width = in.word();
+    screen.height = in.word();
+    int flags = in.byte();
+    screen.background = in.byte();
+    if (in.byte() < 0 || screen.width < 0 || screen.height < 0) return false;  // aspect ratio, unused
+    screen.has_global_table = flags & 0x80;
+    screen.table_bits = (flags & 7) + 1;
+    return !screen.has_global_table || read_colour_table(in, palette, 1 << screen.table_bits);
+}
+
+bool skip_sub_blocks(Source& in) {
+    for (;;) {
+        int length = in.byte();
+        if (length < 0) return false;
+        if (length == 0) return true;
+        for (int i = 0; i < length; ++i)
+            if (in.byte() < 0) return false;
+    }
+}
+
+// Reads blocks up to the next image descriptor. False at the trailer or the end of the input.
+bool scan_to_image(Source& in, Control& control) {
+    control = Control{};
+    for (;;) {
+        int block = in.byte();
+        if (block < 0 || block == 0x3B) return false;
+        if (block == 0x2C) return true;
+        if (block != 0x21) continue;
+        int label = in.byte();
+        if (label == 0xF9) {
+            in.byte();  // block size
+            int flags = in.byte();
+            control.disposal = flags >> 2 & 7;
+            control.delay = in.word();
+            int index = in.byte();
+            if (index < 0) return false;
+            control.transparent = flags & 1;
+            control.transparent_index = control.transparent ? index : 0;
+        }
+        if (label < 0 || !skip_sub_blocks(in)) return false;
+    }
+}
+
+// The LZW data of one image, its sub-blocks joined into one bit stream.
+std::vector<uint8_t> read_image_data(Source& in) {
+    std::vector<uint8_t> data;
+    uint8_t block[255];
+    for (;;) {
+        int length = in.byte();
+        if (length <= 0 || !in.read(block, length)) break;
+        data.insert(data.end(), block, block + length);
+    }
+    return data;
+}
+
+// Decodes LZW codes into pixels, first pixel first, and returns how many were written. Codes that
+// the table cannot explain end the decoding, so the tables and the output are never overrun.
+class LzwDecoder {
+public:
+    LzwDecoder(std::vector<uint8_t> data, int min_code_size)
+        : data_(std::move(data)), bits_(data_.size() * 8), clear_(1 << min_code_size), end_(clear_ + 1),
+          min_width_(min_code_size + 1) {
+        data_.resize(data_.size() + 4);  // a code is read as a 32-bit window
+        for (int code = 0; code < clear_; ++code) {
+            auto pixel = static_cast<uint8_t>(code);
+            entries_[code] = {0, pixel, pixel, 1};
+        }
+        reset();
+    }
+
+    size_t decode(uint8_t* out, size_t size) {
+        size_t written = 0;
+        while (written < size) {
+            int code = next_code();
+            if (code < 0 || code == end_) break;
+            if (code == clear_) {
+                reset();
+                continue;
+            }
+            if (previous_ < 0) {  // the first code after a clear names a single pixel
+                if (code > clear_) break;
+            } else if (code < next_free_) {
+                add(entries_[code].first);
+            } else if (code == next_free_) {  // the string being defined: previous + its own first byte
+                add(entries_[previous_].first);
+            } else {
+                break;
+            }
+            written += write_string(code, out + written, size - written);
+            previous_ = code;
+            if (next_free_ >= 1 << width_ && width_ < max_code_width) ++width_;
+        }
+        return written;
+    }
+
+private:
+    struct Entry {
+        uint16_t prefix;
+        uint8_t suffix;
+        uint8_t first;  // the string's first byte
+        uint16_t length;
+    };
+
+    void reset() {
+        next_free_ = end_ + 1;
+        width_ = min_width_;
+        previous_ = -1;
+    }
+
+    int next_code() {
+        if (bit_ + width_ > bits_) return -1;
+        uint32_t window;
+        std::memcpy(&window, data_.data() + (bit_ >> 3), sizeof window);
+        int code = window >> (bit_ & 7) & ((1u << width_) - 1);
+        bit_ += width_;
+        return code;
+    }
+
+    void add(uint8_t suffix) {
+        if (next_free_ == max_codes) return;  // a full table stays as it is until a clear code
+        const Entry& head = entries_[previous_];
+        entries_[next_free_] = {static_cast<uint16_t>(previous_), suffix, head.first,
+                                static_cast<uint16_t>(head.length + 1)};
+        ++next_free_;
+    }
+
+    // Writes the string of code backwards from its end; a string running past the image is cut.
+    size_t write_string(int code, uint8_t* out, size_t room) {
+        size_t length = entries_[code].length;
+        for (size_t excess = length > room ? length - room : 0; excess > 0; --excess)
+            code = entries_[code].prefix;
+        size_t n = std::min(length, room);
+        for (size_t i = n; i-- > 0;) {
+            out[i] = entries_[code].suffix;
+            code = entries_[code].prefix;
+        }
+        return n;
+    }
+
+    std::vector<uint8_t> data_;
+    const size_t bits_;
+    size_t bit_ = 0;
+    const int clear_;
+    const int end_;
+    const int min_width_;
+    int width_ = 0;
+    int next_free_ = 0;
+    int previous_ = -1;
+    Entry entries_[max_codes];
+};
+
+// The bitmap row that data row k goes to.
+std::vector<int> row_order(int height, bool interlaced) {
+    std::vector<int> rows;
+    rows.reserve(height);
+    if (!interlaced) {
+        for (int y = 0; y < height; ++y) rows.push_back(y);
+        return rows;
+    }
+    static const int starts[] = {0, 4, 2, 1};
+    static const int steps[] = {8, 8, 4, 2};
+    for (int pass = 0; pass < 4; ++pass)
+        for (int y = starts[pass]; y < height; y += steps[pass]) rows.push_back(y);
+    return rows;
+}
+
+// Reads the image descriptor and its data into an 8-bit bitmap. A transparent index t is moved
+// to 0 (and the pixels that were 0 take t, whose palette entry becomes a copy of entry 0), so
+// that index 0 is transparent as Allegro's 8-bit sprites expect.
+BITMAP* read_image(Source& in, const Control& control, RGB* palette, Image& image) {
+    image.left = in.word();
+    image.top = in.word();
+    image.width = in.word();
+    image.height = in.word();
+    int flags = in.byte();
+    if (flags < 0 || image.width <= 0 || image.height <= 0) return nullptr;
+    if ((flags & 0x80) && !read_colour_table(in, palette, 1 << ((flags & 7) + 1))) return nullptr;
+    bool interlaced = flags & 0x40;
+    image.transparent = control.transparent;
+    int t = control.transparent ? control.transparent_index : 0;
+    if (t != 0) palette[t] = palette[0];
+
+    int min_code_size = in.byte();
+    if (min_code_size < 1 || min_code_size > 11) return nullptr;
+    size_t size = static_cast<size_t>(image.width) * image.height;
+    std::vector<uint8_t> pixels(size, 0);
+    auto decoder = std::make_unique<LzwDecoder>(read_image_data(in), min_code_size);
+    size_t written = decoder->decode(pixels.data(), size);
+    if (t != 0) {
+        for (size_t i = 0; i < written; ++i) {
+            if (pixels[i] == t) pixels[i] = 0;
+            else if (pixels[i] == 0) pixels[i] = static_cast<uint8_t>(t);
+        }
+    }
+
+    BITMAP* bitmap = create_bitmap_ex(8, image.width, image.height);
+    if (!bitmap) return nullptr;
+    std::vector<int> rows = row_order(image.height, interlaced);
+    for (int k = 0; k < image.height; ++k)
+        std::memcpy(bitmap->line[rows[k]], pixels.data() + static_cast<size_t>(k) * image.width, image.width);
+    return bitmap;
+}
+
+// Converts an 8-bit image to Allegro's load depth for 8-bit pictures (the game's 16 bits), its
+// transparent pixels becoming the mask colour. Takes the image; null when out of memory.
+BITMAP* to_load_depth(BITMAP* image, const RGB* palette, bool transparent) {
+    int depth = _color_load_depth(8, FALSE);
+    if (depth == 8) return image;
+    BITMAP* converted = create_bitmap_ex(depth, image->w, image->h);
+    if (converted) {
+        select_palette(palette);
+        if (transparent) {
+            clear_to_color(converted, bitmap_mask_color(converted));
+            draw_sprite(converted, image, 0, 0);
+        } else {
+            blit(image, converted, 0, 0, 0, 0, image->w, image->h);
+        }
+        unselect_palette();
+    }
+    destroy_bitmap(image);
+    return converted;
+}
+
+BITMAP* read_picture(Source& in, RGB* palette) {
+    PALETTE scratch;
+    if (!palette) palette = scratch;
+    Screen screen;
+    Control control;
+    Image image;
+    if (!read_header(in, screen, palette) || !scan_to_image(in, control)) return nullptr;
+    BITMAP* bitmap = read_image(in, control, palette, image);
+    return bitmap ? to_load_depth(bitmap, palette, image.transparent) : nullptr;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Animations: each image drawn onto a canvas of the logical screen's size, which is copied out
+// as the frame.
+
+class Composer {
+public:
+    Composer(Source& in, const Screen& screen, RGB* palette) : in_(in), screen_(screen), palette_(palette) {}
+    ~Composer() {
+        if (canvas_) destroy_bitmap(canvas_);
+    }
+    Composer(const Composer&) = delete;
+    Composer& operator=(const Composer&) = delete;
+
+    // The next frame, or null after the last image.
+    GifFrame* next() {
+        Control control;
+        Image image;
+        if (!scan_to_image(in_, control)) return nullptr;
+        BITMAP* picture = read_image(in_, control, palette_, image);
+        if (picture) picture = to_load_depth(picture, palette_, image.transparent);
+        if (!picture) return nullptr;
+        if (!canvas_ && !create_canvas(control)) {
+            destroy_bitmap(picture);
+            return nullptr;
+        }
+        if (image.transparent) draw_sprite(canvas_, picture, image.left, image.top);
+        else blit(picture, canvas_, 0, 0, image.left, image.top, picture->w, picture->h);
+        destroy_bitmap(picture);
+
+        BITMAP* copy = create_bitmap_ex(bitmap_color_depth(canvas_), canvas_->w, canvas_->h);
+        if (!copy) return nullptr;
+        blit(canvas_, copy, 0, 0, 0, 0, canvas_->w, canvas_->h);
+        if (control.disposal == 2) clear_to_background(control);
+
+        auto* frame = new GifFrame{copy, {}, static_cast<uint16_t>(control.delay), nullptr};
+        std::copy(palette_, palette_ + (1 << screen_.table_bits), frame->palette);
+        return frame;
+    }
+
+private:
+    bool create_canvas(const Control& control) {
+        if (screen_.width <= 0 || screen_.height <= 0) return false;
+        canvas_ = _color_load_depth(8, FALSE) == 8 ? create_bitmap_ex(8, screen_.width, screen_.height)
+                                                  : create_bitmap(screen_.width, screen_.height);
+        if (canvas_) clear_to_background(control);
+        return canvas_;
+    }
+
+    void clear_to_background(const Control& control) {
+        int index = screen_.background;
+        bool own_colour = index != 0 && !(control.transparent && index == control.transparent_index);
+        int depth = bitmap_color_depth(canvas_);
+        int colour = bitmap_mask_color(canvas_);
+        if (own_colour) {
+            const RGB& c = palette_[index];
+            colour = depth == 8 ? index : makecol_depth(depth, c.r * 4, c.g * 4, c.b * 4);
+        }
+        clear_to_color(canvas_, colour);
+    }
+
+    Source& in_;
+    const Screen& screen_;
+    RGB* palette_;
+    BITMAP* canvas_ = nullptr;
+};
+
+void free_frames(GifFrame* frame) {
+    while (frame) {
+        GifFrame* next = frame->next;
+        if (frame->bitmap) destroy_bitmap(frame->bitmap);
+        delete frame;
+        frame = next;
+    }
+}
+
+GifAnimation* read_animation(Source& in) {
+    PALETTE palette;
+    Screen screen;
+    if (!read_header(in, screen, palette)) return nullptr;
+    Composer composer(in, screen, palette);
+    GifFrame* first = nullptr;
+    GifFrame** tail = &first;
+    int count = 0;
+    while (GifFrame* frame = composer.next()) {
+        *tail = frame;
+        tail = &frame->next;
+        ++count;
+    }
+    if (!first) return nullptr;
+    return new GifAnimation{first, screen.background, screen.width, screen.height, count,
+                            screen.has_global_table, 0};
+}
+
+// Opens a file for one of the readers; the file is closed when the holder goes.
+struct OpenFile {
+    explicit OpenFile(const char* filename) : file(filename ? pack_fopen(filename, F_READ) : nullptr) {}
+    ~OpenFile() {
+        if (file) pack_fclose(file);
+    }
+    OpenFile(const OpenFile&) = delete;
+    OpenFile& operator=(const OpenFile&) = delete;
+    PACKFILE* file;
+};
+
+// ---------------------------------------------------------------------------------------------
+// Output.
+
+void put_word(PACKFILE* out, int value) {
+    pack_putc(value & 0xFF, out);
+    pack_putc(value >> 8 & 0xFF, out);
+}
+
+void write_screen(PACKFILE* out, int width, int height, const RGB* palette) {
+    pack_fwrite("GIF89a", 6, out);
+    put_word(out, width);
+    put_word(out, height);
+    pack_putc(0xF7, out);  // global table of 256 entries, 8-bit colour resolution
+    pack_putc(0, out);     // background index
+    pack_putc(0, out);     // aspect ratio
+    for (int i = 0; i < PAL_SIZE; ++i) {
+        pack_putc(palette[i].r * 4, out);
+        pack_putc(palette[i].g * 4, out);
+        pack_putc(palette[i].b * 4, out);
+    }
+}
+
+// Packs codes least significant bit first into sub-blocks of up to 255 bytes.
+class CodeWriter {
+public:
+    explicit CodeWriter(PACKFILE* out) : out_(out) {}
+
+    void put(int code, int width) {
+        bits_ |= static_cast<uint32_t>(code) << count_;
+        count_ += width;
+        while (count_ > 7) {
+            put_byte(bits_ & 0xFF);
+            bits_ >>= 8;
+            count_ -= 8;
+        }
+    }
+
+    // The remaining bits padded to a byte (a zero byte when none remain), then the last block.
+    void finish() {
+        put_byte(bits_ & 0xFF);
+        if (used_ > 0) flush();
+    }
+
+private:
+    void put_byte(int value) {
+        block_[used_++] = static_cast<uint8_t>(value);
+        if (used_ == sizeof block_) flush();
+    }
+
+    void flush() {
+        pack_putc(used_, out_);
+        pack_fwrite(block_, used_, out_);
+        used_ = 0;
+    }
+
+    PACKFILE* out_;
+    uint8_t block_[255];
+    int used_ = 0;
+    uint32_t bits_ = 0;
+    int count_ = 0;
+};
+
+// LZW with 9- to 12-bit codes: one clear code at the start; once codes reach 4094 no more
+// entries are made and the table serves as it is to the end of the image.
+void write_lzw(PACKFILE* out, BITMAP* bitmap) {
+    constexpr int clear = 256;
+    constexpr int end = 257;
+    constexpr int last_entry = 4094;
+    std::vector<uint16_t> child(static_cast<size_t>(max_codes) * 256, 0);  // (string, byte) -> code
+    CodeWriter writer(out);
+    int width = 9;
+    int last = end;  // the last code in use
+
+    auto emit = [&](int code) {
+        if (last < last_entry) ++last;
+        if (1 << width < last && width < max_code_width) ++width;
+        writer.put(code, width);
+    };
+
+    writer.put(clear, width);
+    int current = getpixel(bitmap, 0, 0);
+    long count = static_cast<long>(bitmap->w) * bitmap->h;
+    for (long n = 1; n < count; ++n) {
+        int c = getpixel(bitmap, n % bitmap->w, n / bitmap->w);
+        uint16_t& slot = child[static_cast<size_t>(current) * 256 + c];
+        if (slot) {
+            current = slot;
+            continue;
+        }
+        bool room = last < last_entry;
+        emit(current);
+        if (room) slot = static_cast<uint16_t>(last);
+        current = c;
+    }
+    emit(current);
+    emit(end);
+    writer.finish();
+}
+
+void write_image(PACKFILE* out, BITMAP* bitmap, int delay) {
+    static const uint8_t control_head[] = {0x21, 0xF9, 0x04, 0x01};  // index 0 transparent
+    pack_fwrite(control_head, sizeof control_head, out);
+    put_word(out, delay);
+    pack_putc(0, out);  // transparent index
+    pack_putc(0, out);  // block terminator
+    pack_putc(0x2C, out);
+    put_word(out, 0);
+    put_word(out, 0);
+    put_word(out, bitmap->w);
+    put_word(out, bitmap->h);
+    pack_putc(0x07, out);  // no local table, not interlaced
+    pack_putc(8, out);     // minimum code size
+    write_lzw(out, bitmap);
+    pack_putc(0, out);
+}
+
+// An 8-bit copy of a bitmap of another depth, each pixel the palette's nearest colour.
+BITMAP* reduced_copy(BITMAP* bitmap, const RGB* palette) {
+    BITMAP* copy = create_bitmap_ex(8, bitmap->w, bitmap->h);
+    if (!copy) return nullptr;
+    auto map = std::make_unique<RGB_MAP>();
+    create_rgb_table(map.get(), palette, nullptr);
+    RGB_MAP* previous = rgb_map;
+    rgb_map = map.get();
+    select_palette(palette);
+    blit(bitmap, copy, 0, 0, 0, 0, bitmap->w, bitmap->h);
+    unselect_palette();
+    rgb_map = previous;
+    return copy;
+}
+
+// Writes a bitmap, reduced to 8 bits first when it is not; false when out of memory.
+bool write_reduced_image(PACKFILE* out, BITMAP* bitmap, const RGB* palette, int delay) {
+    if (bitmap_color_depth(bitmap) == 8) {
+        write_image(out, bitmap, delay);
+        return true;
+    }
+    BITMAP* copy = reduced_copy(bitmap, palette);
+    if (!copy) return false;
+    write_image(out, copy, delay);
+    destroy_bitmap(copy);
+    return true;
+}
+
+bool writable(BITMAP* bitmap) { return bitmap && bitmap->w > 0 && bitmap->h > 0; }
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------------
+
+BITMAP* load_gif(const char* filename, RGB* palette) {
+    OpenFile file(filename);
+    if (!file.file) return nullptr;
+    Source in(file.file);
+    return read_picture(in, palette);
+}
+
+BITMAP* load_memory_gif(const void* data, RGB* palette) { return load_memory_gif(data, SIZE_MAX, palette); }
+
+BITMAP* load_memory_gif(const void* data, size_t size, RGB* palette) {
+    if (!data) return nullptr;
+    Source in(data, size);
+    return read_picture(in, palette);
+}
+
+GifAnimation* load_gif_animation(const char* filename) {
+    OpenFile file(filename);
+    if (!file.file) return nullptr;
+    Source in(file.file);
+    return read_animation(in);
+}
+
+GifAnimation* load_memory_gif_animation(const void* data) { return load_memory_gif_animation(data, SIZE_MAX); }
+
+GifAnimation* load_memory_gif_animation(const void* data, size_t size) {
+    if (!data) return nullptr;
+    Source in(data, size);
+    return read_animation(in);
+}
+
+GifAnimation* load_gif_animation_pf(PACKFILE* file, long size) {
+    if (!file || size <= 0) return nullptr;
+    Source in(file);
+    return read_animation(in);
+}
+
+void destroy_gif_animation(GifAnimation* animation) {
+    if (!animation) return;
+    free_frames(animation->frames);
+    delete animation;
+}
+
+int for_each_gif_frame(const char* filename, const std::function<void(GifFrame&)>& callback) {
+    OpenFile file(filename);
+    if (!file.file) return -1;
+    Source in(file.file);
+    PALETTE palette;
+    Screen screen;
+    if (!read_header(in, screen, palette)) return -1;
+    Composer composer(in, screen, palette);
+    while (GifFrame* frame = composer.next()) {
+        callback(*frame);
+        delete frame;
+    }
+    return 0;
+}
+
+BITMAP* load_gif_frame(const char* filename, RGB* palette, int n) {
+    if (n <= 0) return nullptr;
+    OpenFile file(filename);
+    if (!file.file) return nullptr;
+    Source in(file.file);
+    PALETTE scratch;
+    if (!palette) palette = scratch;
+    Screen screen;
+    if (!read_header(in, screen, palette)) return nullptr;
+    Composer composer(in, screen, palette);
+    BITMAP* result = nullptr;
+    for (int i = 0; i < n; ++i) {
+        GifFrame* frame = composer.next();
+        if (!frame) break;
+        if (result) destroy_bitmap(result);
+        result = frame->bitmap;
+        delete frame;
+    }
+    return result;
+}
+
+GifFrame* gif_frame_at(GifAnimation* animation, int ms) {
+    if (!animation) return nullptr;
+    int total = 0;
+    for (GifFrame* f = animation->frames; f; f = f->next) total += f->delay * 10;
+    if (total == 0) {  // no length in time: the first frame stands
+        animation->elapsed = 0;
+        return animation->frames;
+    }
+    int elapsed = (animation->elapsed + ms) % total;
+    animation->elapsed = elapsed < 0 ? elapsed + total : elapsed;
+    int start = 0;
+    for (GifFrame* f = animation->frames; f; f = f->next) {
+        start += f->delay * 10;
+        if (animation->elapsed < start) return f;
+    }
+    return animation->frames;
+}
+
+BITMAP* gif_bitmap_at(GifAnimation* animation, int ms) {
+    GifFrame* frame = gif_frame_at(animation, ms);
+    return frame ? frame->bitmap : nullptr;
+}
+
+GifFrame* gif_frame_by_index(GifAnimation* animation, int index) {
+    if (!animation || index < 0 || index >= animation->frame_count) return nullptr;
+    GifFrame* frame = animation->frames;
+    while (index-- > 0) frame = frame->next;
+    return frame;
+}
+
+BITMAP* gif_bitmap_by_index(GifAnimation* animation, int index) {
+    GifFrame* frame = gif_frame_by_index(animation, index);
+    return frame ? frame->bitmap : nullptr;
+}
+
+int save_gif(const char* filename, BITMAP* bitmap, const RGB* palette) {
+    if (!writable(bitmap) || !filename) return -1;
+    PACKFILE* out = pack_fopen(filename, F_WRITE);
+    if (!out) return -1;
+    int result = save_gif_pf(out, bitmap, palette);
+    pack_fclose(out);
+    return result;
+}
+
+int save_gif_pf(PACKFILE* out, BITMAP* bitmap, const RGB* palette) {
+    if (!out || !writable(bitmap)) return -1;
+    if (!palette) palette = default_palette;
+    write_screen(out, bitmap->w, bitmap->h, palette);
+    if (!write_reduced_image(out, bitmap, palette, 0)) return -1;
+    pack_putc(0x3B, out);
+    return 0;
+}
+
+int save_gif_animation(const char* filename, GifAnimation* animation) {
+    if (!filename || !animation || !animation->frames) return -1;
+    for (GifFrame* f = animation->frames; f; f = f->next)
+        if (!writable(f->bitmap)) return -1;
+    PACKFILE* out = pack_fopen(filename, F_WRITE);
+    if (!out) return -1;
+    write_screen(out, animation->width, animation->height, animation->frames->palette);
+    bool written = true;
+    for (GifFrame* f = animation->frames; f && written; f = f->next)
+        written = write_reduced_image(out, f->bitmap, f->palette, f->delay);
+    pack_putc(0x3B, out);
+    pack_fclose(out);
+    return written ? 0 : -1;
+}
+
+void* load_gif_object(PACKFILE* file, long size) {
+    if (!file || size <= 0) return nullptr;
+    auto* object = new GifObject{};
+    Source in(file);
+    object->bitmap = read_picture(in, object->palette);
+    if (!object->bitmap) {
+        delete object;
+        return nullptr;
+    }
+    return object;
+}
+
+void destroy_gif_object(void* object) {
+    auto* gif = static_cast<GifObject*>(object);
+    if (!gif) return;
+    if (gif->bitmap) destroy_bitmap(gif->bitmap);
+    delete gif;
+}
