@@ -1,6 +1,7 @@
 // Job runner: a worker per core takes the next job until none are left.
 #include "runner.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <fstream>
