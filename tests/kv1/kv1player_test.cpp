@@ -86,17 +86,6 @@ TEST_F(Kv1Flight, TheShipStopsAtBothScreenEdges) {
     EXPECT_EQ(ship->x, 588.0f);
 }
 
-TEST_F(Kv1Flight, BothDirectionKeysTogetherGoNowhere) {
-    step();
-    hold(key_left);
-    hold(key_right);
-    for (int i = 0; i < 40; ++i) {
-        step();
-        ASSERT_GE(ship->x, 301.0f);  // a step of 1 one way, then of 1 back
-        ASSERT_LE(ship->x, 302.0f);
-    }
-}
-
 TEST_F(Kv1Flight, TheBigShipSitsHigherAndKeepsItsPlace) {
     ship->x = 100;
     ship->setup_sprite();
