@@ -67,9 +67,43 @@ void save_sheet(const std::string& name, const std::vector<Item>& items, int zoo
     destroy_bitmap(sheet);
 }
 
+// Masked copy, as the game's masked_blit.
+void overlay(Image& dst, const Image& src, int dx, int dy, int sx = 0, int w = -1) {
+    if (w < 0) w = src.width;
+    for (int y = 0; y < src.height; ++y)
+        for (int x = 0; x < w; ++x) {
+            const auto c = src.at(sx + x, y);
+            if (c != datagen::mask_colour && dx + x >= 0 && dy + y >= 0 && dx + x < dst.width && dy + y < dst.height) dst.at(dx + x, dy + y) = c;
+        }
+}
+
+Image picture(const std::string& path) {
+    for (const auto& p : tank_pictures())
+        if (p.path == path) return p.draw();
+    return {};
+}
+
+// A tank as the game composes it: wheels, hull, turret.
+Item assembled_tank(const std::string& kind, const std::vector<std::pair<int, int>>& wheels, std::pair<int, int> turret) {
+    const std::string dir = "gfx/enemies/enemy_" + kind + "/";
+    const Image hull = picture(dir + "enemy.png"), wheel = picture(dir + "wheels.png"), top = picture(dir + "turret.png");
+    Image out(hull.width, hull.height);
+    for (auto [x, y] : wheels) overlay(out, wheel, x, y, 0, wheel.width / 3);
+    overlay(out, hull, 0, 0);
+    overlay(out, top, turret.first, turret.second);
+    return {"assembled " + kind, out};
+}
+
 TEST(ContactSheet, ShowsEveryPicture) {
     save_sheet("ships", items_of(ship_pictures(), ship_datafiles()), 3);
+    save_sheet("kit", items_of(helper_pictures(), {kv1_ship_datafile()}), 4);
+    save_sheet("bombs", items_of(bomb_pictures(), {}), 1);
     save_sheet("enemies", items_of(enemy_pictures(), enemy_datafiles()), 2);
+    save_sheet("trains", items_of(train_pictures(), train_datafiles()), 2);
+    std::vector<Item> tanks = items_of(tank_pictures(), {});
+    tanks.push_back(assembled_tank("eleven", {{14, 36}, {21, 78}, {81, 36}, {76, 78}}, {38, 30}));
+    tanks.push_back(assembled_tank("twelve", {{13, 23}, {13, 78}, {73, 23}, {73, 78}}, {23, 31}));
+    save_sheet("tanks", tanks, 2);
     save_sheet("kv1", items_of(kv1_enemy_pictures(), {}), 3);
     save_sheet("scenery", items_of(scenery_pictures(), scenery_datafiles()), 1);
 }

@@ -14,6 +14,10 @@ DatafileContents numbered(const std::vector<std::pair<std::string, Image>>& obje
     return out;
 }
 
+DatafileContents enemy_file(Image strip_picture, Image bullet) {
+    return numbered({{"STRIP", std::move(strip_picture)}, {"BULLET", std::move(bullet)}});
+}
+
 namespace {
 
 template <typename T>
@@ -25,7 +29,11 @@ void append(std::vector<T>& to, std::vector<T> more) {
 
 std::vector<PictureFile> all_pictures() {
     std::vector<PictureFile> out = ship_pictures();
+    append(out, helper_pictures());
+    append(out, bomb_pictures());
     append(out, enemy_pictures());
+    append(out, train_pictures());
+    append(out, tank_pictures());
     append(out, kv1_enemy_pictures());
     append(out, scenery_pictures());
     return out;
@@ -33,7 +41,9 @@ std::vector<PictureFile> all_pictures() {
 
 std::vector<DatafileFile> all_datafiles() {
     std::vector<DatafileFile> out = ship_datafiles();
+    out.push_back(kv1_ship_datafile());
     append(out, enemy_datafiles());
+    append(out, train_datafiles());
     append(out, scenery_datafiles());
     return out;
 }

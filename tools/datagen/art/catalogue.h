@@ -32,8 +32,17 @@ struct DatafileFile {
 DatafileContents numbered(const std::vector<std::pair<std::string, Image>>& objects);
 
 std::vector<PictureFile> ship_pictures();
+std::vector<PictureFile> helper_pictures();
+std::vector<PictureFile> bomb_pictures();
+DatafileFile kv1_ship_datafile();
 std::vector<DatafileFile> ship_datafiles();
+// An enemy datafile: the kind's frame strip, then its bullet.
+DatafileContents enemy_file(Image strip_picture, Image bullet);
+
 std::vector<PictureFile> enemy_pictures();
+std::vector<PictureFile> train_pictures();
+std::vector<DatafileFile> train_datafiles();
+std::vector<PictureFile> tank_pictures();
 std::vector<DatafileFile> enemy_datafiles();
 std::vector<PictureFile> kv1_enemy_pictures();
 std::vector<PictureFile> scenery_pictures();
