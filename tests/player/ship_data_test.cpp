@@ -70,6 +70,37 @@ TEST_F(ShipDataTest, TheShipFramesAreSolidUprightAndDifferBetweenTheCharacters) 
     EXPECT_EQ(adam->shield_frames[7]->h, 66);
 }
 
+// Attackers test a bullet against the shield frame at (x - 18, y - 18), not where it is drawn: a
+// bullet that reaches the hit picture inside the shield's disc must touch the shield too (the
+// hull's lower right lies outside any disc at that offset). The shield may be stippled: no
+// bullet is narrower than 3 pixels, so a 3x3 block counts as covered when any of it is solid.
+TEST_F(ShipDataTest, TheShieldCoversTheHitAreaFromItsTestPosition) {
+    for (int character : {1, 2}) {
+        auto ship = loaded(character);
+        const int mask = bitmap_mask_color(ship->hit_picture);
+        for (int frame = 0; frame < 8; ++frame) {
+            BITMAP* shield = ship->shield_frames[frame];
+            auto solid_near = [&](int sx, int sy) {
+                for (int dy = -1; dy <= 1; ++dy)
+                    for (int dx = -1; dx <= 1; ++dx)
+                        if (getpixel(shield, sx + dx, sy + dy) != mask && getpixel(shield, sx + dx, sy + dy) != -1) return true;
+                return false;
+            };
+            int reachable = 0, uncovered = 0;
+            for (int hy = 0; hy < ship->hit_picture->h; ++hy)
+                for (int hx = 0; hx < ship->hit_picture->w; ++hx) {
+                    const int sx = 13 + hx + 18, sy = hy + 18;
+                    const float ex = (sx - 35.5f) / 34.0f, ey = (sy - 32.5f) / 31.0f;
+                    if (ex * ex + ey * ey > 1.0f || getpixel(ship->hit_picture, hx, hy) == mask) continue;
+                    ++reachable;
+                    uncovered += !solid_near(sx, sy);
+                }
+            EXPECT_GT(reachable, 0);
+            EXPECT_EQ(uncovered, 0) << "character " << character << ", shield frame " << frame << ", of " << reachable;
+        }
+    }
+}
+
 // Both ships in the menu outfit on a 640x480 field, written for a person to look at.
 TEST_F(ShipDataTest, RendersBothShipsFiringAtFullSize) {
     std::unique_ptr<BITMAP, decltype(&destroy_bitmap)> field(create_bitmap(640, 480), &destroy_bitmap);
