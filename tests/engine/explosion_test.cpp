@@ -9,7 +9,6 @@
 
 #include "engine/explosion.h"
 #include "engine/gif.h"
-#include "engine/loaders.h"
 #include "support/test_support.h"
 
 namespace {
@@ -145,18 +144,6 @@ TEST(ExplosionArt, RecordsShareTheFramesButEachHasItsOwnFlash) {
     EXPECT_EQ(a.frames, b.frames);
     EXPECT_EQ(a.frames, c.frames);
     EXPECT_NE(a.flash, b.flash);
-
-    // The frames are the strip of object 0 cut in 68 x 64 pieces.
-    testing_support::WorkingDirectory in_data(testing_support::data_dir());
-    std::unique_ptr<DATAFILE, decltype(&unload_datafile)> data(load_datafile("explosions.dat"), &unload_datafile);
-    ASSERT_TRUE(data);
-    BITMAP* strip = datafile_bitmap(data.get()[0]);
-    ASSERT_EQ(strip->w, 13 * 68);
-    int mismatches = 0;
-    for (int i = 0; i < 13; ++i)
-        for (int y = 0; y < 64; ++y)
-            for (int x = 0; x < 68; ++x) mismatches += getpixel(a.frames[i], x, y) != getpixel(strip, i * 68 + x, y);
-    EXPECT_EQ(mismatches, 0);
 }
 
 TEST(ExplosionDrawing, ScaledModeCentresTheFrameOnItsPosition) {
