@@ -53,6 +53,16 @@ TEST(Runner, UnchangedFilesKeepTheirTimeAndChangedOnesAreReplaced) {
     EXPECT_EQ(read_text(top / "changed.txt"), "c");
 }
 
+TEST(Runner, JobsWriteUnderTheirFilesExtension) {
+    std::string seen;
+    datagen::JobList jobs = {{"bgm/tune.mp3", [&seen](const fs::path& to) {
+                                  seen = to.extension().string();
+                                  return static_cast<bool>(std::ofstream(to) << "x");
+                              }}};
+    ASSERT_TRUE(datagen::run_jobs(jobs, testing_support::scratch_dir()));
+    EXPECT_EQ(seen, ".mp3");
+}
+
 TEST(Runner, RefusesTwoJobsForOneFile) {
     EXPECT_FALSE(datagen::run_jobs({text_job("x", "1"), text_job("x", "2")}, testing_support::scratch_dir()));
 }
