@@ -78,9 +78,61 @@ void overlay(Image& dst, const Image& src, int dx, int dy, int sx = 0, int w = -
 }
 
 Image picture(const std::string& path) {
-    for (const auto& p : tank_pictures())
+    for (const auto& p : all_pictures())
         if (p.path == path) return p.draw();
     return {};
+}
+
+Image object(const std::string& file, size_t index) {
+    for (const auto& d : all_datafiles())
+        if (d.path == file) {
+            const DatafileObject o = d.draw().at(index);
+            return o.children.empty() ? o.picture : o.children.at(0).picture;
+        }
+    return {};
+}
+
+// Frame i of a strip of frames w wide, masked at (x, y).
+void put(Image& screen, const Image& strip, int x, int y, int w = -1, int i = 0) {
+    if (w < 0) w = strip.width;
+    for (int yy = 0; yy < strip.height; ++yy)
+        for (int xx = 0; xx < w; ++xx) {
+            const auto c = strip.at(i * w + xx, yy);
+            if (c != datagen::mask_colour && x + xx >= 0 && y + yy >= 0 && x + xx < screen.width && y + yy < screen.height)
+                screen.at(x + xx, y + yy) = c;
+        }
+}
+
+// A mock 640x480 play screen at 1x: do the pictures read at the game's own size?
+Item play_scene() {
+    Image screen(640, 480, {8, 10, 26});
+    for (int i = 0; i < 220; ++i) {
+        const int v = 90 + (i * 37) % 160;
+        screen.at((i * 7919) % 640, (i * 104729) % 480) = {static_cast<uint8_t>(v), static_cast<uint8_t>(v), static_cast<uint8_t>(std::min(255, v + 40))};
+    }
+    put(screen, picture("gfx/objects/meteors/2.gif"), 480, 250);
+    put(screen, object("meteor.dat", 0), 40, 300);
+    put(screen, picture("gfx/objects/debris/11.png"), 420, 140);
+    const Image one = object("enemy_one.dat", 0);
+    for (int i = 0; i < 6; ++i) put(screen, one, 40 + i * 70, 20);
+    put(screen, object("enemy_two.dat", 0), 470, 10);
+    put(screen, object("enemy_four.dat", 0), 60, 110, 95, 1);
+    put(screen, object("enemy_three.dat", 0), 230, 110);
+    put(screen, object("enemy_six.dat", 0), 340, 120, 85, 3);
+    for (int i = 0; i < 3; ++i) put(screen, object("enemy_one.dat", 1), 70 + i * 70, 95 + i * 30);
+    for (int i = 0; i < 3; ++i) put(screen, object("enemy_three.dat", 1), 250 + i * 22, 215 + (i == 1) * 8);
+    const Image adam = object("adam_ship.dat", 12), kim = object("kim_ship.dat", 12);
+    put(screen, adam, 200, 390, 64, 2);
+    put(screen, object("adam_ship.dat", 4), 225, 381);
+    for (int i = 0; i < 4; ++i) put(screen, object("adam_ship.dat", 1), 229, 300 + i * 22);
+    for (int i = 0; i < 3; ++i) put(screen, object("adam_ship.dat", 9), 214, 330 + i * 24), put(screen, object("adam_ship.dat", 9), 233, 330 + i * 24);
+    put(screen, picture("gfx/helpers/one_shot.gif"), 170, 420, 14, 0);
+    put(screen, picture("gfx/helpers/one_shot.gif"), 280, 420, 14, 2);
+    put(screen, kim, 360, 400, 64, 3);
+    put(screen, object("kim_ship.dat", 11), 356, 399, 72, 2);
+    for (int i = 0; i < 3; ++i) put(screen, object("kim_ship.dat", 2), 385, 320 + i * 26);
+    put(screen, object("powerups.dat", 0), 560, 420);
+    return {"play scene at 1x", screen};
 }
 
 // A tank as the game composes it: wheels, hull, turret.
@@ -95,6 +147,7 @@ Item assembled_tank(const std::string& kind, const std::vector<std::pair<int, in
 }
 
 TEST(ContactSheet, ShowsEveryPicture) {
+    save_sheet("scene", {play_scene()}, 1);
     save_sheet("ships", items_of(ship_pictures(), ship_datafiles()), 3);
     save_sheet("kit", items_of(helper_pictures(), {kv1_ship_datafile()}), 4);
     save_sheet("bombs", items_of(bomb_pictures(), {}), 1);

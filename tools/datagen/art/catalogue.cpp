@@ -1,21 +1,15 @@
 #include "art/catalogue.h"
 
-#include <cstdio>
-
 namespace datagen::art {
 
-DatafileContents numbered(const std::vector<std::pair<std::string, Image>>& objects) {
+DatafileContents pictures(const std::vector<std::pair<std::string, Image>>& objects) {
     DatafileContents out;
-    for (const auto& [name, picture] : objects) {
-        char prefix[8];
-        std::snprintf(prefix, sizeof prefix, "%02zu_", out.size());
-        out.push_back({prefix + name, picture, {}});
-    }
+    for (const auto& [name, picture] : objects) out.push_back({name, picture, {}});
     return out;
 }
 
 DatafileContents enemy_file(Image strip_picture, Image bullet) {
-    return numbered({{"STRIP", std::move(strip_picture)}, {"BULLET", std::move(bullet)}});
+    return pictures({{"STRIP", std::move(strip_picture)}, {"BULLET", std::move(bullet)}});
 }
 
 namespace {

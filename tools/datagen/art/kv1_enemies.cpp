@@ -16,7 +16,7 @@ const Colour kv1_shot = rgb(255, 80, 60);
 Image rocketship(float bank_amount) {
     Canvas c(64, 64);
     const Bank b{bank_amount, 30};
-    kv1_hull(c, polygon(b(mirrored({{30, 18}, {20, 22}, {11, 34}, {12, 40}, {22, 36}}, 30))), kv1::blue);
+    kv1_hull(c, polygon(b(mirrored({{30, 18}, {20, 22}, {12.5f, 34}, {13, 40}, {22, 36}}, 30))), kv1::blue);
     kv1_hull(c, polygon(b(mirrored({{30, 14}, {24, 16}, {23, 44}, {27, 56}, {30, 60}}, 30))), kv1::hull);
     kv1_hull(c, polygon(b(mirrored({{30, 47}, {26, 48}, {27, 56}, {30, 60}}, 30))), kv1::red);
     for (float y : {24.0f, 30.0f}) seam(c, b({24, y}), b({36, y}), 0.3f);

@@ -43,7 +43,7 @@ Image big_ship() {
 
 DatafileFile kv1_ship_datafile() {
     return {"kv1_adam_ship.dat", [] {
-                return numbered({
+                return pictures({
                     {"SHOT_1", bolt(4, 10, kv1_shot, -1)},
                     {"SHOT_2", bolt(5, 10, kv1_shot, -1)},
                     {"SHOT_3", bolt(6, 12, rgb(120, 255, 255), -1)},

@@ -197,15 +197,15 @@ std::vector<PictureFile> scenery_pictures() {
 
 std::vector<DatafileFile> scenery_datafiles() {
     const auto nested = [](const std::string& name, Image picture) {
-        return DatafileObject{name, {}, numbered({{"PICTURE", std::move(picture)}})};
+        return DatafileObject{name, {}, pictures({{"PICTURE", std::move(picture)}})};
     };
     return {
         {"meteor.dat", [nested] {
-             return DatafileContents{nested("00_PICTURE", rock(28, 23, rgb(140, 118, 96), 4401)),
-                                     nested("01_STRIP", rock(28, 23, rgb(120, 112, 108), 4402))};
+             return DatafileContents{nested("PICTURE", rock(28, 23, rgb(140, 118, 96), 4401)),
+                                     nested("STRIP", rock(28, 23, rgb(120, 112, 108), 4402))};
          }},
         {"powerups.dat", [nested] {
-             return DatafileContents{nested("00_PICKUP", pickup()), nested("01_BANNER", banner())};
+             return DatafileContents{nested("PICKUP", pickup()), nested("BANNER", banner())};
          }},
     };
 }
