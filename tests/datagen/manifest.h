@@ -6,12 +6,6 @@
 
 namespace manifest {
 
-enum class Group { shared, ships, enemies, scenery, fonts, tunes, effects };
-
-// Groups whose generator is still being written elsewhere: their missing files are reported as
-// pending instead of failing. Files that exist are checked in full all the same.
-bool pending(Group group);
-
 struct Size {
     int min_w, max_w, min_h, max_h;
 };
@@ -22,7 +16,6 @@ constexpr Size any_size{1, INT_MAX, 1, INT_MAX};
 enum class Fill { masked, opaque };
 
 struct Picture {
-    Group group;
     std::string path;
     Size size;
     Fill fill = Fill::masked;  // opaque: drawn with blit or fade_blit, so no mask pixel at all
@@ -37,7 +30,6 @@ struct Object {
 };
 
 struct Datafile {
-    Group group;
     std::string path;
     std::vector<Object> objects;
 };
@@ -46,7 +38,6 @@ struct Datafile {
 enum class Loop { whole, from_half_51, from_half_48, effect_from_half, once };
 
 struct Sound {
-    Group group;
     std::string path;
     Loop loop;
     int min_ms = 1;

@@ -30,13 +30,8 @@ std::vector<uint8_t> read_bytes(const fs::path& path) {
 
 fs::path tree() { return testing_support::data_dir(); }
 
-// True when the file is there; a missing file of a group still in the works is only noted.
-bool present(manifest::Group group, const std::string& path) {
+bool present(const std::string& path) {
     if (fs::exists(tree() / path)) return true;
-    if (manifest::pending(group)) {
-        std::printf("pending: %s\n", path.c_str());
-        return false;
-    }
     ADD_FAILURE() << path << " is missing";
     return false;
 }
@@ -68,7 +63,7 @@ TEST(Tree, TablesHoldEveryDatafileAndSound) {
 
 TEST(Tree, PicturesDecodeWithTheirGeometry) {
     for (const manifest::Picture& p : manifest::pictures()) {
-        if (!present(p.group, p.path)) continue;
+        if (!present(p.path)) continue;
         fs::path path = tree() / p.path;
         if (path.extension() == ".png") {
             auto bytes = read_bytes(path);
@@ -121,7 +116,7 @@ void expect_objects(const std::string& where, const DATAFILE* d, const std::vect
 TEST(Tree, DatafilesLoadWithTheirObjectsInOrder) {
     register_datafile_object(DAT_GIF, load_gif_object, destroy_gif_object);
     for (const manifest::Datafile& file : manifest::datafiles()) {
-        if (!present(file.group, file.path)) continue;
+        if (!present(file.path)) continue;
         DATAFILE* d = load_datafile((tree() / file.path).c_str());
         ASSERT_NE(d, nullptr) << file.path << " does not load";
         expect_objects(file.path, d, file.objects);
@@ -195,7 +190,7 @@ bool loop_points_valid(manifest::Loop loop, long length) {
 
 TEST(Tree, SoundsDecodeAndAllowTheirLoopPoints) {
     for (const manifest::Sound& s : manifest::sounds()) {
-        if (!present(s.group, s.path)) continue;
+        if (!present(s.path)) continue;
         long ms = length_ms(tree() / s.path);
         ASSERT_GE(ms, 0) << s.path << " does not decode";
         EXPECT_GE(ms, s.min_ms) << s.path;
