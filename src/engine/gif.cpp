@@ -690,7 +690,6 @@ int save_gif(const char* filename, BITMAP* bitmap, const RGB* palette) {
     return result;
 }
 
-
 int save_gif_animation(const char* filename, GifAnimation* animation) {
     if (!filename || !animation || !animation->frames) return -1;
     for (GifFrame* f = animation->frames; f; f = f->next)
