@@ -4,6 +4,5 @@
 namespace datagen {
 
 JobList audio_jobs() { return {}; }
-JobList art_jobs() { return {}; }
 
 }  // namespace datagen

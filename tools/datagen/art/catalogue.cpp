@@ -1,17 +1,15 @@
 #include "art/catalogue.h"
 
-#include <cstdio>
-
 namespace datagen::art {
 
-DatafileContents numbered(const std::vector<std::pair<std::string, Image>>& objects) {
+DatafileContents pictures(const std::vector<std::pair<std::string, Image>>& objects) {
     DatafileContents out;
-    for (const auto& [name, picture] : objects) {
-        char prefix[8];
-        std::snprintf(prefix, sizeof prefix, "%02zu_", out.size());
-        out.push_back({prefix + name, picture, {}});
-    }
+    for (const auto& [name, picture] : objects) out.push_back({name, picture, {}});
     return out;
+}
+
+DatafileContents enemy_file(Image strip_picture, Image bullet) {
+    return pictures({{"STRIP", std::move(strip_picture)}, {"BULLET", std::move(bullet)}});
 }
 
 namespace {
@@ -25,7 +23,11 @@ void append(std::vector<T>& to, std::vector<T> more) {
 
 std::vector<PictureFile> all_pictures() {
     std::vector<PictureFile> out = ship_pictures();
+    append(out, helper_pictures());
+    append(out, bomb_pictures());
     append(out, enemy_pictures());
+    append(out, train_pictures());
+    append(out, tank_pictures());
     append(out, kv1_enemy_pictures());
     append(out, scenery_pictures());
     return out;
@@ -33,7 +35,9 @@ std::vector<PictureFile> all_pictures() {
 
 std::vector<DatafileFile> all_datafiles() {
     std::vector<DatafileFile> out = ship_datafiles();
+    out.push_back(kv1_ship_datafile());
     append(out, enemy_datafiles());
+    append(out, train_datafiles());
     append(out, scenery_datafiles());
     return out;
 }

@@ -12,7 +12,7 @@ namespace datagen::art {
 
 // One object of a datafile: a picture, or a nested datafile when it has children.
 struct DatafileObject {
-    std::string name;  // starts with its two-digit index, so a name sort keeps the order
+    std::string name;  // the writer prefixes the object's index
     Image picture;
     std::vector<DatafileObject> children;
 };
@@ -28,12 +28,21 @@ struct DatafileFile {
     std::function<DatafileContents()> draw;
 };
 
-// Pictures objects named "NN_NAME" in the order given.
-DatafileContents numbered(const std::vector<std::pair<std::string, Image>>& objects);
+// Picture objects in the order given.
+DatafileContents pictures(const std::vector<std::pair<std::string, Image>>& objects);
 
 std::vector<PictureFile> ship_pictures();
+std::vector<PictureFile> helper_pictures();
+std::vector<PictureFile> bomb_pictures();
+DatafileFile kv1_ship_datafile();
 std::vector<DatafileFile> ship_datafiles();
+// An enemy datafile: the kind's frame strip, then its bullet.
+DatafileContents enemy_file(Image strip_picture, Image bullet);
+
 std::vector<PictureFile> enemy_pictures();
+std::vector<PictureFile> train_pictures();
+std::vector<DatafileFile> train_datafiles();
+std::vector<PictureFile> tank_pictures();
 std::vector<DatafileFile> enemy_datafiles();
 std::vector<PictureFile> kv1_enemy_pictures();
 std::vector<PictureFile> scenery_pictures();

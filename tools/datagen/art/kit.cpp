@@ -81,6 +81,23 @@ void light(Canvas& c, Vec2 at, float radius, Colour colour) {
     c.fill(circle(at, radius), radial(at, radius, {{0, mix(colour, white, 0.7f)}, {1, colour}}));
 }
 
+void fleet_eye(Canvas& c, Vec2 at, float r, Colour colour) {
+    c.fill(circle(at, r + 1.2f), rgb(18, 14, 20));
+    light(c, at, r, colour);
+}
+
+void gun_barrel(Canvas& c, Vec2 from, Vec2 to, float width) {
+    const Shape b = capsule(from, to, width);
+    c.fill(grown(b, 0.75f), rgb(16, 16, 22));
+    c.fill(b, metal(b, solid(kv2::gunmetal), width / 2, 0.8f));
+}
+
+void kv1_hull(Canvas& c, const Shape& s, Colour base) {
+    c.fill(grown(s, 1), rgb(20, 20, 36));
+    const Box b = s.bounds();
+    c.fill(s, metal(s, linear({b.x0, b.y0}, {b.x1, b.y1}, {{0, base * 1.15f}, {1, base * 0.7f}}), 2, 0.35f));
+}
+
 Image bolt(int w, int h, Colour colour, int dir) {
     Canvas c(w, h);
     const float cx = w / 2.0f, r = w / 2.0f;

@@ -3,6 +3,7 @@
 // engine flames, shots, and the bank transform of ships that roll.
 #include <cstddef>  // image.h needs size_t
 #include <cstdint>
+#include <vector>
 
 #include "draw/draw.h"
 #include "image.h"
@@ -67,6 +68,14 @@ struct Bank {
 // The standard bank poses of an n-frame strip: frame 0 left, the last right, level in the middle.
 float bank_of_frame(int frame, int frames);
 
+// A strip of n frames drawn by frame(i).
+template <typename Frame>
+Image strip_of(int n, Frame frame) {
+    std::vector<Image> frames;
+    for (int i = 0; i < n; ++i) frames.push_back(frame(i));
+    return draw::strip(frames);
+}
+
 // Plated metal hull: gradient from the light side, bevelled edges, a little grime.
 draw::Paint plating(const Shape& s, Colour base, uint32_t seed, float bevel = 3.5f);
 void hull(Canvas& c, const Shape& s, Colour base, uint32_t seed, float bevel = 3.5f);
@@ -78,6 +87,14 @@ void canopy(Canvas& c, Vec2 centre, float rx, float ry, Colour glass);
 void flame(Canvas& c, Vec2 at, Vec2 dir, float length, float width, Colour colour);
 // A small coloured light with a halo.
 void light(Canvas& c, Vec2 at, float radius, Colour colour);
+
+// The glowing red eye every craft of the alien fleet carries.
+void fleet_eye(Canvas& c, Vec2 at, float r, Colour colour = kv2::enemy_light);
+// A gun barrel with a dark rim.
+void gun_barrel(Canvas& c, Vec2 from, Vec2 to, float width);
+
+// The simpler KV1 look: flat colour with a soft top-left gradient and a dark outline.
+void kv1_hull(Canvas& c, const Shape& s, Colour base);
 
 // Shots. Bolts point up (dir -1) or down (dir +1); the white-hot end leads.
 Image bolt(int w, int h, Colour colour, int dir);

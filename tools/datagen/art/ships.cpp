@@ -102,7 +102,7 @@ Image shield_frame(int frame, Colour colour) {
             const float r = std::sqrt(dx * dx + dy * dy);
             if (r > 1) continue;
             const float angle = std::atan2(dy, dx);
-            const float wave = 0.5f + 0.5f * std::cos(3 * angle - sweep * 2 + r * 6);
+            const float wave = 0.5f + 0.5f * std::cos(2 * angle - sweep + r * 6);
             const bool rim = r > 0.88f;
             const bool grid = (x % 2 == 0 && y % 2 == 0) || (r > 0.7f && (x + y) % 2 == 0 && wave > 0.6f);
             if (!rim && !grid) continue;
@@ -178,7 +178,7 @@ DatafileContents ship_objects(const Livery& l, bool kim_guns, Image (*frame)(flo
         {"SHIP", ship_sheet(frame)},
         {"SIDE_MUZZLE", muzzle_flash(16, 10, l.side_shot)},
     };
-    return numbered(objects);
+    return pictures(objects);
 }
 
 }  // namespace

@@ -1,8 +1,0 @@
-#include "art/catalogue.h"
-namespace datagen::art {
-std::vector<PictureFile> enemy_pictures() { return {}; }
-std::vector<DatafileFile> enemy_datafiles() { return {}; }
-std::vector<PictureFile> kv1_enemy_pictures() { return {}; }
-std::vector<PictureFile> scenery_pictures() { return {}; }
-std::vector<DatafileFile> scenery_datafiles() { return {}; }
-}
