@@ -7,6 +7,7 @@
 #include "engine/gif.h"
 #include "engine/loaders.h"
 #include "engine/slots.h"
+#include "engine/timing.h"
 #include "player/player.h"
 #include "support/test_support.h"
 
@@ -21,10 +22,17 @@ void load_enemy_art(int kind, const char* path, BITMAP*& strip, BITMAP*& bullet_
     bullet_strip = datafile_bitmap(datafile[1]);
 }
 
+int no_timer(void (*)(), long) { return 0; }
+void no_removal(void (*)()) {}
+
 void load_everything() {
     FMOD_System_Create(&fmod_system);
     audio_testing::init_manual(fmod_system, 20);
     register_datafile_object(DAT_GIF, load_gif_object, destroy_gif_object);
+    register_bitmap_file_type("gif", load_gif, nullptr);
+    // A hit on the ship shakes the screen, whose timer needs a display.
+    timing_calls.install_int_ex = no_timer;
+    timing_calls.remove_int = no_removal;
     testing_support::WorkingDirectory in_data(testing_support::data_dir());
     load_enemy_art(1, "enemy_one.dat", enemy_one_strip, enemy_one_bullet_strip);
     load_enemy_art(2, "enemy_two.dat", enemy_two_strip, enemy_two_bullet_strip);

@@ -45,7 +45,7 @@ TEST_F(EnemyKinds, KindOneSweepsRightToItsEdgeDropsFifteenRowsAndTurnsFaster) {
     one.update();
     one.update();
     EXPECT_FLOAT_EQ(one.dx, 0.2f) << "the speed settles at the limit";
-    for (int i = 0; i < 100 && !one.at_edge; ++i) one.update();
+    for (int i = 0; i < 200 && !one.at_edge; ++i) one.update();
     ASSERT_TRUE(one.at_edge);
     EXPECT_GT(one.x + 58.0f, 640.0f);
     EXPECT_EQ(one.state, 52);

@@ -92,7 +92,9 @@ TEST_F(EnemyRecord, TheKillComesAfterTheExplosionAndPaysOnce) {
         const bool exploding = enemy.explosion.active;
         enemy.update();
         if (exploding || enemy.explosion.active) ++animated;
-        if (enemy.in_play) EXPECT_EQ(player.money, 1500);
+        if (enemy.in_play) {
+            EXPECT_EQ(player.money, 1500);
+        }
     }
     // 26 updates animate the explosion; the next one removes the record.
     EXPECT_EQ(animated, 26);
