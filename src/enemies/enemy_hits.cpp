@@ -6,7 +6,6 @@
 namespace {
 
 constexpr int helper_pairs = 2;  // helpers 0 and 1 fire one shot, helpers 2 and 3 three
-constexpr int gun_groups = 5;
 constexpr int beam_offset_x = -42;
 constexpr int hit_picture_offset_x = 13;
 constexpr int shield_offset = -18;
@@ -24,11 +23,12 @@ bool bullet_touches(const Sprite& bullet, BITMAP* picture, float px, float py) {
 bool beam_counts() { return !player.bomb1.idle; }
 float beam_x() { return player.x + static_cast<float>(beam_offset_x); }
 
-// Every shot of the ship and its helpers that could meet an enemy this step, in the order the
-// enemy takes them: per gun group, the helpers' shots (first two groups only) before the group.
+// Every shot of the ship and its helpers that could meet an enemy this step, with the damage it
+// adds (a helper's shot always 1), in the order the enemy takes them: per gun group, the helpers'
+// shots (first two groups only) before the group's.
 template <class Visit>
 void for_each_ship_shot(Visit&& visit) {
-    for (int i = 0; i < gun_groups; ++i) {
+    for (int i = 0; i < Player::bullet_groups; ++i) {
         if (i < helper_pairs) {
             visit(player.helpers[i].bullets[0], 1);
             for (Sprite& bullet : player.helpers[i + helper_pairs].bullets) visit(bullet, 1);

@@ -80,7 +80,9 @@ void EnemyOne::drop() {
         dy = 0.0f;
         max_speed += turn_speed_gain;
         at_edge = false;
-        state = direction == 3 ? 50 : direction == 2 ? 51 : state;
+        // Back the way it came.
+        if (direction == 3) state = 50;
+        if (direction == 2) state = 51;
     }
 }
 

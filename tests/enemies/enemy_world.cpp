@@ -1,8 +1,12 @@
 #include "enemy_world.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdlib>
+#include <new>
 
 #include "audio_testing.h"
+#include "enemies/pools.h"
 #include "engine/gameengine.h"
 #include "engine/gif.h"
 #include "engine/loaders.h"
@@ -40,6 +44,32 @@ void load_everything() {
     load_enemy_art(4, "enemy_four.dat", enemy_four_strip, enemy_four_bullet_strip);
     player.load(1);
 }
+
+template <class T>
+void renew(T& object) {
+    object.~T();
+    new (&object) T();
+}
+
+template <class Kind, int n>
+void renew_pool(Kind (&pool)[n]) {
+    for (Kind& record : pool) renew(record);
+}
+
+// The globals that tests load cut their frames from Allegro bitmaps, which can only be released
+// while Allegro runs: so here, rather than by their destructors at exit.
+class ReleaseGlobals : public ::testing::Environment {
+public:
+    void TearDown() override {
+        renew(player);
+        renew_pool(enemy_one_pool);
+        renew_pool(enemy_two_pool);
+        renew_pool(enemy_three_pool);
+        renew_pool(enemy_four_pool);
+    }
+};
+
+const auto* const release_globals = ::testing::AddGlobalTestEnvironment(new ReleaseGlobals);
 
 }  // namespace
 
