@@ -166,9 +166,9 @@ struct DrumVoice {
     double gain, pan;
 };
 const DrumVoice drum_voices[] = {
-    {'k', Drum::kick, 1.0, 0},      {'s', Drum::snare, 0.75, 0.05}, {'h', Drum::hat, 0.3, 0.3},
+    {'k', Drum::kick, 1.0, 0},      {'s', Drum::snare, 0.6, 0.05}, {'h', Drum::hat, 0.3, 0.3},
     {'o', Drum::open_hat, 0.3, 0.3}, {'p', Drum::clap, 0.6, -0.1},  {'t', Drum::tom, 0.8, -0.25},
-    {'c', Drum::crash, 0.4, -0.35},
+    {'c', Drum::crash, 0.3, -0.35},
 };
 
 void play_hits(const Part& part, const std::string& token, long start, uint32_t seed, Stereo& out) {

@@ -233,8 +233,8 @@ Song story() {
     const std::string chords = "Fmaj7 Am7 Bbmaj7 Csus4 Dm7 Bbmaj7 Gm7 C";
     const std::string ripple = "1 3 5 3 4 2 3 2";
     s.intro = {section(8, chords,
-                       {pad(warm_pad(), "x - - - - - - -"),
-                        arp(epiano(), ripple).every(2).in_octave(4).vol(0.5).wet(0.3)})};
+                       {pad(warm_pad(), "x - - - - - - -"), arp(epiano(), ripple).every(2).in_octave(4).wet(0.3),
+                        arp(vibes(), "5 - - - - - - - | 4 - - - - - - -").every(2).in_octave(5).vol(0.6).wet(0.4).at(0.3)})};
     s.body = {section(8, chords,
                       {pad(warm_pad(), "x - - - - - - -"),
                        arp(epiano(), ripple).every(2).in_octave(4).vol(0.45).wet(0.3),
@@ -629,7 +629,7 @@ Song stage_intro() {
     Song s = looping(Loop::back_51, 90);
     const std::string chords = "Em C Am B";
     const Part rise = pad(strings(), "x - - - - - - -");
-    s.intro = {section(4, chords, {pad(dark_pad(), "x - - - - - - -"), bass(sub_bass(), "1 - - - 1 - - -"),
+    s.intro = {section(4, chords, {pad(dark_pad(), "x - - - - - - -").vol(0.4), bass(sub_bass(), "1 - - - 1 - - -").vol(0.6),
                                    drums(Kit::studio, soft_tick).vol(0.6)})};
     s.body = {section(4, chords,
                       {rise, bass(saw_bass(), "1 1 1 1 1 1 1 1"), drums(Kit::studio, halftime).vol(0.8),
