@@ -307,7 +307,7 @@ Patch blip_patch() {
 }
 
 std::vector<int16_t> start_chime() {
-    return finish(chime(bell_patch(2.5), {"C5", "E5", "G5", "C6", "E6"}, 0.08, 1.5), decibels(-5));
+    return finish(chime(bell_patch(2.5), {"C5", "E5", "G5", "C6", "E6"}, 0.08, 1.1), decibels(-5));
 }
 
 std::vector<int16_t> cheat_chime() {

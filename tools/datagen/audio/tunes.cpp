@@ -366,7 +366,7 @@ Song fifth_stage() {
     s.body = {
         section(8, "Dm - Eb - Dm - C -",
                 {march, drone, pad(dark_pad(), "x - - - - - - -"),
-                 melody(brass(), "D5 - - - Eb5 - D5 - | C5 - - - A4 - - - | Bb4 - - - A4 - G4 - | A4 - - - - - . . | "
+                 melody(brass(), "D5 - - - Eb5 - D5 - | C5 - - - A4 - - - | Bb4 - - - G4 - Eb4 - | F4 - - - G4 - . . | "
                                  "D5 - - - F5 - Eb5 - | D5 - C5 - A4 - - - | G4 - A4 - C5 - E5 - | D5 - - - - - . .")
                      .wet(0.3)}),
         section(8, "Bb - C - Dm - A -",
@@ -422,9 +422,9 @@ Song eighth_stage() {
     s.body = {
         section(8, "Bm - G - A - F# -",
                 {gallop, stabs, drums(Kit::studio, drive),
-                 melody(saw_lead(), "B5 - - - A5 - F#5 - | D5 - - - E5 - F#5 - | E5 - - - C#5 - A4 - | "
-                                    "C#5 - - - . . . . | B4 - D5 - F#5 - B5 - | G5 - - - F#5 - D5 - | "
-                                    "E5 - - - A5 - G5 - | F#5 - - - A#4 - - -")
+                 melody(saw_lead(), "B5 - - - A5 - F#5 - | D5 - - - E5 - F#5 - | G5 - - - D5 - B4 - | "
+                                    "D5 - - - . . . . | A4 - C#5 - E5 - A5 - | G5 - - - F#5 - E5 - | "
+                                    "F#5 - - - C#5 - A#4 - | C#5 - - - . . . .")
                      .wet(0.3),
                  drums(Kit::studio, every_bars(8, "c"))}),
         section(8, "G - A - Bm - Em F#",
@@ -594,7 +594,7 @@ Song challenge() {
 
 Song kv_main() {
     Song s = looping(Loop::back_51, 110);
-    const std::string chords = "Am - F - C - G Esus4";
+    const std::string chords = "Am - F - C - G E";
     const Part shimmer = arp(bell(), "1 3 5 3 2 4 6 4").in_octave(5).vol(0.3).at(0.4).wet(0.4);
     s.intro = {section(8, chords, {pad(warm_pad(), "x - - - - - - -"), shimmer, bass(sub_bass(), "1 - - - - - - -")})};
     s.body = {section(8, chords,
