@@ -61,6 +61,7 @@ void echo(const Stereo& send, double delay, double feedback, Stereo& out) {
 Stereo render_stretch(const Song& song, const std::vector<Section>& sections, double frames, long length,
                       bool circular) {
     Stereo dry(length, circular), send(length, circular);
+    if (sections.empty()) return dry;
     render_sections(sections, song.beats_per_bar, 0, frames, dry, send);
     const double beat = frames / (bars(sections) * song.beats_per_bar);
     echo(send, song.echo_beats * beat, song.echo_feedback, dry);
