@@ -172,12 +172,10 @@ std::vector<int16_t> bomb_beam() {
     Osc zap, beam_a, beam_b, lfo;
     Noise noise(51);
     Filter tone, hiss;
+    hiss.tune(5000, 0.1);
     return finish(synthesize_mono(2.0, [&](long n, double t) {
                       const double wobble = sine(lfo.next(3) + 0.25);
-                      if (n % 16 == 0) {
-                          tone.tune(700 + 500 * wobble, 0.4);
-                          hiss.tune(5000, 0.1);
-                      }
+                      if (n % 16 == 0) tone.tune(700 + 500 * wobble, 0.4);
                       const double strike = saw(zap.next(glide(900, 110, t, 0.09)), zap.step()) * portable::exp(-t / 0.25);
                       const double beam = saw(beam_a.next(110), beam_a.step()) + saw(beam_b.next(111.7), beam_b.step());
                       const double body = tone.low(beam * 0.5) * std::min(1.0, t * 8) * portable::exp(-t / 1.1);
