@@ -16,14 +16,11 @@ std::vector<int16_t> advance(FMOD_SYSTEM* system, unsigned ms) {
 std::vector<Voice> voices(FMOD_SYSTEM* system) {
     auto* live = static_cast<audio::System*>(system);
     std::vector<Voice> found;
-    std::vector<audio::Slot> slots = live->slots();
-    for (size_t i = 0; i < slots.size(); ++i) {
-        const audio::Slot& slot = slots[i];
-        if (!slot.live) continue;
+    live->each_slot([&](size_t i, const audio::Slot& slot) {
+        if (!slot.live) return;
         found.push_back({static_cast<int>(i), audio::handle_of({i, slot.generation}), slot.sound, slot.group,
-                         live->position_ms(slot), slot.volume, slot.gain(),
-                         slot.paused});
-    }
+                         live->position_ms(slot), slot.volume, slot.gain(), slot.paused});
+    });
     return found;
 }
 

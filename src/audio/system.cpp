@@ -268,9 +268,4 @@ FMOD_RESULT System::set_channel_group(const FMOD_CHANNEL* channel, Group* group)
 
 unsigned System::position_ms(const Slot& slot) const { return frames_to_ms(slot.position, slot.track->format.rate); }
 
-std::vector<Slot> System::slots() {
-    std::lock_guard<std::mutex> hold(mutex_);
-    return slots_;
-}
-
 }  // namespace audio

@@ -13,6 +13,15 @@ namespace {
 constexpr int max_codes = 4096;  // 12-bit LZW codes
 constexpr int max_code_width = 12;
 
+// Sizes beyond these are refused: a few header bytes must not make the reader allocate gigabytes
+// (nor overflow Allegro's bitmap size arithmetic).
+constexpr long max_picture_pixels = 1L << 24;    // one image or the logical screen
+constexpr long max_animation_pixels = 1L << 26;  // all frames of an animation together
+
+bool acceptable_size(int width, int height) {
+    return width > 0 && height > 0 && static_cast<long>(width) * height <= max_picture_pixels;
+}
+
 // ---------------------------------------------------------------------------------------------
 // Input: a packfile, or a block of memory read no further than its size.
 
@@ -264,7 +273,7 @@ BITMAP* read_image(Source& in, const Control& control, RGB* palette, Image& imag
     image.width = in.word();
     image.height = in.word();
     int flags = in.byte();
-    if (flags < 0 || image.width <= 0 || image.height <= 0) return nullptr;
+    if (flags < 0 || !acceptable_size(image.width, image.height)) return nullptr;
     if ((flags & 0x80) && !read_colour_table(in, palette, 1 << ((flags & 7) + 1))) return nullptr;
     bool interlaced = flags & 0x40;
     image.transparent = control.transparent;
@@ -364,7 +373,7 @@ public:
 
 private:
     bool create_canvas(const Control& control) {
-        if (screen_.width <= 0 || screen_.height <= 0) return false;
+        if (!acceptable_size(screen_.width, screen_.height)) return false;
         canvas_ = _color_load_depth(8, FALSE) == 8 ? create_bitmap_ex(8, screen_.width, screen_.height)
                                                   : create_bitmap(screen_.width, screen_.height);
         if (canvas_) clear_to_background(control);
@@ -406,7 +415,10 @@ GifAnimation* read_animation(Source& in) {
     GifFrame* first = nullptr;
     GifFrame** tail = &first;
     int count = 0;
-    while (GifFrame* frame = composer.next()) {
+    long frames_allowed = max_animation_pixels / std::max(1L, static_cast<long>(screen.width) * screen.height);
+    while (count < frames_allowed) {
+        GifFrame* frame = composer.next();
+        if (!frame) break;
         *tail = frame;
         tail = &frame->next;
         ++count;

@@ -5,8 +5,8 @@
 
 #include "engine/loaders.h"
 #include "engine/settings.h"
-#include "player/resources.h"
 #include "engine/ui.h"
+#include "player/resources.h"
 
 Player player;
 Player adam_ship;
@@ -42,8 +42,12 @@ struct Arming {
     float speed;
     int damage;
 };
-constexpr Arming main_gun_armings[4] = {{0, 9.0f, 1}, {1, 9.0f, 3}, {2, 9.0f, 5}, {3, 9.0f, 7}};
-constexpr Arming side_gun_armings[3] = {{8, 5.5f, 1}, {9, 6.0f, 3}, {10, 6.5f, 5}};
+constexpr Arming main_gun_armings[4] = {{main_bullet_object, 9.0f, 1},
+                                       {main_bullet_object + 1, 9.0f, 3},
+                                       {main_bullet_object + 2, 9.0f, 5},
+                                       {main_bullet_object + 3, 9.0f, 7}};
+constexpr Arming side_gun_armings[3] = {
+    {side_bullet_object, 5.5f, 1}, {side_bullet_object + 1, 6.0f, 3}, {side_bullet_object + 2, 6.5f, 5}};
 
 // The arming of `level` (1-based) in the table, or null for a level outside it or a ship
 // that is not one of the two characters'.
@@ -159,17 +163,17 @@ void Player::load_sounds() {
 }
 
 void Player::arm_bullets() {
-    struct Arming {
+    struct GroupArming {
         int group;
         BITMAP* picture;
         float speed;
     };
-    const Arming armings[] = {{spare_group_low, spare_bullet_picture, 9.0f},
+    const GroupArming armings[] = {{spare_group_low, spare_bullet_picture, 9.0f},
                               {left_side_group, side_bullet_picture, 10.5f},
                               {main_group, main_bullet_picture, 9.0f},
                               {right_side_group, side_bullet_picture, 10.5f},
                               {spare_group_high, spare_bullet_picture, 9.0f}};
-    for (const Arming& arming : armings)
+    for (const GroupArming& arming : armings)
         for (Sprite& bullet : bullets[arming.group]) bullet.init_bullet(arming.picture, arming.speed, bullet_up, 1, 0, 0);
 }
 

@@ -1,7 +1,7 @@
 // Releasing the charged bomb and driving both bombs every step.
+#include "engine/gameengine.h"
 #include "player/player.h"
 #include "player/resources.h"
-#include "engine/gameengine.h"
 
 namespace {
 

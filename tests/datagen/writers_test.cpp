@@ -7,7 +7,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "gif_reader.h"
+#include "engine/gif.h"
 #include "support/test_support.h"
 #include "writers/writers.h"
 
@@ -20,6 +20,25 @@ std::vector<uint8_t> read_bytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
+
+// A GIF read by the game's own codec, kept at 8 bits: palette indexes and the palette.
+struct Indexed {
+    BITMAP* bitmap = nullptr;
+    PALETTE palette;
+    Indexed(const std::vector<uint8_t>& gif) {
+        set_color_conversion(COLORCONV_NONE);
+        bitmap = load_memory_gif(gif.data(), gif.size(), palette);
+        set_color_conversion(COLORCONV_TOTAL);
+    }
+    ~Indexed() {
+        if (bitmap) destroy_bitmap(bitmap);
+    }
+    int index(int x, int y) const { return getpixel(bitmap, x, y); }
+    Rgb colour(int x, int y) const {
+        const RGB& c = palette[index(x, y)];
+        return Rgb{static_cast<uint8_t>(c.r * 4), static_cast<uint8_t>(c.g * 4), static_cast<uint8_t>(c.b * 4)};
+    }
+};
 
 int rgb565(Rgb c) { return (c.r >> 3) << 11 | (c.g >> 2) << 5 | (c.b >> 3); }
 
@@ -64,41 +83,39 @@ TEST(Writers, PngLoadsWithMaskAndNudgedColours) {
 
 TEST(Writers, GifKeepsUpTo255ColoursExactlyAndMasksIndexZero) {
     Image image = noise_picture(300, 200, 200);
-    auto gif = gif_test::decode(datagen::gif_bytes(image));
-    ASSERT_TRUE(gif);
-    ASSERT_EQ(gif->width, 300);
-    ASSERT_EQ(gif->height, 200);
-    EXPECT_EQ(gif->transparent, 0);
-    EXPECT_EQ((std::vector<uint8_t>(gif->palette.begin(), gif->palette.begin() + 3)), (std::vector<uint8_t>{255, 0, 255}));
-    for (size_t i = 0; i < image.pixels.size(); ++i) {
-        int k = gif->pixels[i];
-        Rgb got{gif->palette[3 * k], gif->palette[3 * k + 1], gif->palette[3 * k + 2]};
-        Rgb want = image.pixels[i];
-        if (want == datagen::mask_colour) {
-            ASSERT_EQ(k, 0) << "pixel " << i;
-        } else {
-            ASSERT_NE(k, 0) << "pixel " << i;
-            ASSERT_EQ(got.r >> 2, want.r >> 2) << "pixel " << i;
-            ASSERT_EQ(got.g >> 2, want.g >> 2) << "pixel " << i;
+    Indexed gif(datagen::gif_bytes(image));
+    ASSERT_NE(gif.bitmap, nullptr);
+    ASSERT_EQ(gif.bitmap->w, 300);
+    ASSERT_EQ(gif.bitmap->h, 200);
+    for (int y = 0; y < 200; ++y)
+        for (int x = 0; x < 300; ++x) {
+            Rgb want = image.at(x, y);
+            if (want == datagen::mask_colour) {
+                ASSERT_EQ(gif.index(x, y), 0) << x << "," << y;
+                continue;
+            }
+            ASSERT_NE(gif.index(x, y), 0) << x << "," << y;
+            Rgb got = gif.colour(x, y);
+            ASSERT_EQ(got.r >> 2, want.r >> 2) << x << "," << y;
+            ASSERT_EQ(got.g >> 2, want.g >> 2) << x << "," << y;
+            ASSERT_EQ(got.b >> 2, want.b >> 2) << x << "," << y;
         }
-    }
 }
 
 TEST(Writers, GifReducesManyColoursCloselyAndNeverOntoTheMask) {
     Image image = sample_picture(256, 256);
-    auto gif = gif_test::decode(datagen::gif_bytes(image));
-    ASSERT_TRUE(gif);
+    Indexed gif(datagen::gif_bytes(image));
+    ASSERT_NE(gif.bitmap, nullptr);
     long worst = 0;
     for (int y = 0; y < 256; ++y)
         for (int x = 0; x < 256; ++x) {
-            int k = gif->pixels[y * 256 + x];
             Rgb want = image.at(x, y);
             if (want == datagen::mask_colour) {
-                ASSERT_EQ(k, gif->transparent);
+                ASSERT_EQ(gif.index(x, y), 0);
                 continue;
             }
-            ASSERT_NE(k, gif->transparent);
-            Rgb got{gif->palette[3 * k], gif->palette[3 * k + 1], gif->palette[3 * k + 2]};
+            ASSERT_NE(gif.index(x, y), 0);
+            Rgb got = gif.colour(x, y);
             ASSERT_FALSE(got.r >= 248 && got.g <= 3 && got.b >= 248) << x << "," << y;
             long e = std::max({std::labs(got.r - want.r), std::labs(got.g - want.g), std::labs(got.b - want.b)});
             worst = std::max(worst, e);
@@ -106,15 +123,20 @@ TEST(Writers, GifReducesManyColoursCloselyAndNeverOntoTheMask) {
     EXPECT_LE(worst, 16) << "even the lone near-magenta pixels keep their colour";
 }
 
-TEST(Writers, OpaqueGifHasNoTransparency) {
-    Image image(8, 8, Rgb{10, 20, 30});
-    auto gif = gif_test::decode(datagen::gif_bytes(image));
-    ASSERT_TRUE(gif);
-    EXPECT_EQ(gif->transparent, -1);
+TEST(Writers, GifAtSixteenBitsMasksOnlyTheMask) {
+    Image image = sample_picture(30, 20);
+    std::vector<uint8_t> bytes = datagen::gif_bytes(image);
+    BITMAP* bmp = load_memory_gif(bytes.data(), bytes.size(), nullptr);
+    ASSERT_NE(bmp, nullptr);
+    EXPECT_EQ(bitmap_color_depth(bmp), 16);
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 30; ++x)
+            ASSERT_EQ(getpixel(bmp, x, y) == 0xF81F, image.at(x, y) == datagen::mask_colour) << x << "," << y;
+    destroy_bitmap(bmp);
 }
 
 TEST(Writers, DatafileLoadsInOrderWithEveryObjectType) {
-    gif_test::register_gif_objects();
+    register_datafile_object(DAT_GIF, load_gif_object, destroy_gif_object);
     Image picture = sample_picture(12, 10);
     datagen::Font font;
     font.first = 'A';
@@ -137,7 +159,7 @@ TEST(Writers, DatafileLoadsInOrderWithEveryObjectType) {
     EXPECT_EQ(d[0].type, DAT_ID('G', 'I', 'F', ' '));
     EXPECT_STREQ(get_datafile_property(&d[0], DAT_NAME), "00_STRIP");
     EXPECT_STREQ(get_datafile_property(&d[3], DAT_NAME), "03_NESTED");
-    auto* gif = static_cast<BITMAP*>(d[0].dat);
+    BITMAP* gif = static_cast<GifObject*>(d[0].dat)->bitmap;
     EXPECT_EQ(gif->w, 12);
     EXPECT_EQ(getpixel(gif, 0, 0), 0xF81F);
 
@@ -164,7 +186,7 @@ TEST(Writers, DatafileLoadsInOrderWithEveryObjectType) {
     auto* nested = static_cast<DATAFILE*>(d[3].dat);
     ASSERT_EQ(nested[0].type, DAT_ID('G', 'I', 'F', ' '));
     EXPECT_EQ(nested[1].type, DAT_END);
-    EXPECT_EQ(static_cast<BITMAP*>(nested[0].dat)->h, 10);
+    EXPECT_EQ(static_cast<GifObject*>(nested[0].dat)->bitmap->h, 10);
     unload_datafile(d);
 }
 

@@ -62,6 +62,10 @@ TEST(Shapes, DistanceFieldsAgreeWithTheGeometry) {
     const Shape moved = transformed(rect({-1, -1}, {1, 1}), Affine::translate({20, 0}) * Affine::scale(4, 4));
     EXPECT_LT(moved.distance({23, 0}), 0);
     EXPECT_GT(moved.distance({25, 0}), 0);
+    // A bar turned a quarter turn about its centre stands upright.
+    const Shape bar = transformed(rect({-10, -1}, {10, 1}), Affine::about({0, 0}, Affine::rotate(pi / 2)));
+    EXPECT_LT(bar.distance({0, 8}), 0);
+    EXPECT_GT(bar.distance({8, 0}), 0);
 }
 
 TEST(Noise, IsDeterministicBoundedAndTilesWithAPeriod) {

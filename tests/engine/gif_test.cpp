@@ -276,6 +276,7 @@ TEST(GifReader, FailsCleanlyOnBrokenFiles) {
     EXPECT_FALSE(load(image(4, 4, 12))) << "code size 12";
     EXPECT_TRUE(load(image(4, 4, 1)));
     EXPECT_TRUE(load(image(4, 4, 11)));
+    EXPECT_FALSE(load(image(65535, 65535, 2))) << "more pixels than any picture the reader accepts";
     EXPECT_FALSE(load(Builder().screen(4, 4, 2).ramp(4).trailer().bytes)) << "no image";
     EXPECT_FALSE(load({'G', 'I'})) << "short signature";
     EXPECT_FALSE(load_memory_gif(nullptr, nullptr));
@@ -511,6 +512,12 @@ TEST(GifAnimation, WritesAndReadsBackWithDelays) {
     Bitmap last(load_gif_frame(path.c_str(), nullptr, 9));
     EXPECT_EQ(pixels(last.get()), pixels(gif_bitmap_by_index(a.get(), 2)));
     EXPECT_EQ(load_gif_frame(path.c_str(), nullptr, 0), nullptr);
+}
+
+TEST(GifAnimation, RefusesAHugeLogicalScreen) {
+    auto bytes = Builder().screen(65535, 65535, 2).ramp(4).image(2, 1).data(2, pack({{4, 3}, {1, 3}, {2, 3}, {5, 3}})).trailer().bytes;
+    EXPECT_TRUE(load(bytes)) << "a picture is the image alone";
+    EXPECT_EQ(load_memory_gif_animation(bytes.data(), bytes.size()), nullptr);
 }
 
 TEST(GifAnimation, AnimationWithoutLengthShowsItsFirstFrame) {

@@ -1,6 +1,7 @@
 // Job runner: a worker per core takes the next job until none are left.
 #include "runner.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <fstream>
@@ -25,8 +26,9 @@ bool same_contents(const fs::path& a, const fs::path& b) {
 
 // Writes beside the target first, so an interrupted run never leaves a half-written file.
 bool run_one(const Job& job, const fs::path& top) {
-    fs::path target = top / job.path, scratch = target;
-    scratch += partial_suffix;
+    // "tune.mp3" is written as "tune.partial.mp3": writers may choose the format by extension.
+    fs::path target = top / job.path;
+    fs::path scratch = target.parent_path() / (target.stem().string() + partial_suffix + target.extension().string());
     bool ok = false;
     try {
         ok = job.write(scratch);

@@ -6,7 +6,7 @@
 
 namespace datagen {
 
-// Jobs write beside their target under this suffix, renamed when complete.
+// Jobs write beside their target, this inserted before the extension, and are renamed when complete.
 constexpr const char* partial_suffix = ".partial";
 
 // Writes every job's file under top. A file whose bytes did not change keeps its old copy (and

@@ -45,7 +45,7 @@ Image enemy_two() {
         fleet_eye(c, {x, 80}, 2.5f);
     }
     gun_barrel(c, {61.5f, 80}, {61.5f, 106}, 7);
-    c.fill(rect({57, 100}, {66, 107}, 1), rgb(34, 36, 40));
+    hull(c, rect({57.5f, 99}, {65.5f, 106}, 1.5f), kv2::gunmetal * 0.8f, 205, 2);
     const Shape core = circle({62.5f, 56}, 36);
     hull(c, core, kv2::enemy_olive, 203, 5);
     hull(c, circle({62.5f, 58}, 21), kv2::enemy_olive * 0.8f, 204, 4);
@@ -77,23 +77,25 @@ Image enemy_three() {
     return c.to_image();
 }
 
-// Kind four: a teal bomber with gull wings that banks; guns at (37, 59), (46, 84), (55, 59).
+// Kind four: a teal bomber with gull wings that banks; guns at (37, 59), (46, 84), (55, 59), so its
+// axis is the middle gun's, x 49.
 Image enemy_four_frame(float bank_amount) {
     Canvas c(95, 95);
-    const Bank b{bank_amount, 47.5f};
-    for (float x : {38.0f, 57.0f}) rear_flame(c, b({x, 16}), 12, 7);
-    const Shape wings = polygon(b(mirrored({{44, 30}, {20, 26}, {3, 34}, {4, 44}, {18, 52}, {36, 56}, {44, 62}}, 47.5f)));
+    constexpr float ax = 49;  // the middle gun's axis
+    const Bank b{bank_amount, ax};
+    for (float s : {-1.0f, 1.0f}) rear_flame(c, b({ax + s * 9.5f, 16}), 12, 7);
+    const Shape wings = polygon(b(mirrored({{ax - 3.5f, 30}, {ax - 27, 26}, {ax - 44, 34}, {ax - 43, 44}, {ax - 29, 52}, {ax - 11, 56}, {ax - 3.5f, 62}}, ax)));
     hull(c, wings, kv2::enemy_teal, 401);
-    c.paint_over(polygon(b(mirrored({{12, 30}, {3, 34}, {4, 44}, {12, 48}}, 47.5f))), b.shade(plating(wings, kv2::enemy_sand, 402)));
-    for (float x : {40.0f, 58.0f}) gun_barrel(c, b({x, 46}), b({x, 60}), 4);
-    const Shape body = polygon(b(mirrored({{47.5f, 10}, {40, 14}, {36, 40}, {40, 70}, {45, 84}, {47.5f, 85}}, 47.5f)));
+    c.paint_over(polygon(b(mirrored({{ax - 35, 30}, {ax - 44, 34}, {ax - 43, 44}, {ax - 35, 48}}, ax))), b.shade(plating(wings, kv2::enemy_sand, 402)));
+    for (float s : {-1.0f, 1.0f}) gun_barrel(c, b({ax + s * 9, 46}), b({ax + s * 9, 60}), 4);
+    const Shape body = polygon(b(mirrored({{ax, 10}, {ax - 7.5f, 14}, {ax - 11.5f, 40}, {ax - 7.5f, 70}, {ax - 2.5f, 84}, {ax, 85}}, ax)));
     hull(c, body, kv2::enemy_teal * 0.9f, 403, 4);
-    gun_barrel(c, b({49, 74}), b({49, 85}), 4);
-    for (float y : {30.0f, 52.0f}) seam(c, b({39, y}), b({56, y}));
-    for (float s : {-1.0f, 1.0f}) seam(c, b({47.5f + s * 14, 36}), b({47.5f + s * 32, 40}));
+    gun_barrel(c, b({ax, 74}), b({ax, 85}), 4);
+    for (float y : {30.0f, 52.0f}) seam(c, b({ax - 8.5f, y}), b({ax + 8.5f, y}));
+    for (float s : {-1.0f, 1.0f}) seam(c, b({ax + s * 14, 36}), b({ax + s * 32, 40}));
     b.light(c);
-    fleet_eye(c, b.raised({47.5f, 62}), 3.5f);
-    canopy(c, b.raised({47.5f, 24}), 3.5f, 6, rgb(220, 80, 60));
+    fleet_eye(c, b.raised({ax, 62}), 3.5f);
+    canopy(c, b.raised({ax, 24}), 3.5f, 6, rgb(220, 80, 60));
     return c.to_image();
 }
 

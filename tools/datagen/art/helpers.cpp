@@ -31,11 +31,12 @@ Image one_shot_frame(int frame) {
 Image three_shot_frame(int frame) {
     Canvas c(21, 15);
     for (float x : {7.0f, 14.0f}) flame(c, {x, 11.5f}, {0, 1}, 3.5f * flicker(frame + (x > 10)), 3, kv2::thrust_blue);
-    const Shape wing = polygon(mirrored({{10.5f, 4}, {3, 7}, {0.5f, 11}, {2, 12}, {10.5f, 10}}, 10.5f));
+    const Shape wing = polygon(mirrored({{10.5f, 5}, {3, 8}, {0.5f, 11.5f}, {2, 13}, {10.5f, 11}}, 10.5f));
     hull(c, wing, drone_hull * 0.85f, 32, 2);
     for (float x : {1.5f, 10.5f, 19.5f}) {
-        const float top = x == 10.5f ? 0.5f : 3.0f;
-        hull(c, rect({x - 1.5f, top}, {x + 1.5f, top + 8}, 1.2f), kv2::gunmetal, 33, 1.5f);
+        const bool middle = x == 10.5f;
+        const float half = middle ? 1.5f : 1.2f, top = middle ? 0.5f : 3.5f;
+        hull(c, rect({x - half, top}, {x + half, top + (middle ? 8 : 6)}, 1.1f), kv2::gunmetal * 1.3f, 33, 1.2f);
     }
     hull(c, ellipse({10.5f, 7.5f}, 3.5f, 5.5f), drone_hull, 34, 2);
     canopy(c, {10.5f, 7}, 1.5f, 2.2f, kv2::shot_green * 0.7f);

@@ -16,11 +16,13 @@ constexpr int ship_size = 64;
 constexpr int bank_frames = 5;
 
 struct Livery {
-    Colour hull, trim, glass, thrust, shot, side_shot;
+    Colour hull, trim, glass, thrust, shot, side_shot, shield;
 };
 
-const Livery adam{kv2::adam_trim * 0.82f, kv2::adam_blue, kv2::canopy_blue, kv2::thrust_blue, rgb(110, 220, 255), rgb(150, 255, 200)};
-const Livery kim{kv2::kim_red, kv2::kim_gold, kv2::canopy_amber, kv2::thrust_orange, rgb(255, 120, 170), rgb(255, 210, 90)};
+const Livery adam{kv2::adam_trim * 0.82f, kv2::adam_blue,       kv2::canopy_blue,    kv2::thrust_blue,
+                  rgb(110, 220, 255),     rgb(150, 255, 200),   rgb(90, 190, 255)};
+const Livery kim{kv2::kim_red,      kv2::kim_gold,      kv2::canopy_amber, kv2::thrust_orange,
+                 rgb(255, 120, 170), rgb(255, 210, 90), rgb(255, 170, 90)};
 
 Image adam_frame(float bank_amount) {
     Canvas c(ship_size, ship_size);
@@ -103,12 +105,13 @@ Image shield_frame(int frame, Colour colour) {
             if (r > 1) continue;
             const float angle = std::atan2(dy, dx);
             const float wave = 0.5f + 0.5f * std::cos(2 * angle - sweep + r * 6);
-            const bool rim = r > 0.88f;
-            const bool grid = (x % 2 == 0 && y % 2 == 0) || (r > 0.7f && (x + y) % 2 == 0 && wave > 0.6f);
+            const bool rim = r > 0.9f;
+            const bool grid = (x % 2 == 0 && y % 2 == 0) || (r > 0.78f && (x + y) % 2 == 0 && wave > 0.5f);
             if (!rim && !grid) continue;
-            const float glow = rim ? 0.75f + 0.25f * wave : 0.55f + 0.45f * wave * r;
-            const float light = std::max(0.0f, -(dx * light_direction.x * -1 + dy * light_direction.y * -1)) * 0.25f;
-            out.at(x, y) = to_rgb(mix(colour * glow, white, (rim ? 0.35f : 0.1f) + light * (rim ? 1 : 0)));
+            // The rim is lit on its top-left side; the veil inside shimmers in bands.
+            const float lit = std::max(0.0f, dx * light_direction.x + dy * light_direction.y);
+            const Colour c = rim ? mix(colour * (0.8f + 0.2f * wave), white, 0.3f + 0.5f * lit) : mix(colour, white, 0.3f + 0.35f * wave) * (0.65f + 0.35f * r);
+            out.at(x, y) = to_rgb(c);
         }
     return out;
 }
@@ -161,11 +164,28 @@ Image lance(int w, int h, Colour colour) {
 
 Image placeholder() { return Image(1, 1, Rgb{0, 0, 0}); }
 
-DatafileContents ship_objects(const Livery& l, bool kim_guns, Image (*frame)(float)) {
-    std::vector<std::pair<std::string, Image>> objects = {
-        {"SHOT_1", kim_guns ? bolt(6, 12, l.shot, -1) : bolt(4, 12, l.shot, -1)},
-        {"SHOT_2", kim_guns ? twin_bolt(12, 14, l.shot) : bolt(6, 14, mix(l.shot, white, 0.2f), -1)},
-        {"SHOT_3", kim_guns ? wave_shot(14, 16, l.shot) : bolt(4, 16, mix(l.shot, white, 0.45f), -1)},
+// What tells the two pilots' datafiles apart: livery, ship frames and main-gun shots of levels 1 to 3.
+struct Pilot {
+    const Livery& livery;
+    Image (*frame)(float bank);
+    Image (*shots[3])(Colour);
+};
+
+const Pilot adam_pilot{adam,
+                       adam_frame,
+                       {[](Colour c) { return bolt(4, 12, c, -1); }, [](Colour c) { return bolt(6, 14, mix(c, white, 0.2f), -1); },
+                        [](Colour c) { return bolt(4, 16, mix(c, white, 0.45f), -1); }}};
+const Pilot kim_pilot{kim,
+                      kim_frame,
+                      {[](Colour c) { return bolt(6, 12, c, -1); }, [](Colour c) { return twin_bolt(12, 14, c); },
+                       [](Colour c) { return wave_shot(14, 16, c); }}};
+
+DatafileContents ship_objects(const Pilot& p) {
+    const Livery& l = p.livery;
+    return pictures({
+        {"SHOT_1", p.shots[0](l.shot)},
+        {"SHOT_2", p.shots[1](l.shot)},
+        {"SHOT_3", p.shots[2](l.shot)},
         {"SHOT_4", lance(8, 24, l.shot)},
         {"MUZZLE", muzzle_flash(14, 12, l.shot)},
         {"SPARE_SHOT", bolt(4, 12, l.shot, -1)},
@@ -174,11 +194,10 @@ DatafileContents ship_objects(const Livery& l, bool kim_guns, Image (*frame)(flo
         {"SIDE_SHOT_1", bolt(5, 10, l.side_shot, -1)},
         {"SIDE_SHOT_2", orb(9, 12, l.side_shot)},
         {"SIDE_SHOT_3", wave_shot(11, 14, l.side_shot)},
-        {"SHIELD", shield_strip(kim_guns ? rgb(255, 170, 90) : rgb(90, 190, 255))},
-        {"SHIP", ship_sheet(frame)},
+        {"SHIELD", shield_strip(l.shield)},
+        {"SHIP", ship_sheet(p.frame)},
         {"SIDE_MUZZLE", muzzle_flash(16, 10, l.side_shot)},
-    };
-    return pictures(objects);
+    });
 }
 
 }  // namespace
@@ -189,8 +208,8 @@ std::vector<PictureFile> ship_pictures() {
 
 std::vector<DatafileFile> ship_datafiles() {
     return {
-        {"adam_ship.dat", [] { return ship_objects(adam, false, adam_frame); }},
-        {"kim_ship.dat", [] { return ship_objects(kim, true, kim_frame); }},
+        {"adam_ship.dat", [] { return ship_objects(adam_pilot); }},
+        {"kim_ship.dat", [] { return ship_objects(kim_pilot); }},
     };
 }
 

@@ -95,18 +95,6 @@ void Canvas::apply(const std::function<void(Vec2, Colour&, float&)>& fn) {
         }
 }
 
-void Canvas::draw(const Canvas& top, int dx, int dy) {
-    for (int y = 0; y < top.height_; ++y)
-        for (int x = 0; x < top.width_; ++x) {
-            const int tx = x + dx, ty = y + dy;
-            if (tx < 0 || ty < 0 || tx >= width_ || ty >= height_) continue;
-            const size_t s = top.index(x, y), d = index(tx, ty);
-            const float a = top.alpha_[s];
-            colour_[d] = top.colour_[s] + colour_[d] * (1 - a);
-            alpha_[d] = a + alpha_[d] * (1 - a);
-        }
-}
-
 Colour Canvas::colour(int x, int y) const {
     const size_t i = index(x, y);
     return alpha_[i] > 0 ? colour_[i] * (1 / alpha_[i]) : Colour{};

@@ -34,8 +34,6 @@ public:
     void glow(const Shape& shape, Colour colour, float radius, float strength = 1);
     // Every pixel through a function of its position, colour and coverage (full-picture effects).
     void apply(const std::function<void(Vec2, Colour&, float&)>& fn);
-    // Another canvas composited over this one with its top-left at (dx, dy).
-    void draw(const Canvas& top, int dx, int dy);
 
     Colour colour(int x, int y) const;  // unpremultiplied
     float coverage(int x, int y) const { return alpha_[index(x, y)]; }

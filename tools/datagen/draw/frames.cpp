@@ -27,11 +27,4 @@ Image silhouette(const Image& picture, Rgb colour) {
     return out;
 }
 
-Image flipped_horizontally(const Image& picture) {
-    Image out(picture.width, picture.height);
-    for (int y = 0; y < picture.height; ++y)
-        for (int x = 0; x < picture.width; ++x) out.at(x, y) = picture.at(picture.width - 1 - x, y);
-    return out;
-}
-
 }  // namespace datagen::draw

@@ -1,5 +1,5 @@
 #pragma once
-// Building and deriving whole pictures: frame strips, silhouettes, flips.
+// Building and deriving whole pictures: frame strips and silhouettes.
 #include <vector>
 
 #include <cstddef>  // image.h needs size_t
@@ -14,6 +14,5 @@ Image strip(const std::vector<Image>& frames);
 Image frame_of(const Image& strip, int frame_width, int i);
 // Every opaque pixel in one colour (hit flashes, hit-test shapes).
 Image silhouette(const Image& picture, Rgb colour);
-Image flipped_horizontally(const Image& picture);
 
 }  // namespace datagen::draw

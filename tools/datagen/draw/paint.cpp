@@ -55,13 +55,6 @@ Paint sphere(Vec2 centre, float radius, Colour base, float shine) {
     };
 }
 
-Paint lit_near(Paint base, Vec2 point, float radius, float amount) {
-    return [base = std::move(base), point, radius, amount](Vec2 p) {
-        const float t = 1 - smoothstep(0, radius, length(p - point));
-        return base(p) * (1 + amount * t);
-    };
-}
-
 Paint textured(Paint base, float scale, float amount, uint32_t seed) {
     return [base = std::move(base), scale, amount, seed](Vec2 p) {
         const float n = fractal_noise(p * (1 / scale), seed, 3);

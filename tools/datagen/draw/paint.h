@@ -30,8 +30,6 @@ Paint metal(const Shape& shape, Paint base, float bevel = 4, float strength = 0.
 // A lit ball (domes, canopies, planets, round shots): diffuse light from the top left plus a
 // specular spot.
 Paint sphere(Vec2 centre, float radius, Colour base, float shine = 0.6f);
-// Brightens (amount > 0) or darkens towards `point`, fading over `radius`.
-Paint lit_near(Paint base, Vec2 point, float radius, float amount);
 // Multiplies the base by 1 ± amount of fractal noise: grime, rock, cloud texture.
 Paint textured(Paint base, float scale, float amount, uint32_t seed);
 

@@ -13,13 +13,13 @@ namespace {
 
 constexpr Rgb white{255, 255, 255};
 
-const TextStyle title{Face::sans_bold, 31,
+const TextStyle title{Face::sans_bold, 36,
                       {{0.0f, white}, {0.45f, {205, 225, 255}}, {0.55f, {120, 160, 240}}, {1.0f, {170, 205, 255}}},
                       {8, 16, 48}, 2, 2};
-const TextStyle countdown{Face::sans_bold, 50,
+const TextStyle countdown{Face::sans_bold, 68,
                           {{0.0f, {255, 252, 190}}, {0.5f, {255, 214, 40}}, {1.0f, {235, 120, 0}}},
                           {50, 18, 0}, 3, 3};
-const TextStyle stage_title{Face::sans_condensed_bold, 32,
+const TextStyle stage_title{Face::sans_condensed_bold, 38,
                             {{0.0f, {250, 252, 255}},
                              {0.48f, {170, 185, 210}},
                              {0.52f, {70, 90, 130}},

@@ -2,7 +2,6 @@
 // through orange and red, and breaks up into smoke.
 #include <cmath>
 
-#include "draw/frames.h"
 #include "draw/draw.h"
 #include "shared/shared.h"
 

@@ -39,8 +39,10 @@ Image pause_panel() {
     Shape pane = rect({10, 10}, {330, 430}, 8);
     c.fill(grown(pane, 1.5f), edge_dark);
     c.fill(pane, glass(10, 430));
-    // Section dividers under the title, the stats, the helpers, the bombs and the shield lines.
-    for (float y : {52.0f, 140.0f, 240.0f, 340.0f, 400.0f}) {
+    // A lit band behind the title, and dividers in the gaps between the stats, the helpers, the
+    // bombs and the shield lines that the game prints.
+    c.fill(rect({10, 10}, {330, 40}, 8), linear({0, 10}, {0, 40}, {{0, rgb(50, 80, 140)}, {1, rgb(20, 34, 70)}}));
+    for (float y : {130.0f, 222.0f, 324.0f}) {
         Shape line = capsule({24, y}, {316, y}, 1.5f);
         c.glow(line, rgb(40, 120, 230), 4, 0.7f);
         c.fill(line, rgb(90, 160, 240), 0.9f);

@@ -66,6 +66,12 @@ void draw_title(Canvas& c, Vec2 centre, int pixel_size) {
                              static_cast<int>(std::ceil(10 * s)));
     Box b = title.bounds();
     c.glow(grown(title, 4 * s), rgb(40, 130, 255), 26 * s, 0.9f);
+    // Extruded depth towards the lower right, away from the light.
+    const int depth = static_cast<int>(std::lround(7 * s));
+    for (int k = depth; k >= 1; --k) {
+        Shape slice = transformed(grown(title, 5 * s), Affine::translate({0.5f * k, 1.0f * k}));
+        c.fill(slice, mix(rgb(4, 8, 26), rgb(30, 50, 100), static_cast<float>(depth - k) / depth));
+    }
     c.fill(grown(title, 5 * s), rgb(4, 8, 26));
     c.fill(grown(title, 2.5f * s), linear({b.x0, b.y0}, {b.x1, b.y1}, {{0, rgb(220, 235, 255)}, {1, rgb(60, 80, 120)}}));
     Paint chrome = linear({0, b.y0}, {0, b.y1}, {{0, rgb(240, 248, 255)},

@@ -25,7 +25,7 @@ void put_pixels16(Bytes& b, const Image& image) {
 std::string indexed_name(size_t index, const std::string& name) {
     char prefix[16];
     std::snprintf(prefix, sizeof prefix, "%02zu_", index);
-    return prefix + name;
+    return name.rfind(prefix, 0) == 0 ? name : prefix + name;  // already numbered: keep it
 }
 
 }  // namespace

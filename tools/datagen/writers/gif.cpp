@@ -1,6 +1,4 @@
 // GIF89a writer: one image, a 256-entry global palette, LZW with 8-bit minimum code size.
-#include <array>
-
 #include "bytes.h"
 #include "observer.h"
 #include "gifencode.h"

@@ -1,7 +1,6 @@
 // PNG writer: 8-bit RGB, one IDAT, each row filtered with whichever filter packs it smallest.
 #include <zlib.h>
 
-#include <array>
 #include <cstdlib>
 
 #include "bytes.h"

@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -34,7 +33,8 @@ struct Font {
 };
 
 // An Allegro 4 datafile, written plain ("slh." + "ALL.") with big-endian headers. Objects keep
-// their insertion order; each gets a NAME property "NN_name" with its two-digit index.
+// their insertion order; each gets a NAME property "NN_name" with its two-digit index (a name
+// that already starts with its own "NN_" is kept as it is).
 class Datafile {
 public:
     void add_bitmap(const std::string& name, const Image& image);  // 16-bit DAT_BITMAP
