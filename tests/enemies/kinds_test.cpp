@@ -1,13 +1,8 @@
 // Flight, formation, firing, escape and payment of enemy kinds one to four.
 #include <gtest/gtest.h>
 
-#include <cmath>
-
-#include "audio_testing.h"
 #include "enemies/pools.h"
 #include "enemy_world.h"
-#include "engine/gameengine.h"
-#include "engine/settings.h"
 #include "player/player.h"
 
 namespace {

@@ -55,16 +55,6 @@ protected:
         enemy_count = 1;
     }
 
-    // Updates until the record has left play, at most `limit` times; the number of updates.
-    int updates_until_gone(int limit) {
-        int n = 0;
-        while (enemy.in_play && n < limit) {
-            enemy.update();
-            ++n;
-        }
-        return n;
-    }
-
     TestEnemy enemy;
 };
 
@@ -139,22 +129,6 @@ TEST_F(EnemyRecord, HitPointBonusesLastUntilObjectResetButSpeedBonusesOnlyUntilR
 
     enemy.object_reset();
     EXPECT_EQ(enemy.hit_points, 4);
-}
-
-TEST_F(EnemyRecord, ResetReadiesAFallenRecordWhereItIs) {
-    enemy.damage = enemy.hit_points + 1;
-    updates_until_gone(100);
-    enemy.set_position(10.0f, 20.0f);
-    enemy.reset();
-    EXPECT_TRUE(enemy.alive);
-    EXPECT_FALSE(enemy.in_play);
-    EXPECT_FALSE(enemy.visible);
-    EXPECT_FALSE(enemy.dying);
-    EXPECT_EQ(enemy.damage, 0);
-    EXPECT_EQ(enemy.death_started, 0);
-    EXPECT_EQ(enemy.state, 51);
-    EXPECT_FLOAT_EQ(enemy.x, 10.0f);
-    EXPECT_FLOAT_EQ(enemy.y, 20.0f);
 }
 
 TEST_F(EnemyRecord, OnlyRecordsOutOfPlayRideTheScroll) {
