@@ -81,7 +81,8 @@ LoopPoints loop_points(Rule rule, long length) {
     return {0, length};
 }
 
-long frame_at(long ms) { return ms * 44100 / 1000; }
+// The game's audio library places loop points on the frame at or after the millisecond.
+long frame_at(long ms) { return (ms * 44100 + 999) / 1000; }
 
 std::string read_file(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
