@@ -43,7 +43,10 @@ typedef enum FMOD_RESULT {
 #define FMOD_CHANNEL_FREE (-1)
 #define FMOD_CHANNEL_REUSE (-2)
 
+// One system exists at a time: a second FMOD_System_Create fails with FMOD_ERR_MEMORY until the
+// first is released. Releasing stops the output and frees every stream, group and channel.
 FMOD_RESULT FMOD_System_Create(FMOD_SYSTEM** system);
+FMOD_RESULT FMOD_System_Release(FMOD_SYSTEM* system);
 FMOD_RESULT FMOD_System_Init(FMOD_SYSTEM* system, int max_channels, FMOD_INITFLAGS flags, void* extra_driver_data);
 FMOD_RESULT FMOD_System_CreateChannelGroup(FMOD_SYSTEM* system, const char* name, FMOD_CHANNELGROUP** group);
 FMOD_RESULT FMOD_System_CreateStream(FMOD_SYSTEM* system, const char* path, FMOD_MODE mode,

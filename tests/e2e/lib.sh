@@ -5,14 +5,21 @@ TITLE="Voidmarch: The Series(Full Version)"
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-# Starts the game in the background from its data tree; its output goes to $E2E_WORK/game.log.
+# Starts the game in the background from its data tree (or the folder given); its output goes
+# to $E2E_WORK/game.log.
 start_game() {
-  (cd "$GAME_DIR" && exec ./voidmarch) > "$E2E_WORK/game.log" 2>&1 &
+  (cd "${1:-$GAME_DIR}" && exec "$GAME_DIR/voidmarch") > "$E2E_WORK/game.log" 2>&1 &
   GAME_PID=$!
 }
 
+# True while a window with the game's title exists.
+has_window() { xdotool search --name "^$TITLE_PATTERN\$" >/dev/null 2>&1; }
+
+# xdotool takes the name as a regular expression, so the title's parentheses are escaped.
+TITLE_PATTERN=$(printf '%s' "$TITLE" | sed 's/[][()\\.*^$+?{}|]/\\&/g')
+
 wait_window() {
-  timeout "${1:-20}" xdotool search --sync --name "$TITLE" >/dev/null || fail "no window titled '$TITLE'"
+  timeout "${1:-20}" xdotool search --sync --name "^$TITLE_PATTERN\$" >/dev/null || fail "no window titled '$TITLE'"
 }
 
 # Holds a key for 100 ms so at least one 60 Hz logic step sees it.
@@ -27,14 +34,14 @@ lit_percent() {
   convert "$1" -colorspace gray -threshold 3% -format '%[fx:int(100*mean)]' info:
 }
 
-# Waits for the game to exit and prints its status.
+# Waits for the game to exit and sets GAME_STATUS to its exit status. (Not in a command
+# substitution: only this shell can wait for the game.)
 wait_game() {
-  local limit=${1:-30} status
+  local limit=${1:-30}
   for _ in $(seq "$((limit * 10))"); do
     kill -0 "$GAME_PID" 2>/dev/null || break
     sleep 0.1
   done
   if kill -0 "$GAME_PID" 2>/dev/null; then kill -9 "$GAME_PID"; fail "game still running after ${limit}s"; fi
-  wait "$GAME_PID" && status=0 || status=$?
-  echo "$status"
+  wait "$GAME_PID" && GAME_STATUS=0 || GAME_STATUS=$?
 }

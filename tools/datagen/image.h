@@ -1,6 +1,7 @@
 #pragma once
 // The picture type every art routine draws into and every file writer reads:
 // 8-bit RGB, no alpha; transparent pixels hold the mask colour (magenta).
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 

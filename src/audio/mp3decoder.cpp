@@ -1,0 +1,97 @@
+// MP3 through libmpg123, gapless, so that a file with its encoder tag decodes to its exact length.
+#include <fcntl.h>
+#include <mpg123.h>
+#include <unistd.h>
+
+#include "decoder.h"
+
+namespace audio {
+namespace {
+
+// A broken file can make mpg123 ask for a new format on every frame; give up rather than spin.
+constexpr int max_format_changes = 16;
+
+class Mp3Decoder final : public Decoder {
+public:
+    ~Mp3Decoder() override {
+        if (handle_) {
+            mpg123_close(handle_);
+            mpg123_delete(handle_);
+        }
+        if (fd_ >= 0) ::close(fd_);  // mpg123_close leaves a descriptor it was handed open
+    }
+
+    FMOD_RESULT open(const std::string& path) {
+        handle_ = mpg123_new(nullptr, nullptr);
+        if (!handle_) return FMOD_ERR_MEMORY;
+        mpg123_param(handle_, MPG123_FLAGS, MPG123_GAPLESS | MPG123_QUIET, 0);
+        // Only stereo output is allowed, so mpg123 spreads mono over both sides itself.
+        mpg123_format_none(handle_);
+        const long* rates = nullptr;
+        size_t count = 0;
+        mpg123_rates(&rates, &count);
+        for (size_t i = 0; i < count; ++i) mpg123_format(handle_, rates[i], MPG123_STEREO, MPG123_ENC_SIGNED_16);
+
+        int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) return FMOD_ERR_FILE_NOTFOUND;
+        if (mpg123_open_fd(handle_, fd) != MPG123_OK) {
+            ::close(fd);
+            return FMOD_ERR_FILE_BAD;
+        }
+        fd_ = fd;
+        return read_format();
+    }
+
+    const StreamFormat& format() const override { return format_; }
+
+    size_t read(int16_t* stereo, size_t frames) override {
+        size_t done = 0;
+        int format_changes = 0;
+        while (done < frames) {
+            size_t bytes = 0;
+            int result = mpg123_read(handle_, reinterpret_cast<unsigned char*>(stereo + 2 * done), (frames - done) * 4,
+                                     &bytes);
+            done += bytes / 4;
+            if (result == MPG123_NEW_FORMAT && ++format_changes < max_format_changes) continue;
+            if (result != MPG123_OK) break;
+        }
+        return done;
+    }
+
+    bool seek(uint64_t frame) override {
+        return mpg123_seek(handle_, static_cast<off_t>(frame), SEEK_SET) == static_cast<off_t>(frame);
+    }
+
+private:
+    FMOD_RESULT read_format() {
+        long rate = 0;
+        int channels = 0;
+        int encoding = 0;
+        if (mpg123_getformat(handle_, &rate, &channels, &encoding) != MPG123_OK || rate <= 0) return FMOD_ERR_FILE_BAD;
+        off_t length = mpg123_length(handle_);
+        if (length < 0) {
+            // No encoder tag: count the frames.
+            if (mpg123_scan(handle_) != MPG123_OK) return FMOD_ERR_FILE_BAD;
+            length = mpg123_length(handle_);
+        }
+        if (length < 0) return FMOD_ERR_FILE_BAD;
+        format_.rate = static_cast<int>(rate);
+        format_.frames = static_cast<uint64_t>(length);
+        return FMOD_OK;
+    }
+
+    mpg123_handle* handle_ = nullptr;
+    int fd_ = -1;
+    StreamFormat format_;
+};
+
+}  // namespace
+
+FMOD_RESULT open_mp3(const std::string& path, std::unique_ptr<Decoder>& decoder) {
+    auto mp3 = std::make_unique<Mp3Decoder>();
+    FMOD_RESULT result = mp3->open(path);
+    if (result == FMOD_OK) decoder = std::move(mp3);
+    return result;
+}
+
+}  // namespace audio

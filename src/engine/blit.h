@@ -1,0 +1,16 @@
+#pragma once
+// Blends of a whole memory bitmap onto a bitmap of the same colour depth (15, 16 or 32 bits),
+// clipped to the destination's full size. Other depths, or differing ones, draw nothing.
+#include <allegro.h>
+
+// Mixes each source pixel into the destination by fact (0 keeps the destination, 255 is the
+// source alone); mask-coloured source pixels leave the destination as it was.
+void trans_blit(BITMAP* source, BITMAP* dest, int x, int y, int fact);
+
+// Copies the source mixed toward a solid colour (a pixel of the depth, from makecol): fact 0 is
+// the colour alone, 255 the source alone. Mask-coloured pixels are mixed like any other.
+void fade_blit(BITMAP* source, BITMAP* dest, int x, int y, int colour, int fact);
+
+// Whether the blends use AVX2's wider vectors: set at start from the processor; tests switch it
+// to cover both paths.
+extern bool blend_wide_vectors;

@@ -1,0 +1,24 @@
+#pragma once
+// The logo splash that opens the program: "logo.png" fades in from black, stays, and fades out.
+#include <allegro.h>
+
+void splash_logo();
+
+// The splash's brightness over its logic steps: up by 4 a step from 1 to 254, and from the
+// 301st step down by 4 until it is back at 1, which ends the splash.
+class SplashFade {
+public:
+    void step();
+    int level() const { return level_; }
+    bool running() const { return running_; }
+
+private:
+    int level_ = 1;
+    int held_ = 0;  // steps so far
+    bool fading_in_ = true;
+    bool fading_out_ = false;
+    bool running_ = true;
+};
+
+// One splash frame on `active_page`: the logo faded toward black at `level`.
+void draw_splash(BITMAP* logo, int level);

@@ -1,0 +1,164 @@
+// Renders every picture of the art onto contact sheets (build/art_sheet_*.png) on a deep-space
+// background, so the art can be looked at the way the game shows it.
+#include <allegro.h>
+#include <loadpng.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "art/catalogue.h"
+
+namespace {
+
+using datagen::Image;
+using namespace datagen::art;
+
+using Item = std::pair<std::string, Image>;
+
+std::vector<Item> items_of(const std::vector<PictureFile>& pictures, const std::vector<DatafileFile>& datafiles) {
+    std::vector<Item> out;
+    for (const auto& p : pictures) out.emplace_back(p.path, p.draw());
+    for (const auto& d : datafiles)
+        for (const auto& object : d.draw()) {
+            if (object.children.empty()) out.emplace_back(d.path + " " + object.name, object.picture);
+            for (const auto& child : object.children) out.emplace_back(d.path + " " + object.name + "/" + child.name, child.picture);
+        }
+    return out;
+}
+
+void save_sheet(const std::string& name, const std::vector<Item>& items, int zoom) {
+    constexpr int sheet_w = 1800, gap = 12, label_h = 10;
+    struct Placed { const Item* item; int x, y, w, h; };
+    std::vector<Placed> placed;
+    int x = gap, y = gap, row_h = 0;
+    for (const Item& it : items) {
+        const Image& img = it.second;
+        // Small pictures enlarged; pictures wider than the sheet shown at half size.
+        int w = img.width * zoom, h = img.height * zoom;
+        if (w > sheet_w - 2 * gap) w = img.width, h = img.height;
+        if (w > sheet_w - 2 * gap) w = img.width / 2, h = img.height / 2;
+        const int box_w = std::max(w, static_cast<int>(it.first.size()) * 8);
+        if (x + box_w > sheet_w - gap) {
+            x = gap;
+            y += row_h + gap;
+            row_h = 0;
+        }
+        placed.push_back({&it, x, y, w, h});
+        x += box_w + gap;
+        row_h = std::max(row_h, h + label_h);
+    }
+    BITMAP* sheet = create_bitmap_ex(24, sheet_w, y + row_h + gap);
+    clear_to_color(sheet, makecol24(10, 12, 28));
+    for (const Placed& p : placed) {
+        const Image& img = p.item->second;
+        textout_ex(sheet, font, p.item->first.c_str(), p.x, p.y, makecol24(170, 170, 190), -1);
+        rect(sheet, p.x - 1, p.y + label_h - 1, p.x + p.w, p.y + label_h + p.h, makecol24(40, 44, 70));
+        for (int yy = 0; yy < p.h; ++yy)
+            for (int xx = 0; xx < p.w; ++xx) {
+                const auto c = img.at(xx * img.width / p.w, yy * img.height / p.h);
+                if (c != datagen::mask_colour) putpixel(sheet, p.x + xx, p.y + label_h + yy, makecol24(c.r, c.g, c.b));
+            }
+    }
+    const std::string path = std::string(ART_SHEET_DIR) + "/art_sheet_" + name + ".png";
+    EXPECT_EQ(save_png(path.c_str(), sheet, nullptr), 0) << path;
+    destroy_bitmap(sheet);
+}
+
+// Masked copy, as the game's masked_blit.
+void overlay(Image& dst, const Image& src, int dx, int dy, int sx = 0, int w = -1) {
+    if (w < 0) w = src.width;
+    for (int y = 0; y < src.height; ++y)
+        for (int x = 0; x < w; ++x) {
+            const auto c = src.at(sx + x, y);
+            if (c != datagen::mask_colour && dx + x >= 0 && dy + y >= 0 && dx + x < dst.width && dy + y < dst.height) dst.at(dx + x, dy + y) = c;
+        }
+}
+
+Image picture(const std::string& path) {
+    for (const auto& p : all_pictures())
+        if (p.path == path) return p.draw();
+    return {};
+}
+
+Image object(const std::string& file, size_t index) {
+    for (const auto& d : all_datafiles())
+        if (d.path == file) {
+            const DatafileObject o = d.draw().at(index);
+            return o.children.empty() ? o.picture : o.children.at(0).picture;
+        }
+    return {};
+}
+
+// Frame i of a strip of frames w wide, masked at (x, y).
+void put(Image& screen, const Image& strip, int x, int y, int w = -1, int i = 0) {
+    if (w < 0) w = strip.width;
+    for (int yy = 0; yy < strip.height; ++yy)
+        for (int xx = 0; xx < w; ++xx) {
+            const auto c = strip.at(i * w + xx, yy);
+            if (c != datagen::mask_colour && x + xx >= 0 && y + yy >= 0 && x + xx < screen.width && y + yy < screen.height)
+                screen.at(x + xx, y + yy) = c;
+        }
+}
+
+// A mock 640x480 play screen at 1x: do the pictures read at the game's own size?
+Item play_scene() {
+    Image screen(640, 480, {8, 10, 26});
+    for (int i = 0; i < 220; ++i) {
+        const int v = 90 + (i * 37) % 160;
+        screen.at((i * 7919) % 640, (i * 104729) % 480) = {static_cast<uint8_t>(v), static_cast<uint8_t>(v), static_cast<uint8_t>(std::min(255, v + 40))};
+    }
+    put(screen, picture("gfx/objects/meteors/2.gif"), 480, 250);
+    put(screen, object("meteor.dat", 0), 40, 300);
+    put(screen, picture("gfx/objects/debris/11.png"), 420, 140);
+    const Image one = object("enemy_one.dat", 0);
+    for (int i = 0; i < 6; ++i) put(screen, one, 40 + i * 70, 20);
+    put(screen, object("enemy_two.dat", 0), 470, 10);
+    put(screen, object("enemy_four.dat", 0), 60, 110, 95, 1);
+    put(screen, object("enemy_three.dat", 0), 230, 110);
+    put(screen, object("enemy_six.dat", 0), 340, 120, 85, 3);
+    for (int i = 0; i < 3; ++i) put(screen, object("enemy_one.dat", 1), 70 + i * 70, 95 + i * 30);
+    for (int i = 0; i < 3; ++i) put(screen, object("enemy_three.dat", 1), 250 + i * 22, 215 + (i == 1) * 8);
+    const Image adam = object("adam_ship.dat", 12), kim = object("kim_ship.dat", 12);
+    put(screen, adam, 200, 390, 64, 2);
+    put(screen, object("adam_ship.dat", 4), 225, 381);
+    for (int i = 0; i < 4; ++i) put(screen, object("adam_ship.dat", 1), 229, 300 + i * 22);
+    for (int i = 0; i < 3; ++i) put(screen, object("adam_ship.dat", 9), 214, 330 + i * 24), put(screen, object("adam_ship.dat", 9), 233, 330 + i * 24);
+    put(screen, picture("gfx/helpers/one_shot.gif"), 170, 420, 14, 0);
+    put(screen, picture("gfx/helpers/one_shot.gif"), 280, 420, 14, 2);
+    put(screen, kim, 360, 400, 64, 3);
+    put(screen, object("kim_ship.dat", 11), 356, 399, 72, 2);
+    for (int i = 0; i < 3; ++i) put(screen, object("kim_ship.dat", 2), 385, 320 + i * 26);
+    put(screen, object("powerups.dat", 0), 560, 420);
+    return {"play scene at 1x", screen};
+}
+
+// A tank as the game composes it: wheels, hull, turret.
+Item assembled_tank(const std::string& kind, const std::vector<std::pair<int, int>>& wheels, std::pair<int, int> turret) {
+    const std::string dir = "gfx/enemies/enemy_" + kind + "/";
+    const Image hull = picture(dir + "enemy.png"), wheel = picture(dir + "wheels.png"), top = picture(dir + "turret.png");
+    Image out(hull.width, hull.height);
+    for (auto [x, y] : wheels) overlay(out, wheel, x, y, 0, wheel.width / 3);
+    overlay(out, hull, 0, 0);
+    overlay(out, top, turret.first, turret.second);
+    return {"assembled " + kind, out};
+}
+
+TEST(ContactSheet, ShowsEveryPicture) {
+    save_sheet("scene", {play_scene()}, 1);
+    save_sheet("ships", items_of(ship_pictures(), ship_datafiles()), 3);
+    save_sheet("kit", items_of(helper_pictures(), {kv1_ship_datafile()}), 4);
+    save_sheet("bombs", items_of(bomb_pictures(), {}), 1);
+    save_sheet("enemies", items_of(enemy_pictures(), enemy_datafiles()), 2);
+    save_sheet("trains", items_of(train_pictures(), train_datafiles()), 2);
+    std::vector<Item> tanks = items_of(tank_pictures(), {});
+    tanks.push_back(assembled_tank("eleven", {{14, 36}, {21, 78}, {81, 36}, {76, 78}}, {38, 30}));
+    tanks.push_back(assembled_tank("twelve", {{13, 23}, {13, 78}, {73, 23}, {73, 78}}, {23, 31}));
+    save_sheet("tanks", tanks, 2);
+    save_sheet("kv1", items_of(kv1_enemy_pictures(), {}), 3);
+    save_sheet("scenery", items_of(scenery_pictures(), scenery_datafiles()), 1);
+}
+
+}  // namespace

@@ -1,0 +1,220 @@
+#include <allegro.h>
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <memory>
+#include <random>
+
+#include "engine/blit.h"
+
+namespace {
+
+struct BitmapDeleter {
+    void operator()(BITMAP* b) const { destroy_bitmap(b); }
+};
+using Bitmap = std::unique_ptr<BITMAP, BitmapDeleter>;
+
+// The channel fields of a depth, as (shift, bits).
+struct Field {
+    int shift, bits;
+};
+struct Layout {
+    int depth;
+    Field fields[3];
+    uint32_t mask_colour;
+};
+const Layout layouts[] = {
+    {15, {{10, 5}, {5, 5}, {0, 5}}, 0x7C1F},
+    {16, {{11, 5}, {5, 6}, {0, 5}}, 0xF81F},
+    {32, {{16, 8}, {8, 8}, {0, 8}}, 0x00FF00FF},
+};
+
+int floor_div(int a, int b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
+
+// Applies a per-channel formula to two pixels.
+template <class Mix>
+uint32_t per_channel(const Layout& layout, uint32_t s, uint32_t d, Mix mix) {
+    uint32_t out = 0;
+    for (Field f : layout.fields) {
+        int max = (1 << f.bits) - 1;
+        out |= static_cast<uint32_t>(mix(static_cast<int>(s >> f.shift) & max, static_cast<int>(d >> f.shift) & max))
+               << f.shift;
+    }
+    return out;
+}
+
+uint32_t expected_trans(const Layout& layout, uint32_t s, uint32_t d, int fact) {
+    bool packed = layout.depth != 32;
+    int weight = packed ? (fact + 7) >> 3 : fact;
+    int full = packed ? 32 : 256;
+    if (weight >= full - (packed ? 0 : 1)) return s == layout.mask_colour ? d : s;  // masked_blit
+    if (weight <= 0 || s == layout.mask_colour) return d;
+    if (!packed && (fact == 127 || fact == 128))
+        return per_channel(layout, s, d, [](int sc, int dc) { return (sc + dc) / 2; });
+    return per_channel(layout, s, d, [&](int sc, int dc) { return dc + floor_div((sc - dc) * weight, full); });
+}
+
+uint32_t expected_fade(const Layout& layout, uint32_t s, uint32_t colour, int fact) {
+    if (fact > 254) return s;
+    if (fact <= 0) return colour;
+    bool packed = layout.depth != 32;
+    int weight = packed ? (fact + 7) >> 3 : fact;
+    int full = packed ? 32 : 256;
+    return per_channel(layout, s, colour, [&](int sc, int cc) { return sc * weight / full + cc * (full - weight) / full; });
+}
+
+uint32_t random_pixel(const Layout& layout, std::mt19937& rng) {
+    if (rng() % 8 == 0) return layout.mask_colour;
+    return rng() & (layout.depth == 32 ? 0x00FFFFFF : layout.depth == 16 ? 0xFFFF : 0x7FFF);
+}
+
+Bitmap random_bitmap(const Layout& layout, int w, int h, std::mt19937& rng) {
+    Bitmap b(create_bitmap_ex(layout.depth, w, h));
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) putpixel(b.get(), x, y, random_pixel(layout, rng));
+    return b;
+}
+
+Bitmap copy_of(BITMAP* b) {
+    Bitmap c(create_bitmap_ex(bitmap_color_depth(b), b->w, b->h));
+    blit(b, c.get(), 0, 0, 0, 0, b->w, b->h);
+    return c;
+}
+
+uint32_t pixel(BITMAP* b, int x, int y) { return static_cast<uint32_t>(getpixel(b, x, y)); }
+
+// Runs a check with the narrow vectors every x86-64 has and with AVX2's wide ones.
+template <class Check>
+void with_both_vector_widths(Check check) {
+    bool processor_default = blend_wide_vectors;
+    for (bool wide : {false, true}) {
+        SCOPED_TRACE(wide ? "wide vectors" : "narrow vectors");
+        blend_wide_vectors = wide;
+        check();
+    }
+    blend_wide_vectors = processor_default;
+}
+
+// Every factor from below 0 to above 255, on odd-width bitmaps so the padded end of a row is
+// covered as well as whole vectors.
+void check_trans_at_every_factor(std::mt19937& rng) {
+    for (const Layout& layout : layouts) {
+        for (int fact = -8; fact <= 260; ++fact) {
+            Bitmap source = random_bitmap(layout, 37, 5, rng);
+            Bitmap dest = random_bitmap(layout, 37, 5, rng);
+            Bitmap before = copy_of(dest.get());
+            trans_blit(source.get(), dest.get(), 0, 0, fact);
+            for (int y = 0; y < 5; ++y)
+                for (int x = 0; x < 37; ++x) {
+                    uint32_t s = pixel(source.get(), x, y), d = pixel(before.get(), x, y);
+                    ASSERT_EQ(pixel(dest.get(), x, y), expected_trans(layout, s, d, fact))
+                        << layout.depth << " bits, fact " << fact << ", s " << std::hex << s << " d " << d;
+                }
+        }
+    }
+}
+
+void check_fade_at_every_factor(std::mt19937& rng) {
+    for (const Layout& layout : layouts) {
+        for (int fact = -8; fact <= 260; ++fact) {
+            uint32_t colour = random_pixel(layout, rng);
+            Bitmap source = random_bitmap(layout, 37, 5, rng);
+            Bitmap dest = random_bitmap(layout, 37, 5, rng);
+            fade_blit(source.get(), dest.get(), 0, 0, static_cast<int>(colour), fact);
+            for (int y = 0; y < 5; ++y)
+                for (int x = 0; x < 37; ++x) {
+                    uint32_t s = pixel(source.get(), x, y);
+                    ASSERT_EQ(pixel(dest.get(), x, y), expected_fade(layout, s, colour, fact))
+                        << layout.depth << " bits, fact " << fact << ", s " << std::hex << s << " c " << colour;
+                }
+        }
+    }
+}
+
+TEST(TransBlit, EveryPixelFollowsTheChannelFormulaAtEveryFactor) {
+    std::mt19937 rng(1);
+    with_both_vector_widths([&] { check_trans_at_every_factor(rng); });
+}
+
+TEST(FadeBlit, EveryPixelFollowsTheChannelFormulaAtEveryFactor) {
+    std::mt19937 rng(2);
+    with_both_vector_widths([&] { check_fade_at_every_factor(rng); });
+}
+
+TEST(TransBlit, WorkedExamplesAtSixteenBits) {
+    Bitmap source(create_bitmap_ex(16, 1, 1)), dest(create_bitmap_ex(16, 1, 1));
+    putpixel(source.get(), 0, 0, 31 << 11);
+    putpixel(dest.get(), 0, 0, 0);
+    trans_blit(source.get(), dest.get(), 0, 0, 120);
+    EXPECT_EQ(pixel(dest.get(), 0, 0) >> 11, 14u);
+    putpixel(source.get(), 0, 0, 0);
+    putpixel(dest.get(), 0, 0, 31 << 11);
+    trans_blit(source.get(), dest.get(), 0, 0, 120);
+    EXPECT_EQ(pixel(dest.get(), 0, 0) >> 11, 16u);
+
+    putpixel(source.get(), 0, 0, makecol16(255, 255, 255));
+    fade_blit(source.get(), dest.get(), 0, 0, 0, 128);
+    EXPECT_EQ(pixel(dest.get(), 0, 0), (15u << 11) | (31u << 5) | 15u);
+}
+
+// Draws a 10x10 source of distinct pixels at (x, y) on a 20x20 destination and checks each
+// destination pixel came from the source pixel under it, or was left alone.
+void check_placement(int x, int y) {
+    Bitmap source(create_bitmap_ex(16, 10, 10));
+    for (int sy = 0; sy < 10; ++sy)
+        for (int sx = 0; sx < 10; ++sx) putpixel(source.get(), sx, sy, 1 + sy * 10 + sx);
+    for (int pass = 0; pass < 2; ++pass) {
+        Bitmap dest(create_bitmap_ex(16, 20, 20));
+        clear_to_color(dest.get(), 0xFFFF);
+        if (pass == 0) trans_blit(source.get(), dest.get(), x, y, 255);
+        else fade_blit(source.get(), dest.get(), x, y, 0, 255);
+        for (int dy = 0; dy < 20; ++dy)
+            for (int dx = 0; dx < 20; ++dx) {
+                int sx = dx - x, sy = dy - y;
+                bool covered = sx >= 0 && sx < 10 && sy >= 0 && sy < 10;
+                ASSERT_EQ(pixel(dest.get(), dx, dy), covered ? 1u + sy * 10 + sx : 0xFFFFu)
+                    << "at " << x << "," << y << " pass " << pass << " pixel " << dx << "," << dy;
+            }
+    }
+}
+
+TEST(BlendClipping, CutsAtEveryEdgeOfTheDestination) {
+    with_both_vector_widths([] {
+        for (int x : {-12, -3, 0, 5, 10, 17, 20})
+            for (int y : {-10, -1, 0, 4, 11, 19, 25}) check_placement(x, y);
+    });
+}
+
+TEST(BlendClipping, ClippedPartsAreBlendedFromTheMatchingSourceOffset) {
+    std::mt19937 rng(5);
+    const Layout& layout = layouts[1];
+    Bitmap source = random_bitmap(layout, 9, 7, rng);
+    Bitmap dest = random_bitmap(layout, 6, 5, rng);
+    Bitmap before = copy_of(dest.get());
+    trans_blit(source.get(), dest.get(), -2, -3, 100);
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 6; ++x) {
+            uint32_t expected = y + 3 < 7 ? expected_trans(layout, pixel(source.get(), x + 2, y + 3), pixel(before.get(), x, y), 100)
+                                          : pixel(before.get(), x, y);
+            EXPECT_EQ(pixel(dest.get(), x, y), expected) << x << "," << y;
+        }
+}
+
+TEST(BlendDepths, MismatchedOrUnsupportedDepthsDrawNothing) {
+    struct Pair {
+        int source, dest;
+    };
+    for (Pair p : {Pair{16, 32}, Pair{32, 16}, Pair{15, 16}, Pair{8, 8}, Pair{24, 24}}) {
+        Bitmap source(create_bitmap_ex(p.source, 4, 4)), dest(create_bitmap_ex(p.dest, 4, 4));
+        clear_to_color(source.get(), 1);
+        clear_to_color(dest.get(), 2);
+        for (int fact : {0, 100, 255}) {
+            trans_blit(source.get(), dest.get(), 0, 0, fact);
+            fade_blit(source.get(), dest.get(), 0, 0, 3, fact);
+        }
+        for (int y = 0; y < 4; ++y)
+            for (int x = 0; x < 4; ++x) ASSERT_EQ(getpixel(dest.get(), x, y), 2) << p.source << "->" << p.dest;
+    }
+}
+
+}  // namespace

@@ -1,0 +1,9 @@
+#pragma once
+// Ships, bombs, helpers, enemies, scenery, stars, meteors and the pick-up: one job per file.
+#include "job.h"
+
+namespace datagen {
+
+JobList art_jobs();
+
+}  // namespace datagen

@@ -1,0 +1,58 @@
+// The helper drones that fly beside the ship, and their shots. Both kinds share the ship's steel
+// with green running lights; each frame flickers the engine and steps the beacon.
+#include <cmath>
+
+#include "art/catalogue.h"
+#include "art/kit.h"
+
+namespace datagen::art {
+
+using namespace draw;
+
+namespace {
+
+const Colour drone_hull = rgb(150, 160, 172);
+const Colour drone_light = rgb(90, 255, 120);
+const Colour drone_shot = rgb(140, 255, 150);
+
+float flicker(int frame) { return 0.75f + 0.25f * std::sin(frame * pi / 2 + 0.6f); }
+
+Image one_shot_frame(int frame) {
+    Canvas c(14, 16);
+    flame(c, {7, 12.5f}, {0, 1}, 3.5f * flicker(frame), 4, kv2::thrust_blue);
+    const Shape body = polygon(mirrored({{7, 0.5f}, {5, 5}, {1, 11}, {1.5f, 13.5f}, {5, 12}, {6, 13.5f}}, 7));
+    hull(c, body, drone_hull, 31, 2);
+    seam(c, {4, 10}, {10, 10}, 0.35f);
+    canopy(c, {7, 6.5f}, 1.6f, 2.4f, kv2::shot_green * 0.7f);
+    light(c, {frame % 2 ? 2.0f : 12.0f, 12.0f}, 0.7f, drone_light);
+    return c.to_image();
+}
+
+Image three_shot_frame(int frame) {
+    Canvas c(21, 15);
+    for (float x : {7.0f, 14.0f}) flame(c, {x, 11.5f}, {0, 1}, 3.5f * flicker(frame + (x > 10)), 3, kv2::thrust_blue);
+    const Shape wing = polygon(mirrored({{10.5f, 5}, {3, 8}, {0.5f, 11.5f}, {2, 13}, {10.5f, 11}}, 10.5f));
+    hull(c, wing, drone_hull * 0.85f, 32, 2);
+    for (float x : {1.5f, 10.5f, 19.5f}) {
+        const bool middle = x == 10.5f;
+        const float half = middle ? 1.5f : 1.2f, top = middle ? 0.5f : 3.5f;
+        hull(c, rect({x - half, top}, {x + half, top + (middle ? 8 : 6)}, 1.1f), kv2::gunmetal * 1.3f, 33, 1.2f);
+    }
+    hull(c, ellipse({10.5f, 7.5f}, 3.5f, 5.5f), drone_hull, 34, 2);
+    canopy(c, {10.5f, 7}, 1.5f, 2.2f, kv2::shot_green * 0.7f);
+    light(c, {10.5f + (frame - 1.5f) * 2.5f, 11.5f}, 0.7f, drone_light);
+    return c.to_image();
+}
+
+}  // namespace
+
+std::vector<PictureFile> helper_pictures() {
+    return {
+        {"gfx/helpers/one_shot.gif", [] { return strip_of(4, one_shot_frame); }},
+        {"gfx/helpers/3_shot.png", [] { return strip_of(4, three_shot_frame); }},
+        {"gfx/helpers/one_shot_bullet.png", [] { return bolt(6, 10, drone_shot, -1); }},
+        {"gfx/helpers/three_shot_bullet.png", [] { return bolt(3, 8, drone_shot, -1); }},
+    };
+}
+
+}  // namespace datagen::art

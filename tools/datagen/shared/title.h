@@ -1,0 +1,13 @@
+#pragma once
+// The game's title lettering, shared by the splash logo and the loading screen.
+#include "draw/draw.h"
+
+namespace datagen::shared {
+
+// "VOIDMARCH" in bevelled chrome with a dark outline and a blue glow, centred on `centre`.
+void draw_title(draw::Canvas& canvas, draw::Vec2 centre, int pixel_size);
+
+// Deep space: a dark blue gradient, nebula clouds and stars (some with glows).
+void draw_space(draw::Canvas& canvas, unsigned seed, int star_count);
+
+}  // namespace datagen::shared
