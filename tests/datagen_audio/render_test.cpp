@@ -103,10 +103,11 @@ TEST(Layout, LoopPointsLandWhereTheGameSetsThem) {
                 case Loop::back_48: start = length / 2 - 48, end = length - 51; break;
                 case Loop::effect: start = length / 2, end = length - 12; break;
             }
-            EXPECT_EQ(l.loop_start, start * rate / 1000);
-            EXPECT_EQ(l.loop_end, end * rate / 1000);
-            EXPECT_GE(l.period(), period * rate / 1000 - 1);
-            EXPECT_LT(l.period(), (period + 2) * rate / 1000);
+            EXPECT_EQ(l.loop_start, (start * rate + 999) / 1000);
+            EXPECT_EQ(l.loop_end, (end * rate + 999) / 1000);
+            EXPECT_EQ(l.period(), (end - start) * rate / 1000);  // whole frames, rounded either way
+            EXPECT_GE(l.period(), period * rate / 1000);
+            EXPECT_LT(l.period(), (period + 10) * rate / 1000);
         }
     }
 }
@@ -187,7 +188,8 @@ TEST(Effects, SustainedEffectsRepeatTheirSecondHalfExactly) {
         if (!e.loops) continue;
         const std::vector<int16_t> pcm = e.render();
         const long frames = static_cast<long>(pcm.size()) / 2, length = frames * 1000 / rate;
-        const long start = length / 2 * rate / 1000, end = (length - 12) * rate / 1000, period = end - start;
+        const long start = (length / 2 * rate + 999) / 1000, end = ((length - 12) * rate + 999) / 1000;
+        const long period = end - start;
         long mismatches = 0;
         for (long t = end; t < frames; ++t) mismatches += pcm[2 * t] != pcm[2 * (t - period)];
         EXPECT_EQ(mismatches, 0) << e.path;

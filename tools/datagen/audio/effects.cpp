@@ -327,7 +327,7 @@ std::vector<int16_t> error_buzz() {
                       const double v = pulse(a.next(110), a.step(), 0.5) + pulse(b.next(117), b.step(), 0.5);
                       return soft.low(on ? v * 0.5 : 0.0);
                   }),
-                  decibels(-8));
+                  decibels(-10));
 }
 
 }  // namespace

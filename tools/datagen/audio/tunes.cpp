@@ -180,6 +180,15 @@ Section section(int bars, std::string chords, std::vector<Part> parts) {
     return Section{bars, std::move(chords), std::move(parts)};
 }
 
+// Eight lighter bars that lead a stage tune back to its opening: the bass, a pad, a bell figure and
+// half-time drums, without the lead.
+Section breakdown(std::string chords, Part low) {
+    return section(8, std::move(chords),
+                   {low.vol(low.level * 0.8), pad(warm_pad(), "x - - - - - - -"),
+                    arp(bell(), "1 . 3 . 5 . 3 . 2 . 4 . 6 . 4 .").in_octave(5).vol(0.35).at(-0.3).wet(0.4),
+                    drums(Kit::studio, halftime).vol(0.7), drums(Kit::studio, every_bars(8, "c"))});
+}
+
 Song looping(Loop rule, double bpm) {
     Song s;
     s.loop = rule;
@@ -298,6 +307,7 @@ Song first_stage() {
                  arp(square_lead(), "5 . 4 . 3 . 4 . 5 . 6 . 5 . 3 .").in_octave(5).vol(0.8).wet(0.3),
                  arp(pluck(), "1 2 3 2").in_octave(4).vol(0.4).at(-0.4)}),
     };
+    s.body.push_back(breakdown("F - C - Dm - E -", drive_bass));
     return s;
 }
 
@@ -317,6 +327,7 @@ Song second_stage() {
                  arp(saw_lead(), "3 . 2 . 1 . 2 . 3 . 4 . 5 . 4 .").in_octave(5).vol(0.8).wet(0.3),
                  drums(Kit::studio, every_bars(8, "c"))}),
     };
+    s.body.push_back(breakdown("C - G - Am - B -", pulse));
     return s;
 }
 
@@ -337,6 +348,7 @@ Song third_stage() {
                 {waves, swell, roll, drums(Kit::studio, rock).vol(0.8),
                  arp(flute(), "5 - - 4 3 - 2 - | 3 - - - 4 - - -").in_octave(5).every(2).wet(0.35).at(0.15)}),
     };
+    s.body.push_back(breakdown("Gm7 - C - Fmaj7 - A -", roll));
     return s;
 }
 
@@ -356,6 +368,7 @@ Song fourth_stage() {
                 {clank, funk, blips, pad(dark_pad(), "x - - - - - - -"),
                  arp(square_lead(), "1 3 5 . . 5 3 1").in_octave(5).vol(0.6).wet(0.3).at(-0.2)}),
     };
+    s.body.push_back(breakdown("Ab - Eb - Fm - G -", funk));
     return s;
 }
 
@@ -374,6 +387,7 @@ Song fifth_stage() {
                  arp(brass(), "1 . . 3 . . 5 . 4 . . . . . . .").in_octave(4).vol(0.8).wet(0.3),
                  drums(Kit::studio, every_bars(4, "c"))}),
     };
+    s.body.push_back(breakdown("Gm - Dm - Bb - A -", drone));
     return s;
 }
 
@@ -394,24 +408,27 @@ Song sixth_stage() {
                  arp(saw_lead(), "5 4 3 . 5 4 3 . 6 5 4 . 3 . . .").in_octave(5).vol(0.7).wet(0.3),
                  drums(Kit::studio, every_bars(8, "c"))}),
     };
+    s.body.push_back(breakdown("Bm - D - E - C# -", eighths));
     return s;
 }
 
 Song seventh_stage() {
     Song s = looping(Loop::whole, 104);
     const Part woods = drums(Kit::studio, "k . t . h . t t k . t . h t . .").vol(0.7);
+    const Part walk = bass(sub_bass(), "1 - - 5_ 1 - 3 -");
     const Part leaves = arp(pluck(), "1 . 3 . 2 . 4 . 3 . 5 . 4 . 3 .").in_octave(5).vol(0.45).at(0.35).wet(0.35);
     s.body = {
         section(8, "G - Em - C - D -",
-                {woods, leaves, bass(sub_bass(), "1 - - 5_ 1 - 3 -"), pad(warm_pad(), "x - - - - - - -").vol(0.8),
+                {woods, leaves, walk, pad(warm_pad(), "x - - - - - - -").vol(0.8),
                  melody(flute(), "D5 - G5 - - - A5 - | B5 - A5 - G5 - E5 - | G5 - - - - - E5 - | D5 - - - - - . . | "
                                  "E5 - G5 - C6 - B5 - | A5 - G5 - E5 - - - | D5 - E5 - F#5 - A5 - | G5 - - - - - . .")
                      .wet(0.35)
                      .at(-0.2)}),
         section(8, "C - D - Bm - Em -",
-                {woods, leaves, bass(sub_bass(), "1 - - 5_ 1 - 3 -"), pad(warm_pad(), "x - - - - - - -").vol(0.8),
+                {woods, leaves, walk, pad(warm_pad(), "x - - - - - - -").vol(0.8),
                  arp(vibes(), "5 . 3 . 4 . 2 . | 6 . 5 . 3 . . .").in_octave(5).every(2).vol(0.8).wet(0.35).at(-0.2)}),
     };
+    s.body.push_back(breakdown("Em - C - Am - D -", walk));
     return s;
 }
 
@@ -432,6 +449,7 @@ Song eighth_stage() {
                  arp(pluck(), "1 2 3 4 5 6 5 4").in_octave(5).vol(0.5).at(0.4).wet(0.25),
                  arp(square_lead(), "4 - - - 3 - - - 5 - - - 4 - 3 -").in_octave(5).every(2).wet(0.3)}),
     };
+    s.body.push_back(breakdown("Em - G - Em - F# -", gallop));
     return s;
 }
 
@@ -452,6 +470,7 @@ Song ninth_stage() {
                  arp(bell(), "1 . . 3 . . 5 . . 4 . . 2 . . .").in_octave(5).vol(0.4).wet(0.45).at(0.3),
                  arp(saw_lead(), "3 - - - 2 - - - 1 - - - 2 - - -").in_octave(5).every(2).vol(0.7).wet(0.35)}),
     };
+    s.body.push_back(breakdown("F#m - A - B - G# -", throb));
     return s;
 }
 
@@ -471,6 +490,7 @@ Song tenth_stage() {
                 {chug, tension, drums(Kit::studio, rock), pad(dark_pad(), "x - - - - - - -"),
                  arp(saw_lead(), "1 3 5 3 1 3 5 6").in_octave(5).every(4).vol(0.55).wet(0.25)}),
     };
+    s.body.push_back(breakdown("Eb - Cm - Eb - D -", chug));
     return s;
 }
 
