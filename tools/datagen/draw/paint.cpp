@@ -50,8 +50,8 @@ Paint sphere(Vec2 centre, float radius, Colour base, float shine) {
         const Vec2 q = (p - centre) * (1 / radius);
         const float z = std::sqrt(std::max(0.0f, 1 - dot(q, q)));
         const float diffuse = std::max(0.0f, q.x * l.x + q.y * l.y + z * lz);
-        const float spec = std::pow(diffuse, 24.0f) * shine;
-        return base * (0.22f + 0.95f * diffuse) + white * spec;
+        const float specular = std::pow(diffuse, 24.0f) * shine;
+        return base * (0.22f + 0.95f * diffuse) + white * specular;
     };
 }
 
