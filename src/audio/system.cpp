@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <atomic>
 #include <filesystem>
+#include <utility>
 
 #include "mixkernel.h"
 #include "sdloutput.h"
@@ -241,11 +242,14 @@ FMOD_RESULT System::play(FMOD_CHANNELINDEX index, Sound* sound, bool paused, FMO
 }
 
 // The first idle slot, or else the one whose voice started longest ago, which is taken from it.
+// One-shots are taken before looping voices: the stage tune started first and would otherwise be
+// the first to go whenever the channels run out.
 size_t System::free_slot() {
     auto idle = std::find_if(slots_.begin(), slots_.end(), [](const Slot& slot) { return !slot.live; });
     if (idle != slots_.end()) return static_cast<size_t>(idle - slots_.begin());
-    auto oldest = std::min_element(slots_.begin(), slots_.end(),
-                                   [](const Slot& a, const Slot& b) { return a.generation < b.generation; });
+    auto oldest = std::min_element(slots_.begin(), slots_.end(), [](const Slot& a, const Slot& b) {
+        return std::make_pair(a.loop.on, a.generation) < std::make_pair(b.loop.on, b.generation);
+    });
     oldest->stolen_generation = oldest->generation;
     return static_cast<size_t>(oldest - slots_.begin());
 }
