@@ -183,11 +183,8 @@ void Kv1Player::update() {
     if (explosion.active) explosion.animate();
 }
 
-// A blink lasts its full second even when the last one was cut short by a hit.
-void Kv1Player::start_blink() {
-    blinking = true;
-    blink_timer = 0;
-}
+// The count is left alone: a blink cut short by a hit goes on from where it stopped.
+void Kv1Player::start_blink() { blinking = true; }
 
 void Kv1Player::blink() {
     if (blinking && ++blink_timer > blink_steps) {
