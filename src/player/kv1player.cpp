@@ -3,6 +3,7 @@
 #include "engine/gameengine.h"
 #include "engine/loaders.h"
 #include "engine/settings.h"
+#include "engine/soundclip.h"
 #include "engine/ui.h"
 
 Kv1Player kv1_player;
@@ -51,15 +52,6 @@ constexpr Volley volleys[] = {
     {3, {{9, -10}, {23, -13}, {36, -10}}},
 };
 
-constexpr FMOD_MODE one_shot_stream = FMOD_HARDWARE | FMOD_2D | FMOD_LOOP_OFF;
-
-FMOD_SOUND* open_stream(const char* path) {
-    FMOD_SOUND* sound = nullptr;
-    fmod_result = FMOD_System_CreateStream(fmod_system, path, one_shot_stream, nullptr, &sound);
-    fmod_check(fmod_result);
-    return sound;
-}
-
 bool key_down(int scancode) { return key[scancode] != 0; }
 
 }  // namespace
@@ -79,15 +71,12 @@ void Kv1Player::cut_ship_frame(int object, int frame_w, int frame_h) {
 }
 
 void Kv1Player::open_sounds() {
-    if (!bullet_sound) bullet_sound = open_stream("sfx/adam_bullet_1.ogg");
-    if (!explosion_sound) explosion_sound = open_stream("sfx/explosion.ogg");
-    if (!take_off_sound) take_off_sound = open_stream("sfx/take_off.ogg");
+    if (!bullet_sound) bullet_sound = open_sound_stream("sfx/adam_bullet_1.ogg", false);
+    if (!explosion_sound) explosion_sound = open_sound_stream("sfx/explosion.ogg", false);
+    if (!take_off_sound) take_off_sound = open_sound_stream("sfx/take_off.ogg", false);
 }
 
-void Kv1Player::play_sound(FMOD_SOUND* sound) {
-    fmod_result = FMOD_System_PlaySound(fmod_system, FMOD_CHANNEL_FREE, sound, false, &channel);
-    fmod_check(fmod_result);
-}
+void Kv1Player::play_sound(FMOD_SOUND* sound) { play_on_free_channel(sound, channel); }
 
 void Kv1Player::load() {
     channel = nullptr;

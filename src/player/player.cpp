@@ -5,6 +5,7 @@
 
 #include "engine/loaders.h"
 #include "engine/settings.h"
+#include "engine/soundclip.h"
 #include "engine/ui.h"
 #include "player/resources.h"
 
