@@ -10,7 +10,6 @@ Kv1Player kv1_player;
 
 namespace {
 
-constexpr int field_w = 640;
 constexpr int ground = 470;  // the ship's bottom edge
 constexpr int hud_line = 475;
 
@@ -87,7 +86,7 @@ void Kv1Player::load() {
     next_slot = 0;
 
     cut_ship_frame(small_ship.object, small_ship.w, small_ship.h);
-    x = field_w / 2 - width / 2;
+    x = playfield_width / 2 - width / 2;
     fire_key_latch = 0;
     lives = start_lives;
     vx = vy = 0.0f;
@@ -125,7 +124,7 @@ void Kv1Player::setup_sprite() {
 
 // What a stage start, a respawn and a continue all do.
 void Kv1Player::place_at_start() {
-    x = field_w / 2 - width / 2;
+    x = playfield_width / 2 - width / 2;
     y = ground - height;
     hit_count = 0;
     vx = vy = 0.0f;
@@ -211,7 +210,7 @@ void Kv1Player::move_idle() {
 void Kv1Player::move_right() {
     if (vx < max_speed) vx += 1.0f;
     x += vx;
-    if (x > field_w - width) x = field_w - width;
+    if (x > playfield_width - width) x = playfield_width - width;
     if (key_down(key_left)) {
         vx = 0.0f;
         state = request_left;
@@ -296,7 +295,7 @@ void Kv1Player::draw_hud(BITMAP* dest, int hx, int, FONT* hud_font) {
     const int line = hud_line - h;
     stretch_sprite(dest, frames[frame], hx, line, w, h);
     textprintf_ex(dest, hud_font, hx + w + 5, line, -1, -1, "%d", lives);
-    textprintf_centre_ex(dest, hud_font, field_w / 2, line, -1, -1, "$ %d.00", money);
+    textprintf_centre_ex(dest, hud_font, playfield_width / 2, line, -1, -1, "$ %d.00", money);
 }
 
 void Kv1Player::fly_off() {
