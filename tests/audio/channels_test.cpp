@@ -9,8 +9,8 @@
 namespace {
 
 using fixtures::Kind;
-constexpr FMOD_MODE once = FMOD_HARDWARE | FMOD_2D | FMOD_LOOP_OFF;
-constexpr FMOD_MODE looping = FMOD_HARDWARE | FMOD_2D | FMOD_LOOP_NORMAL;
+using fixtures::looping;
+using fixtures::once;
 
 class Channels : public ::testing::Test {
 protected:

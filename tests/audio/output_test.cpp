@@ -21,7 +21,7 @@ extern char** environ;
 namespace {
 
 using fixtures::Kind;
-constexpr FMOD_MODE once = FMOD_HARDWARE | FMOD_2D | FMOD_LOOP_OFF;
+using fixtures::once;
 
 // A system on the SDL device chosen by `driver`, released at the end of the test.
 struct DeviceSystem {

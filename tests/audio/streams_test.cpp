@@ -12,8 +12,8 @@
 namespace {
 
 using fixtures::Kind;
-constexpr FMOD_MODE once = FMOD_HARDWARE | FMOD_2D | FMOD_LOOP_OFF;
-constexpr FMOD_MODE looping = FMOD_HARDWARE | FMOD_2D | FMOD_LOOP_NORMAL;
+using fixtures::looping;
+using fixtures::once;
 
 unsigned length_of(FMOD_SOUND* sound) {
     unsigned length = 0;
