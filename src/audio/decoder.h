@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "audio.h"
 
@@ -33,5 +34,14 @@ FMOD_RESULT open_decoder(const std::string& path, std::unique_ptr<Decoder>& deco
 
 FMOD_RESULT open_vorbis(const std::string& path, std::unique_ptr<Decoder>& decoder);
 FMOD_RESULT open_mp3(const std::string& path, std::unique_ptr<Decoder>& decoder);
+
+// Opens `path` with a new decoder of type `Format`, handed over in `decoder` only once it opened.
+template <class Format>
+FMOD_RESULT open_as(const std::string& path, std::unique_ptr<Decoder>& decoder) {
+    auto opened = std::make_unique<Format>();
+    FMOD_RESULT result = opened->open(path);
+    if (result == FMOD_OK) decoder = std::move(opened);
+    return result;
+}
 
 }  // namespace audio

@@ -88,10 +88,7 @@ private:
 }  // namespace
 
 FMOD_RESULT open_mp3(const std::string& path, std::unique_ptr<Decoder>& decoder) {
-    auto mp3 = std::make_unique<Mp3Decoder>();
-    FMOD_RESULT result = mp3->open(path);
-    if (result == FMOD_OK) decoder = std::move(mp3);
-    return result;
+    return open_as<Mp3Decoder>(path, decoder);
 }
 
 }  // namespace audio
