@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <atomic>
 #include <filesystem>
+#include <string>
 #include <utility>
 
 #include "mixkernel.h"
@@ -144,12 +145,10 @@ void System::report(Retired& retired) {
     }
 }
 
-FMOD_RESULT System::create_group(const char* name, Group** group) {
+FMOD_RESULT System::create_group(Group** group) {
     if (!group) return FMOD_ERR_INVALID_PARAM;
-    auto created = std::make_unique<Group>();
-    created->name = name ? name : "";
     std::lock_guard<std::mutex> hold(mutex_);
-    groups_.push_back(std::move(created));
+    groups_.push_back(std::make_unique<Group>());
     *group = groups_.back().get();
     return FMOD_OK;
 }
