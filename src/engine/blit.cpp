@@ -3,6 +3,10 @@
 #include <cstdint>
 #include <cstring>
 
+// The 32-byte vectors below are returned only between functions of this file, so that AVX and
+// plain builds return them differently concerns no caller.
+#pragma GCC diagnostic ignored "-Wpsabi"
+
 namespace {
 
 // The part of the source that lands on the destination.
@@ -36,22 +40,79 @@ int blend_depth(BITMAP* source, BITMAP* dest) {
     return supported && bitmap_color_depth(dest) == depth ? depth : 0;
 }
 
-// Calls row(source pixels, destination pixels, width) for each row of the area.
-template <class Pixel, class Row>
-void for_each_row(BITMAP* source, BITMAP* dest, const Area& area, Row row) {
+// Rows are blended a vector of 32-bit words at a time, each word holding two 15/16-bit pixels
+// (the left one in the low half) or one 32-bit pixel. GCC's vector extension keeps the word
+// arithmetic below as written while it compiles to SIMD instructions: sixteen-byte vectors run
+// on any x86-64 processor, thirty-two-byte ones where AVX2 is present.
+typedef uint32_t NarrowWords __attribute__((vector_size(16)));
+typedef uint32_t WideWords __attribute__((vector_size(32)));
+
+// The same bits as 16-bit lanes.
+template <class W>
+struct HalvesOf;
+template <>
+struct HalvesOf<NarrowWords> {
+    typedef uint16_t Type __attribute__((vector_size(16)));
+};
+template <>
+struct HalvesOf<WideWords> {
+    typedef uint16_t Type __attribute__((vector_size(32)));
+};
+
+// Blends one row: op(source words, destination words) turns the destination words into their
+// new values. The last words of a row are padded with zeros and only the row's pixels are
+// written.
+template <class W, class Pixel, class Op>
+[[gnu::always_inline]] inline void blend_row(const Pixel* s, Pixel* d, int w, Op op) {
+    constexpr int per_vector = sizeof(W) / sizeof(Pixel);
+    int i = 0;
+    for (; i + per_vector <= w; i += per_vector) {
+        W sv, dv;
+        std::memcpy(&sv, s + i, sizeof sv);
+        std::memcpy(&dv, d + i, sizeof dv);
+        op(sv, dv);
+        std::memcpy(d + i, &dv, sizeof dv);
+    }
+    if (i < w) {
+        size_t bytes = (w - i) * sizeof(Pixel);
+        W sv = {}, dv = {};
+        std::memcpy(&sv, s + i, bytes);
+        std::memcpy(&dv, d + i, bytes);
+        op(sv, dv);
+        std::memcpy(d + i, &dv, bytes);
+    }
+}
+
+// Built for AVX2 and AVX-512; called only where AVX2 is present (the plain build, which
+// target_clones requires, is never used).
+template <class Pixel, class Op>
+__attribute__((target_clones("arch=x86-64-v4", "avx2", "default")))  //
+void blend_wide_row(const Pixel* s, Pixel* d, int w, Op op) {
+    blend_row<WideWords>(s, d, w, op);
+}
+
+template <class Pixel, class Op>
+void blend(BITMAP* source, BITMAP* dest, const Area& area, Op op) {
     acquire_bitmap(dest);
     for (int r = 0; r < area.h; ++r) {
         auto* s = reinterpret_cast<const Pixel*>(source->line[area.sy + r]) + area.sx;
         auto* d = reinterpret_cast<Pixel*>(bmp_write_line(dest, area.y + r)) + area.x;
-        row(s, d, area.w);
+        if (blend_wide_vectors) blend_wide_row(s, d, area.w, op);
+        else blend_row<NarrowWords>(s, d, area.w, op);
     }
     bmp_unwrite_line(dest);
     release_bitmap(dest);
 }
 
-// 15 and 16 bits: two pixels to a 32-bit word, the low one in the low half. Each group mask
-// takes three channel fields lying at least five bits apart, so one multiplication by a 5-bit
-// weight serves all three and the fractional bits fall into the gaps.
+// All ones in the lanes where a comparison holds.
+template <class W, class Comparison>
+W lanes(const Comparison& holds) {
+    return reinterpret_cast<W>(holds);
+}
+
+// 15 and 16 bits. Each group mask takes three channel fields lying at least five bits apart, so
+// one multiplication by a 5-bit weight serves all three and the fractional bits fall into the
+// gaps.
 struct PackedFormat {
     uint32_t group_a;
     uint32_t group_b;
@@ -66,104 +127,90 @@ constexpr PackedFormat format_16{0x07E0F81F, 0xF81F07E0, 0xF7DEF7DE, 0x08210821,
 // 15/16-bit weight out of 32 from a factor out of 255.
 int packed_weight(int fact) { return (fact + 7) >> 3; }
 
-template <const PackedFormat& F>
-uint32_t keep_masked(uint32_t s, uint32_t d) {
-    uint32_t keep = ((s & 0xFFFF) == F.mask_colour ? 0x0000FFFFu : 0) | ((s >> 16) == F.mask_colour ? 0xFFFF0000u : 0);
-    return (s & ~keep) | (d & keep);
+// The source with its mask-coloured pixels replaced by the destination's, which mixing leaves
+// unchanged.
+template <const PackedFormat& F, class W>
+W keep_masked(const W& s, const W& d) {
+    using Halves = typename HalvesOf<W>::Type;
+    W keep = lanes<W>(reinterpret_cast<Halves>(s) == static_cast<uint16_t>(F.mask_colour));
+    return s ^ ((s ^ d) & keep);
 }
 
-template <const PackedFormat& F>
-uint32_t mix_packed(uint32_t s, uint32_t d, uint32_t f) {
-    uint32_t da = d & F.group_a, db = d & F.group_b;
-    uint32_t a = (da + (((s & F.group_a) - da) * f >> 5)) & F.group_a;
-    uint32_t b = (db + (((s & F.group_b) >> 5) - (db >> 5)) * f) & F.group_b;
+template <const PackedFormat& F, class W>
+W mix_packed(const W& s, const W& d, uint32_t f) {
+    W da = d & F.group_a, db = d & F.group_b;
+    W a = (da + (((s & F.group_a) - da) * f >> 5)) & F.group_a;
+    W b = (db + (((s & F.group_b) >> 5) - (db >> 5)) * f) & F.group_b;
     return a | b;
 }
 
-template <const PackedFormat& F>
-uint32_t average_packed(uint32_t s, uint32_t d) {
+template <const PackedFormat& F, class W>
+W average_packed(const W& s, const W& d) {
     return ((s & F.halves) >> 1) + ((d & F.halves) >> 1) + (s & d & F.low_bits);
 }
 
-// Applies op to a row two pixels at a time, then to an odd last pixel alone.
-template <class Op>
-void packed_row(const uint16_t* s, uint16_t* d, int w, Op op) {
-    int pairs = w / 2;
-    for (int i = 0; i < pairs; ++i) {
-        uint32_t sw, dw;
-        std::memcpy(&sw, s + 2 * i, 4);
-        std::memcpy(&dw, d + 2 * i, 4);
-        uint32_t result = op(sw, dw);
-        std::memcpy(d + 2 * i, &result, 4);
-    }
-    if (w & 1) d[w - 1] = static_cast<uint16_t>(op(s[w - 1], d[w - 1]));
+template <const PackedFormat& F>
+void trans_packed(BITMAP* source, BITMAP* dest, const Area& area, uint32_t f) {
+    if (f == 16) blend<uint16_t>(source, dest, area, [](const auto& s, auto& d) { d = average_packed<F>(keep_masked<F>(s, d), d); });
+    else blend<uint16_t>(source, dest, area, [f](const auto& s, auto& d) { d = mix_packed<F>(keep_masked<F>(s, d), d, f); });
 }
 
 template <const PackedFormat& F>
-void trans_packed(BITMAP* source, BITMAP* dest, const Area& area, int f) {
-    if (f == 16) {
-        for_each_row<uint16_t>(source, dest, area, [](const uint16_t* s, uint16_t* d, int w) {
-            packed_row(s, d, w, [](uint32_t sw, uint32_t dw) { return average_packed<F>(keep_masked<F>(sw, dw), dw); });
-        });
-        return;
-    }
-    for_each_row<uint16_t>(source, dest, area, [f](const uint16_t* s, uint16_t* d, int w) {
-        packed_row(s, d, w, [f](uint32_t sw, uint32_t dw) { return mix_packed<F>(keep_masked<F>(sw, dw), dw, f); });
-    });
-}
-
-template <const PackedFormat& F>
-void fade_packed(BITMAP* source, BITMAP* dest, const Area& area, int colour, int f) {
-    uint32_t c2 = static_cast<uint32_t>(colour) << 16 | (colour & 0xFFFF);
+void fade_packed(BITMAP* source, BITMAP* dest, const Area& area, uint32_t colour, uint32_t f) {
+    uint32_t c2 = colour << 16 | (colour & 0xFFFF);
     uint32_t rest = 32 - f;
     uint32_t ca = ((c2 & F.group_a) * rest >> 5) & F.group_a;
     uint32_t cb = (((c2 & F.group_b) >> 5) * rest) & F.group_b;
-    for_each_row<uint16_t>(source, dest, area, [=](const uint16_t* s, uint16_t* d, int w) {
-        packed_row(s, d, w, [=](uint32_t sw, uint32_t) {
-            uint32_t a = ((((sw & F.group_a) * f >> 5) & F.group_a) + ca) & F.group_a;
-            uint32_t b = (((((sw & F.group_b) >> 5) * f) & F.group_b) + cb) & F.group_b;
-            return a | b;
-        });
+    blend<uint16_t>(source, dest, area, [=](const auto& s, auto& d) {
+        d = (((((s & F.group_a) * f >> 5) & F.group_a) + ca) & F.group_a) |
+            ((((((s & F.group_b) >> 5) * f) & F.group_b) + cb) & F.group_b);
     });
 }
 
-// 32 bits: one pixel at a time, red and blue together, green alone; the top byte is written 0.
+// 32 bits: red and blue together, green alone; the top byte is written 0.
 constexpr uint32_t red_blue = 0x00FF00FF;
 constexpr uint32_t green = 0x0000FF00;
 constexpr uint32_t mask_colour_32 = 0x00FF00FF;
 
-uint32_t mix_32(uint32_t s, uint32_t d, uint32_t fact) {
-    uint32_t drb = d & red_blue, dg = d & green;
-    uint32_t rb = (drb + (((s & red_blue) - drb) * fact >> 8)) & red_blue;
-    uint32_t g = (dg + (((s & green) - dg) * fact >> 8)) & green;
+template <class W>
+W mix_32(const W& s, const W& d, uint32_t fact) {
+    W drb = d & red_blue, dg = d & green;
+    W rb = (drb + (((s & red_blue) - drb) * fact >> 8)) & red_blue;
+    W g = (dg + (((s & green) - dg) * fact >> 8)) & green;
     return rb | g;
 }
 
-uint32_t average_32(uint32_t s, uint32_t d) {
+template <class W>
+W average_32(const W& s, const W& d) {
     return ((s & 0x00FEFEFE) >> 1) + ((d & 0x00FEFEFE) >> 1) + (s & d & 0x00010101);
 }
 
-void trans_32(BITMAP* source, BITMAP* dest, const Area& area, int fact) {
-    bool average = fact == 127 || fact == 128;
-    for_each_row<uint32_t>(source, dest, area, [=](const uint32_t* s, uint32_t* d, int w) {
-        for (int i = 0; i < w; ++i) {
-            if (s[i] == mask_colour_32) continue;
-            d[i] = average ? average_32(s[i], d[i]) : mix_32(s[i], d[i], fact);
-        }
-    });
+// The blend where the source is not the mask colour, the destination where it is.
+template <class W>
+W unless_masked_32(const W& s, const W& d, const W& blended) {
+    W keep = lanes<W>(s == mask_colour_32);
+    return (blended & ~keep) | (d & keep);
 }
 
-void fade_32(BITMAP* source, BITMAP* dest, const Area& area, int colour, int fact) {
+void trans_32(BITMAP* source, BITMAP* dest, const Area& area, uint32_t fact) {
+    if (fact == 127 || fact == 128)
+        blend<uint32_t>(source, dest, area, [](const auto& s, auto& d) { d = unless_masked_32(s, d, average_32(s, d)); });
+    else
+        blend<uint32_t>(source, dest, area, [fact](const auto& s, auto& d) { d = unless_masked_32(s, d, mix_32(s, d, fact)); });
+}
+
+void fade_32(BITMAP* source, BITMAP* dest, const Area& area, uint32_t colour, uint32_t fact) {
     uint32_t rest = 256 - fact;
     uint32_t crb = ((colour & red_blue) * rest >> 8) & red_blue;
     uint32_t cg = ((colour & green) * rest >> 8) & green;
-    for_each_row<uint32_t>(source, dest, area, [=](const uint32_t* s, uint32_t* d, int w) {
-        for (int i = 0; i < w; ++i)
-            d[i] = ((((s[i] & red_blue) * fact >> 8) & red_blue) + crb) | ((((s[i] & green) * fact >> 8) & green) + cg);
+    blend<uint32_t>(source, dest, area, [=](const auto& s, auto& d) {
+        d = ((((s & red_blue) * fact >> 8) & red_blue) + crb) | ((((s & green) * fact >> 8) & green) + cg);
     });
 }
 
 }  // namespace
+
+bool blend_wide_vectors = (__builtin_cpu_init(), __builtin_cpu_supports("avx2"));
 
 void trans_blit(BITMAP* source, BITMAP* dest, int x, int y, int fact) {
     Area area;

@@ -10,3 +10,7 @@ void trans_blit(BITMAP* source, BITMAP* dest, int x, int y, int fact);
 // Copies the source mixed toward a solid colour (a pixel of the depth, from makecol): fact 0 is
 // the colour alone, 255 the source alone. Mask-coloured pixels are mixed like any other.
 void fade_blit(BITMAP* source, BITMAP* dest, int x, int y, int colour, int fact);
+
+// Whether the blends use AVX2's wider vectors: set at start from the processor; tests switch it
+// to cover both paths.
+extern bool blend_wide_vectors;

@@ -3,7 +3,6 @@
 #include <allegro/internal/aintern.h>
 
 #include <algorithm>
-#include <climits>
 #include <cstring>
 #include <memory>
 #include <vector>
@@ -153,101 +152,74 @@ std::vector<uint8_t> read_image_data(Source& in) {
     return data;
 }
 
-// Decodes LZW codes into pixels, first pixel first, and returns how many were written. Codes that
-// the table cannot explain end the decoding, so the tables and the output are never overrun.
-class LzwDecoder {
-public:
-    LzwDecoder(std::vector<uint8_t> data, int min_code_size)
-        : data_(std::move(data)), bits_(data_.size() * 8), clear_(1 << min_code_size), end_(clear_ + 1),
-          min_width_(min_code_size + 1) {
-        data_.resize(data_.size() + 4);  // a code is read as a 32-bit window
-        for (int code = 0; code < clear_; ++code) {
-            auto pixel = static_cast<uint8_t>(code);
-            entries_[code] = {0, pixel, pixel, 1};
-        }
-        reset();
-    }
+// Decodes the LZW codes of data into pixels, first pixel first, and returns how many were
+// written. Every string in the table is a copy of pixels already written, so a table entry is
+// where its string lies in the output and how long it is; a new entry is the previous string and
+// the byte after it. Codes that the table cannot explain end the decoding, so neither the table
+// nor the output is ever overrun; pixels not reached stay 0. The output holds copy_slack bytes
+// more than size, as strings are copied eight bytes at a time.
+constexpr size_t copy_slack = 8;
 
-    size_t decode(uint8_t* out, size_t size) {
-        size_t written = 0;
-        while (written < size) {
-            int code = next_code();
-            if (code < 0 || code == end_) break;
-            if (code == clear_) {
-                reset();
-                continue;
-            }
-            if (previous_ < 0) {  // the first code after a clear names a single pixel
-                if (code > clear_) break;
-            } else if (code < next_free_) {
-                add(entries_[code].first);
-            } else if (code == next_free_) {  // the string being defined: previous + its own first byte
-                add(entries_[previous_].first);
-            } else {
-                break;
-            }
-            written += write_string(code, out + written, size - written);
-            previous_ = code;
-            if (next_free_ >= 1 << width_ && width_ < max_code_width) ++width_;
-        }
-        return written;
-    }
-
-private:
+size_t decode_lzw(std::vector<uint8_t> data, int min_code_size, uint8_t* out, size_t size) {
     struct Entry {
-        uint16_t prefix;
-        uint8_t suffix;
-        uint8_t first;  // the string's first byte
-        uint16_t length;
+        uint32_t position;
+        uint32_t length;
     };
+    const size_t bits = data.size() * 8;
+    data.resize(data.size() + 4);  // a code is read as a 32-bit window
+    const int clear = 1 << min_code_size;
+    const int end = clear + 1;
+    std::vector<Entry> entries(max_codes);
 
-    void reset() {
-        next_free_ = end_ + 1;
-        width_ = min_width_;
-        previous_ = -1;
-    }
-
-    int next_code() {
-        if (bit_ + width_ > bits_) return -1;
+    size_t bit = 0;
+    int width = min_code_size + 1;
+    int next_free = end + 1;
+    uint32_t previous_length = 0;  // 0: no previous code since the start or the last clear
+    size_t written = 0;
+    while (written < size && bit + width <= bits) {
         uint32_t window;
-        std::memcpy(&window, data_.data() + (bit_ >> 3), sizeof window);
-        int code = window >> (bit_ & 7) & ((1u << width_) - 1);
-        bit_ += width_;
-        return code;
-    }
-
-    void add(uint8_t suffix) {
-        if (next_free_ == max_codes) return;  // a full table stays as it is until a clear code
-        const Entry& head = entries_[previous_];
-        entries_[next_free_] = {static_cast<uint16_t>(previous_), suffix, head.first,
-                                static_cast<uint16_t>(head.length + 1)};
-        ++next_free_;
-    }
-
-    // Writes the string of code backwards from its end; a string running past the image is cut.
-    size_t write_string(int code, uint8_t* out, size_t room) {
-        size_t length = entries_[code].length;
-        for (size_t excess = length > room ? length - room : 0; excess > 0; --excess)
-            code = entries_[code].prefix;
-        size_t n = std::min(length, room);
-        for (size_t i = n; i-- > 0;) {
-            out[i] = entries_[code].suffix;
-            code = entries_[code].prefix;
+        std::memcpy(&window, data.data() + (bit >> 3), sizeof window);
+        int code = window >> (bit & 7) & ((1u << width) - 1);
+        bit += width;
+        if (code == end) break;
+        if (code == clear) {
+            width = min_code_size + 1;
+            next_free = end + 1;
+            previous_length = 0;
+            continue;
         }
-        return n;
+        if (previous_length == 0) {
+            if (code > clear) break;  // the first code after a clear names a single pixel
+        } else {
+            if (code > next_free) break;
+            if (next_free < max_codes) {  // a full table stays as it is until a clear code
+                entries[next_free] = {static_cast<uint32_t>(written - previous_length), previous_length + 1};
+                ++next_free;
+            }
+        }
+        if (code < clear) {
+            out[written++] = static_cast<uint8_t>(code);
+            previous_length = 1;
+        } else {
+            // Copied forward: the string being defined ends with its own first byte, which a
+            // copy from less than eight bytes back must have written before it reads it.
+            const Entry& e = entries[code];
+            const uint8_t* from = out + e.position;
+            uint8_t* to = out + written;
+            size_t n = std::min<size_t>(e.length, size - written);
+            if (to - from >= 8) {
+                for (size_t i = 0; i < n; i += 8) std::memcpy(to + i, from + i, 8);
+            } else {
+                for (size_t i = 0; i < n; ++i) to[i] = from[i];
+            }
+            written += n;
+            previous_length = e.length;
+        }
+        if (next_free >= 1 << width && width < max_code_width) ++width;
     }
-
-    std::vector<uint8_t> data_;
-    const size_t bits_;
-    size_t bit_ = 0;
-    const int clear_;
-    const int end_;
-    const int min_width_;
-    int width_ = 0;
-    int next_free_ = 0;
-    int previous_ = -1;
-    Entry entries_[max_codes];
-};
+    std::fill(out + written, out + std::min(written + copy_slack, size), 0);  // what copies wrote past the end
+    return written;
+}
 
 // The bitmap row that data row k goes to.
 std::vector<int> row_order(int height, bool interlaced) {
@@ -283,9 +255,8 @@ BITMAP* read_image(Source& in, const Control& control, RGB* palette, Image& imag
     int min_code_size = in.byte();
     if (min_code_size < 1 || min_code_size > 11) return nullptr;
     size_t size = static_cast<size_t>(image.width) * image.height;
-    std::vector<uint8_t> pixels(size, 0);
-    auto decoder = std::make_unique<LzwDecoder>(read_image_data(in), min_code_size);
-    size_t written = decoder->decode(pixels.data(), size);
+    std::vector<uint8_t> pixels(size + copy_slack, 0);
+    size_t written = decode_lzw(read_image_data(in), min_code_size, pixels.data(), size);
     if (t != 0) {
         for (size_t i = 0; i < written; ++i) {
             if (pixels[i] == t) pixels[i] = 0;
@@ -322,7 +293,7 @@ BITMAP* to_load_depth(BITMAP* image, const RGB* palette, bool transparent) {
 }
 
 BITMAP* read_picture(Source& in, RGB* palette) {
-    PALETTE scratch;
+    PALETTE scratch = {};
     if (!palette) palette = scratch;
     Screen screen;
     Control control;
@@ -408,7 +379,7 @@ void free_frames(GifFrame* frame) {
 }
 
 GifAnimation* read_animation(Source& in) {
-    PALETTE palette;
+    PALETTE palette = {};
     Screen screen;
     if (!read_header(in, screen, palette)) return nullptr;
     Composer composer(in, screen, palette);
@@ -585,6 +556,14 @@ bool write_reduced_image(PACKFILE* out, BITMAP* bitmap, const RGB* palette, int 
 
 bool writable(BITMAP* bitmap) { return bitmap && bitmap->w > 0 && bitmap->h > 0; }
 
+// A whole file of one picture (delay 0); false when out of memory.
+bool write_picture(PACKFILE* out, BITMAP* bitmap, const RGB* palette) {
+    write_screen(out, bitmap->w, bitmap->h, palette);
+    if (!write_reduced_image(out, bitmap, palette, 0)) return false;
+    pack_putc(0x3B, out);
+    return true;
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------------------------------------
@@ -635,7 +614,7 @@ int for_each_gif_frame(const char* filename, const std::function<void(GifFrame&)
     OpenFile file(filename);
     if (!file.file) return -1;
     Source in(file.file);
-    PALETTE palette;
+    PALETTE palette = {};
     Screen screen;
     if (!read_header(in, screen, palette)) return -1;
     Composer composer(in, screen, palette);
@@ -651,7 +630,7 @@ BITMAP* load_gif_frame(const char* filename, RGB* palette, int n) {
     OpenFile file(filename);
     if (!file.file) return nullptr;
     Source in(file.file);
-    PALETTE scratch;
+    PALETTE scratch = {};
     if (!palette) palette = scratch;
     Screen screen;
     if (!read_header(in, screen, palette)) return nullptr;
@@ -706,18 +685,9 @@ int save_gif(const char* filename, BITMAP* bitmap, const RGB* palette) {
     if (!writable(bitmap) || !filename) return -1;
     PACKFILE* out = pack_fopen(filename, F_WRITE);
     if (!out) return -1;
-    int result = save_gif_pf(out, bitmap, palette);
+    int result = write_picture(out, bitmap, palette ? palette : default_palette) ? 0 : -1;
     pack_fclose(out);
     return result;
-}
-
-int save_gif_pf(PACKFILE* out, BITMAP* bitmap, const RGB* palette) {
-    if (!out || !writable(bitmap)) return -1;
-    if (!palette) palette = default_palette;
-    write_screen(out, bitmap->w, bitmap->h, palette);
-    if (!write_reduced_image(out, bitmap, palette, 0)) return -1;
-    pack_putc(0x3B, out);
-    return 0;
 }
 
 int save_gif_animation(const char* filename, GifAnimation* animation) {

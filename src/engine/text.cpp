@@ -4,12 +4,12 @@
 
 namespace {
 
-constexpr int tab_blanks = 5;
+constexpr int block_tab_blanks = 5;  // how wide draw_wrapped_text measures and draws a tab
 constexpr int max_line_characters = 255;
 constexpr int max_key_name_characters = 12;
 
-int character_width(FONT* text_font, int c, int blanks_per_tab) {
-    if (c == '\t') return blanks_per_tab * text_length(text_font, " ");
+int character_width(FONT* text_font, int c, int tab_blanks) {
+    if (c == '\t') return tab_blanks * text_length(text_font, " ");
     char glyph[8];
     glyph[usetc(glyph, c)] = '\0';
     return text_length(text_font, glyph);
@@ -34,7 +34,7 @@ std::string printable_line(const char* start, const char* end) {
     for (const char* p = start; p < end; p += uwidth(p)) {
         int c = ugetc(p);
         if (c == '\t') {
-            for (int i = 0; i < tab_blanks; ++i) append(' ');
+            for (int i = 0; i < block_tab_blanks; ++i) append(' ');
         } else {
             append(c == '\n' || c == '\r' ? ' ' : c);
         }
@@ -57,7 +57,7 @@ void draw_key_name(int scancode, FONT* text_font, int x, int y, BITMAP* dest) {
     textout_ex(dest, text_font, key_name(scancode), x, y, -1, -1);
 }
 
-const char* find_line_end(const char* text, FONT* text_font, int blanks_per_tab, bool word_wrap, int max_width) {
+const char* find_line_end(const char* text, FONT* text_font, int tab_blanks, bool word_wrap, int max_width) {
     const char* last_blank = nullptr;
     int width = 0;
     for (const char* p = text;;) {
@@ -65,7 +65,7 @@ const char* find_line_end(const char* text, FONT* text_font, int blanks_per_tab,
         if (c == '\0') return p;
         const char* next = p + uwidth(p);
         if (c == '\n') return next;
-        int w = character_width(text_font, c, blanks_per_tab);
+        int w = character_width(text_font, c, tab_blanks);
         if (width + w >= max_width) {
             const char* blank = uisspace(c) ? p : last_blank;
             if (word_wrap && blank) {
@@ -85,7 +85,7 @@ void draw_wrapped_text(BITMAP* dest, FONT* text_font, const char* text, int x, i
     int line_height = text_height(text_font);
     int top = y + floor_half(height) - floor_half(line_height);
     for (const char* start = text; ugetc(start) != '\0' && top < y + height; top += line_height) {
-        const char* end = find_line_end(start, text_font, tab_blanks, true, width);
+        const char* end = find_line_end(start, text_font, block_tab_blanks, true, width);
         std::string line = printable_line(start, end);
         if (centred) textout_centre_ex(dest, text_font, line.c_str(), x, top, colour, -1);
         else textout_ex(dest, text_font, line.c_str(), x, top, colour, -1);

@@ -83,10 +83,21 @@ Bitmap copy_of(BITMAP* b) {
 
 uint32_t pixel(BITMAP* b, int x, int y) { return static_cast<uint32_t>(getpixel(b, x, y)); }
 
-// Every factor from below 0 to above 255, on odd-width bitmaps so the lone last pixel of a row is
-// covered as well as the pairs.
-TEST(TransBlit, EveryPixelFollowsTheChannelFormulaAtEveryFactor) {
-    std::mt19937 rng(1);
+// Runs a check with the narrow vectors every x86-64 has and with AVX2's wide ones.
+template <class Check>
+void with_both_vector_widths(Check check) {
+    bool processor_default = blend_wide_vectors;
+    for (bool wide : {false, true}) {
+        SCOPED_TRACE(wide ? "wide vectors" : "narrow vectors");
+        blend_wide_vectors = wide;
+        check();
+    }
+    blend_wide_vectors = processor_default;
+}
+
+// Every factor from below 0 to above 255, on odd-width bitmaps so the padded end of a row is
+// covered as well as whole vectors.
+void check_trans_at_every_factor(std::mt19937& rng) {
     for (const Layout& layout : layouts) {
         for (int fact = -8; fact <= 260; ++fact) {
             Bitmap source = random_bitmap(layout, 37, 5, rng);
@@ -103,8 +114,7 @@ TEST(TransBlit, EveryPixelFollowsTheChannelFormulaAtEveryFactor) {
     }
 }
 
-TEST(FadeBlit, EveryPixelFollowsTheChannelFormulaAtEveryFactor) {
-    std::mt19937 rng(2);
+void check_fade_at_every_factor(std::mt19937& rng) {
     for (const Layout& layout : layouts) {
         for (int fact = -8; fact <= 260; ++fact) {
             uint32_t colour = random_pixel(layout, rng);
@@ -119,6 +129,16 @@ TEST(FadeBlit, EveryPixelFollowsTheChannelFormulaAtEveryFactor) {
                 }
         }
     }
+}
+
+TEST(TransBlit, EveryPixelFollowsTheChannelFormulaAtEveryFactor) {
+    std::mt19937 rng(1);
+    with_both_vector_widths([&] { check_trans_at_every_factor(rng); });
+}
+
+TEST(FadeBlit, EveryPixelFollowsTheChannelFormulaAtEveryFactor) {
+    std::mt19937 rng(2);
+    with_both_vector_widths([&] { check_fade_at_every_factor(rng); });
 }
 
 TEST(TransBlit, WorkedExamplesAtSixteenBits) {
@@ -159,8 +179,10 @@ void check_placement(int x, int y) {
 }
 
 TEST(BlendClipping, CutsAtEveryEdgeOfTheDestination) {
-    for (int x : {-12, -3, 0, 5, 10, 17, 20})
-        for (int y : {-10, -1, 0, 4, 11, 19, 25}) check_placement(x, y);
+    with_both_vector_widths([] {
+        for (int x : {-12, -3, 0, 5, 10, 17, 20})
+            for (int y : {-10, -1, 0, 4, 11, 19, 25}) check_placement(x, y);
+    });
 }
 
 TEST(BlendClipping, ClippedPartsAreBlendedFromTheMatchingSourceOffset) {

@@ -211,6 +211,33 @@ TEST(GifReader, CodeWidthGrowsAtTheTableBoundaries) {
     EXPECT_EQ(pixels(b.get()), expected);
 }
 
+TEST(GifReader, CodeWidthStopsAtTwelveAndAFullTableWaitsForAClearCode) {
+    EightBitLoads eight;
+    // Minimum code size 2: 4091 codes of pixel 0 fill entries 6 to 4095, the width growing by one
+    // each time the next free entry reaches a power of two.
+    std::vector<std::pair<int, int>> codes = {{4, 3}};
+    int next_free = 6;
+    auto width = [&] {
+        int w = 3;
+        while ((1 << w) <= next_free && w < 12) ++w;
+        return w;
+    };
+    for (int k = 0; k < 4091; ++k) {
+        codes.push_back({0, width()});
+        if (k > 0) ++next_free;
+    }
+    ASSERT_EQ(next_free, 4096);
+    codes.push_back({4095, 12});  // the last entry: 0 0
+    codes.push_back({4, 12});     // clear: back to 3 bits
+    codes.push_back({1, 3});
+    codes.push_back({5, 3});
+    Bitmap b = load(Builder().screen(4094, 1, 2).ramp(4).image(4094, 1).data(2, pack(codes)).trailer().bytes);
+    ASSERT_TRUE(b);
+    std::vector<int> expected(4094, 0);
+    expected.back() = 1;
+    EXPECT_EQ(pixels(b.get()), expected);
+}
+
 TEST(GifReader, DecodesTheCodeBeingDefined) {
     EightBitLoads eight;
     // 0, then 6 (= 0 0, the entry being made), then 7 (= 0 0 0, again the one being made).

@@ -4,10 +4,12 @@
 
 namespace datagen::audio {
 
-long ms_to_frame(long ms) { return ms * 441 / 10; }
+long ms_to_frame(long ms) { return (ms * 441 + 9) / 10; }
 
 Layout layout(Loop rule, double period_ms) {
-    const long p = std::lround(std::ceil(period_ms));
+    // Whole tens of milliseconds are whole frames, so the loop holds the same number of frames
+    // however a player rounds the loop points to frames.
+    const long p = 10 * std::lround(std::ceil(period_ms / 10));
     long length_ms = 0, start_ms = 0, end_ms = 0;
     switch (rule) {
         case Loop::whole:

@@ -5,8 +5,8 @@
 //   tunes with loop-back 51: L/2 − 51 … L − 51 (L/2 rounded down)
 //   tunes with loop-back 48: L/2 − 48 … L − 51
 //   looping effects:         L/2 … L − 12
-// Milliseconds become frames rounded down (44.1 frames to the millisecond), and L is the length in
-// frames rounded down to milliseconds.
+// The game's audio library turns milliseconds into frames rounded up (44.1 frames to the
+// millisecond), and measures L as the length in frames rounded down to milliseconds.
 namespace datagen::audio {
 
 enum class Loop { whole, back_51, back_48, effect };

@@ -2,6 +2,7 @@
 
 #include "master.h"
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
@@ -19,15 +20,15 @@ int bars(const std::vector<Section>& sections) {
     return n;
 }
 
-// Spreads the sections evenly over `frames` frames from `start`.
-void render_sections(const std::vector<Section>& sections, int beats_per_bar, long start, double frames,
-                     Stereo& dry, Stereo& send) {
+// Spreads the sections evenly over the first `frames` frames.
+void render_sections(const std::vector<Section>& sections, int beats_per_bar, double frames, Stereo& dry,
+                     Stereo& send) {
     const double bar_frames = frames / bars(sections);
     double at = 0;
     uint32_t seed = 1;
     for (const Section& s : sections) {
         Placement p;
-        p.start = start + std::lround(at);
+        p.start = std::lround(at);
         p.frames = s.bars * bar_frames;
         p.beats = s.bars * beats_per_bar;
         p.seed = seed++;
@@ -58,10 +59,12 @@ void echo(const Stereo& send, double delay, double feedback, Stereo& out) {
     }
 }
 
+// The sections spread over `frames` frames of a signal `length` long, with their echo.
 Stereo render_stretch(const Song& song, const std::vector<Section>& sections, double frames, long length,
                       bool circular) {
     Stereo dry(length, circular), send(length, circular);
-    render_sections(sections, song.beats_per_bar, 0, frames, dry, send);
+    if (sections.empty()) return dry;
+    render_sections(sections, song.beats_per_bar, frames, dry, send);
     const double beat = frames / (bars(sections) * song.beats_per_bar);
     echo(send, song.echo_beats * beat, song.echo_feedback, dry);
     return dry;
@@ -100,13 +103,15 @@ std::vector<int16_t> render_loop(const Song& song) {
         const long b = ((t - start) % period + period) % period;
         double w = 1;
         if (t < start - fade) w = 0;
-        else if (t < start) w = std::sin(pi / 2 * (t - (start - fade) + 1) / fade);
+        else if (t < start) w = portable::sin(pi / 2 * (t - (start - fade) + 1) / fade);
         const double v = std::sqrt(std::max(0.0, 1 - w * w));
         const float il = t < start ? intro.left[t] : 0.f, ir = t < start ? intro.right[t] : 0.f;
         out.left[t] = static_cast<float>(il * v + body.left[b] * w);
         out.right[t] = static_cast<float>(ir * v + body.right[b] * w);
     }
-    return master(out, loudness * decibels(song.level_db) / rms(body, 0, period));
+    // The louder of intro and body sets the level, so neither stands out.
+    const double level = std::max(rms(body, 0, period), rms(intro, 0, start));
+    return master(out, loudness * decibels(song.level_db) / level);
 }
 
 }  // namespace

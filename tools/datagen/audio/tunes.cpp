@@ -180,6 +180,15 @@ Section section(int bars, std::string chords, std::vector<Part> parts) {
     return Section{bars, std::move(chords), std::move(parts)};
 }
 
+// Eight lighter bars that lead a stage tune back to its opening: the bass, a pad, a bell figure and
+// half-time drums, without the lead.
+Section breakdown(std::string chords, Part low) {
+    return section(8, std::move(chords),
+                   {low.vol(low.level * 0.8), pad(warm_pad(), "x - - - - - - -"),
+                    arp(bell(), "1 . 3 . 5 . 3 . 2 . 4 . 6 . 4 .").in_octave(5).vol(0.35).at(-0.3).wet(0.4),
+                    drums(Kit::studio, halftime).vol(0.7), drums(Kit::studio, every_bars(8, "c"))});
+}
+
 Song looping(Loop rule, double bpm) {
     Song s;
     s.loop = rule;
@@ -233,8 +242,8 @@ Song story() {
     const std::string chords = "Fmaj7 Am7 Bbmaj7 Csus4 Dm7 Bbmaj7 Gm7 C";
     const std::string ripple = "1 3 5 3 4 2 3 2";
     s.intro = {section(8, chords,
-                       {pad(warm_pad(), "x - - - - - - -"),
-                        arp(epiano(), ripple).every(2).in_octave(4).vol(0.5).wet(0.3)})};
+                       {pad(warm_pad(), "x - - - - - - -"), arp(epiano(), ripple).every(2).in_octave(4).wet(0.3),
+                        arp(vibes(), "5 - - - - - - - | 4 - - - - - - -").every(2).in_octave(5).vol(0.6).wet(0.4).at(0.3)})};
     s.body = {section(8, chords,
                       {pad(warm_pad(), "x - - - - - - -"),
                        arp(epiano(), ripple).every(2).in_octave(4).vol(0.45).wet(0.3),
@@ -298,6 +307,7 @@ Song first_stage() {
                  arp(square_lead(), "5 . 4 . 3 . 4 . 5 . 6 . 5 . 3 .").in_octave(5).vol(0.8).wet(0.3),
                  arp(pluck(), "1 2 3 2").in_octave(4).vol(0.4).at(-0.4)}),
     };
+    s.body.push_back(breakdown("F - C - Dm - E -", drive_bass));
     return s;
 }
 
@@ -317,6 +327,7 @@ Song second_stage() {
                  arp(saw_lead(), "3 . 2 . 1 . 2 . 3 . 4 . 5 . 4 .").in_octave(5).vol(0.8).wet(0.3),
                  drums(Kit::studio, every_bars(8, "c"))}),
     };
+    s.body.push_back(breakdown("C - G - Am - B -", pulse));
     return s;
 }
 
@@ -337,6 +348,7 @@ Song third_stage() {
                 {waves, swell, roll, drums(Kit::studio, rock).vol(0.8),
                  arp(flute(), "5 - - 4 3 - 2 - | 3 - - - 4 - - -").in_octave(5).every(2).wet(0.35).at(0.15)}),
     };
+    s.body.push_back(breakdown("Gm7 - C - Fmaj7 - A -", roll));
     return s;
 }
 
@@ -356,6 +368,7 @@ Song fourth_stage() {
                 {clank, funk, blips, pad(dark_pad(), "x - - - - - - -"),
                  arp(square_lead(), "1 3 5 . . 5 3 1").in_octave(5).vol(0.6).wet(0.3).at(-0.2)}),
     };
+    s.body.push_back(breakdown("Ab - Eb - Fm - G -", funk));
     return s;
 }
 
@@ -366,7 +379,7 @@ Song fifth_stage() {
     s.body = {
         section(8, "Dm - Eb - Dm - C -",
                 {march, drone, pad(dark_pad(), "x - - - - - - -"),
-                 melody(brass(), "D5 - - - Eb5 - D5 - | C5 - - - A4 - - - | Bb4 - - - A4 - G4 - | A4 - - - - - . . | "
+                 melody(brass(), "D5 - - - Eb5 - D5 - | C5 - - - A4 - - - | Bb4 - - - G4 - Eb4 - | F4 - - - G4 - . . | "
                                  "D5 - - - F5 - Eb5 - | D5 - C5 - A4 - - - | G4 - A4 - C5 - E5 - | D5 - - - - - . .")
                      .wet(0.3)}),
         section(8, "Bb - C - Dm - A -",
@@ -374,6 +387,7 @@ Song fifth_stage() {
                  arp(brass(), "1 . . 3 . . 5 . 4 . . . . . . .").in_octave(4).vol(0.8).wet(0.3),
                  drums(Kit::studio, every_bars(4, "c"))}),
     };
+    s.body.push_back(breakdown("Gm - Dm - Bb - A -", drone));
     return s;
 }
 
@@ -394,24 +408,27 @@ Song sixth_stage() {
                  arp(saw_lead(), "5 4 3 . 5 4 3 . 6 5 4 . 3 . . .").in_octave(5).vol(0.7).wet(0.3),
                  drums(Kit::studio, every_bars(8, "c"))}),
     };
+    s.body.push_back(breakdown("Bm - D - E - C# -", eighths));
     return s;
 }
 
 Song seventh_stage() {
     Song s = looping(Loop::whole, 104);
     const Part woods = drums(Kit::studio, "k . t . h . t t k . t . h t . .").vol(0.7);
+    const Part walk = bass(sub_bass(), "1 - - 5_ 1 - 3 -");
     const Part leaves = arp(pluck(), "1 . 3 . 2 . 4 . 3 . 5 . 4 . 3 .").in_octave(5).vol(0.45).at(0.35).wet(0.35);
     s.body = {
         section(8, "G - Em - C - D -",
-                {woods, leaves, bass(sub_bass(), "1 - - 5_ 1 - 3 -"), pad(warm_pad(), "x - - - - - - -").vol(0.8),
+                {woods, leaves, walk, pad(warm_pad(), "x - - - - - - -").vol(0.8),
                  melody(flute(), "D5 - G5 - - - A5 - | B5 - A5 - G5 - E5 - | G5 - - - - - E5 - | D5 - - - - - . . | "
                                  "E5 - G5 - C6 - B5 - | A5 - G5 - E5 - - - | D5 - E5 - F#5 - A5 - | G5 - - - - - . .")
                      .wet(0.35)
                      .at(-0.2)}),
         section(8, "C - D - Bm - Em -",
-                {woods, leaves, bass(sub_bass(), "1 - - 5_ 1 - 3 -"), pad(warm_pad(), "x - - - - - - -").vol(0.8),
+                {woods, leaves, walk, pad(warm_pad(), "x - - - - - - -").vol(0.8),
                  arp(vibes(), "5 . 3 . 4 . 2 . | 6 . 5 . 3 . . .").in_octave(5).every(2).vol(0.8).wet(0.35).at(-0.2)}),
     };
+    s.body.push_back(breakdown("Em - C - Am - D -", walk));
     return s;
 }
 
@@ -422,9 +439,9 @@ Song eighth_stage() {
     s.body = {
         section(8, "Bm - G - A - F# -",
                 {gallop, stabs, drums(Kit::studio, drive),
-                 melody(saw_lead(), "B5 - - - A5 - F#5 - | D5 - - - E5 - F#5 - | E5 - - - C#5 - A4 - | "
-                                    "C#5 - - - . . . . | B4 - D5 - F#5 - B5 - | G5 - - - F#5 - D5 - | "
-                                    "E5 - - - A5 - G5 - | F#5 - - - A#4 - - -")
+                 melody(saw_lead(), "B5 - - - A5 - F#5 - | D5 - - - E5 - F#5 - | G5 - - - D5 - B4 - | "
+                                    "D5 - - - . . . . | A4 - C#5 - E5 - A5 - | G5 - - - F#5 - E5 - | "
+                                    "F#5 - - - C#5 - A#4 - | C#5 - - - . . . .")
                      .wet(0.3),
                  drums(Kit::studio, every_bars(8, "c"))}),
         section(8, "G - A - Bm - Em F#",
@@ -432,6 +449,7 @@ Song eighth_stage() {
                  arp(pluck(), "1 2 3 4 5 6 5 4").in_octave(5).vol(0.5).at(0.4).wet(0.25),
                  arp(square_lead(), "4 - - - 3 - - - 5 - - - 4 - 3 -").in_octave(5).every(2).wet(0.3)}),
     };
+    s.body.push_back(breakdown("Em - G - Em - F# -", gallop));
     return s;
 }
 
@@ -452,6 +470,7 @@ Song ninth_stage() {
                  arp(bell(), "1 . . 3 . . 5 . . 4 . . 2 . . .").in_octave(5).vol(0.4).wet(0.45).at(0.3),
                  arp(saw_lead(), "3 - - - 2 - - - 1 - - - 2 - - -").in_octave(5).every(2).vol(0.7).wet(0.35)}),
     };
+    s.body.push_back(breakdown("F#m - A - B - G# -", throb));
     return s;
 }
 
@@ -471,6 +490,7 @@ Song tenth_stage() {
                 {chug, tension, drums(Kit::studio, rock), pad(dark_pad(), "x - - - - - - -"),
                  arp(saw_lead(), "1 3 5 3 1 3 5 6").in_octave(5).every(4).vol(0.55).wet(0.25)}),
     };
+    s.body.push_back(breakdown("Eb - Cm - Eb - D -", chug));
     return s;
 }
 
@@ -594,7 +614,7 @@ Song challenge() {
 
 Song kv_main() {
     Song s = looping(Loop::back_51, 110);
-    const std::string chords = "Am - F - C - G Esus4";
+    const std::string chords = "Am - F - C - G E";
     const Part shimmer = arp(bell(), "1 3 5 3 2 4 6 4").in_octave(5).vol(0.3).at(0.4).wet(0.4);
     s.intro = {section(8, chords, {pad(warm_pad(), "x - - - - - - -"), shimmer, bass(sub_bass(), "1 - - - - - - -")})};
     s.body = {section(8, chords,
@@ -629,7 +649,7 @@ Song stage_intro() {
     Song s = looping(Loop::back_51, 90);
     const std::string chords = "Em C Am B";
     const Part rise = pad(strings(), "x - - - - - - -");
-    s.intro = {section(4, chords, {pad(dark_pad(), "x - - - - - - -"), bass(sub_bass(), "1 - - - 1 - - -"),
+    s.intro = {section(4, chords, {pad(dark_pad(), "x - - - - - - -").vol(0.4), bass(sub_bass(), "1 - - - 1 - - -").vol(0.6),
                                    drums(Kit::studio, soft_tick).vol(0.6)})};
     s.body = {section(4, chords,
                       {rise, bass(saw_bass(), "1 1 1 1 1 1 1 1"), drums(Kit::studio, halftime).vol(0.8),

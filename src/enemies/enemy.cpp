@@ -1,0 +1,167 @@
+#include "enemies/enemy.h"
+
+#include <map>
+#include <string>
+
+#include "engine/gameengine.h"
+#include "engine/settings.h"
+#include "engine/soundclip.h"
+
+int enemy_count = 0;
+FMOD_CHANNEL* enemy_explosion_channel = nullptr;
+FMOD_CHANNEL* enemy_bullet_channel = nullptr;
+
+namespace {
+
+constexpr FMOD_MODE one_shot_stream = FMOD_HARDWARE | FMOD_2D | FMOD_LOOP_OFF;
+constexpr float steering_step = 0.1f;
+constexpr float reward_rise = 25.0f;
+
+void set_volume(FMOD_CHANNEL* channel) {
+    fmod_result = FMOD_Channel_SetVolume(channel, master_volume);
+    fmod_check_channel(fmod_result);
+}
+
+}  // namespace
+
+FMOD_SOUND* enemy_sound(const char* path) {
+    static std::map<std::string, FMOD_SOUND*> streams;
+    FMOD_SOUND*& stream = streams[path];
+    if (!stream) fmod_result = FMOD_System_CreateStream(fmod_system, path, one_shot_stream, nullptr, &stream);
+    return stream;
+}
+
+void play_enemy_sound(FMOD_CHANNEL*& channel, FMOD_SOUND* sound, bool at_master_volume) {
+    if (at_master_volume) set_volume(channel);
+    fmod_result = FMOD_System_PlaySound(fmod_system, FMOD_CHANNEL_REUSE, sound, 0, &channel);
+    if (at_master_volume) set_volume(channel);
+}
+
+void Enemy::set_up(const EnemyKind& kind, float x0, float y0) {
+    set_frames(*this, *kind.strip, kind.frames, static_cast<int>(x0), static_cast<int>(y0), kind.frame_w,
+               kind.frame_h);
+    state = 51;
+    frame = kind.first_frame;
+    hit_flash = false;
+    at_edge = false;
+    explosion.init(x0, y0, explosion_flash);
+    dying = false;
+    damage = 0;
+    hit_points = max_hit_points = kind.hit_points;
+    reward_shown = false;
+    reward = kind.reward;
+    max_speed = initial_speed = kind.speed;
+    death_started = 0;
+}
+
+void Enemy::reset() {
+    state = 51;
+    leave_play();
+    alive = true;
+    frame = 0;
+    dx = dy = 0.0f;
+    hit_flash = false;
+    at_edge = false;
+    dying = false;
+    damage = 0;
+    reward_shown = false;
+    max_speed = initial_speed;
+    death_started = 0;
+}
+
+void Enemy::scroll(int delta) {
+    if (!in_play) y += static_cast<float>(delta);
+}
+
+void Enemy::stop() {
+    dx = 0.0f;
+    anchor_y = y;
+    state = 52;
+}
+
+void Enemy::place_explosion() {
+    explosion.x = x + static_cast<float>(w / 2 - explosion.w / 2);
+    explosion.y = y + static_cast<float>(h / 2 - explosion.h / 2);
+}
+
+void Enemy::start_death(FMOD_SOUND* explosion_sound, bool at_master_volume) {
+    if (damage <= hit_points || explosion.active || death_started >= 1 || dying) return;
+    dying = true;
+    place_explosion();
+    explosion.start();
+    show_reward();
+    play_enemy_sound(enemy_explosion_channel, explosion_sound, at_master_volume);
+    death_started += 1;
+}
+
+bool Enemy::finish_death() {
+    if (damage <= hit_points || explosion.active || death_started <= 0) return false;
+    alive = false;
+    leave_play();
+    hide();
+    enemy_count -= 1;
+    return true;
+}
+
+void Enemy::show_reward() {
+    reward_x = x + static_cast<float>(w / 2);
+    reward_y = explosion.y;
+    reward_target_y = reward_y - reward_rise;
+    reward_shown = true;
+}
+
+void Enemy::rise_reward() {
+    if (!reward_shown) return;
+    reward_y -= 1.0f;
+    if (reward_target_y > reward_y) hide_reward();
+}
+
+void Enemy::follow_with_explosion() {
+    if (!dying) place_explosion();
+}
+
+void Enemy::escape_below(int cost, int& money) {
+    if (dying || y <= escape_line) return;
+    enemy_count -= 1;
+    money -= cost;
+    dying = true;
+    hide();
+}
+
+void Enemy::animate_explosion() {
+    if (explosion.active) explosion.animate();
+}
+
+void Enemy::accelerate_left() {
+    direction = 2;
+    if (dx > -max_speed) dx -= steering_step;
+    x += dx;
+}
+
+void Enemy::accelerate_right() {
+    direction = 3;
+    if (dx < max_speed) dx += steering_step;
+    x += dx;
+}
+
+void Enemy::draw_body(BITMAP* target) {
+    if (visible && !dying) {
+        BITMAP* picture = current_frame();
+        if (!hit_flash) {
+            masked_blit(picture, target, 0, 0, static_cast<int>(x), static_cast<int>(y), picture->w, picture->h);
+        } else {
+            set_trans_blender(255, 255, 255, 255);
+            draw_lit_sprite(target, picture, static_cast<int>(x), static_cast<int>(y), 255);
+            hit_flash = false;
+        }
+    }
+    if (explosion.active) explosion.draw(target);
+}
+
+void Enemy::draw_reward(BITMAP* target) const {
+    if (!reward_shown) return;
+    const int text_x = static_cast<int>(reward_x);
+    const int text_y = static_cast<int>(reward_y);
+    textprintf_centre_ex(target, font, text_x - 1, text_y + 1, makecol(0, 0, 200), -1, "+ $%d", reward);
+    textprintf_centre_ex(target, font, text_x, text_y, makecol(255, 255, 255), -1, "+ $%d", reward);
+}

@@ -1,0 +1,116 @@
+#pragma once
+// The record every enemy kind starts with, and the operations all kinds share: reset, riding the
+// scroll, difficulty bonuses, the two-step death (explosion, then removal and payment), the rising
+// reward popup, the escape at the bottom of the field and the common drawing.
+#include <allegro.h>
+
+#include "audio/audio.h"
+#include "engine/explosion.h"
+#include "engine/sprite.h"
+
+// Enemies of the current wave or phase still to be dealt with; the stage sets it, every kill and
+// every escape lowers it by one.
+extern int enemy_count;
+
+// Every enemy of every kind plays through these two, so one enemy explosion and one enemy shot
+// sound at a time.
+extern FMOD_CHANNEL* enemy_explosion_channel;
+extern FMOD_CHANNEL* enemy_bullet_channel;
+
+// Every kind's explosion.
+constexpr const char* enemy_explosion_path = "sfx/enemy_explosion.ogg";
+
+// The one stream of an enemy sound file, opened on first use and shared by every record that
+// plays it. A file that cannot be opened gives null and the game goes on without the sound.
+FMOD_SOUND* enemy_sound(const char* path);
+
+// Plays `sound` on `channel`, replacing whatever that channel played; with `at_master_volume`
+// the channel is set to the master volume before and after the play.
+void play_enemy_sound(FMOD_CHANNEL*& channel, FMOD_SOUND* sound, bool at_master_volume);
+
+// What a kind gives every record it builds.
+struct EnemyKind {
+    BITMAP* const* strip;  // the picture slot holding the kind's frames
+    int frames;
+    int frame_w, frame_h;
+    int first_frame;  // frame after construction
+    int hit_points;
+    float speed;
+    int reward;
+};
+
+class Enemy : public SpriteHead {
+public:
+    static constexpr float field_right = 640.0f;
+    static constexpr float escape_line = 480.0f;
+
+    int hit_points = 0;      // it dies once damage exceeds this
+    int max_hit_points = 0;  // the kind's starting hit points
+    int direction = 0;       // last steering direction: 2 left, 3 right
+    bool hit_flash = false;  // the next draw shows a white silhouette
+    bool at_edge = false;    // a formation kind has reached its edge
+    int damage = 0;
+    int state = 0;  // 50 steer left, 51 steer right, 52 drop or straight flight
+    float anchor_y = 0.0f;       // where the current drop began
+    float initial_speed = 0.0f;  // the kind's speed limit before bonuses
+    int death_started = 0;
+    bool dying = false;  // exploding or escaped: not drawn, does not fire, takes no hits
+    Explosion explosion;
+    float max_speed = 0.0f;  // steering speed limit, pixels per logic step
+    bool reward_shown = false;
+    int reward = 0;
+    float reward_x = 0.0f, reward_y = 0.0f, reward_target_y = 0.0f;
+    bool bullets_out = false;
+
+    // Ready for a new appearance; position, visibility and hit points stay.
+    void reset();
+    // Records waiting outside play ride down with the scenery.
+    void scroll(int dy);
+    void add_speed(float v) { max_speed += v; }
+    float get_speed() const { return max_speed; }
+    void add_hit_points(int k) { hit_points += k; }
+    // Takes away every hit-point bonus.
+    void object_reset() { hit_points = max_hit_points; }
+    // Halts the sideways flight and starts a drop from the present row.
+    void stop();
+    void show_reward();
+    void hide_reward() { reward_shown = false; }
+    void draw_reward(BITMAP* target) const;
+    // Damage from every weapon of the ship that touches the record this step.
+    void check_hits();
+
+protected:
+    // The construction every kind starts with: frames, explosion and the kind's values.
+    void set_up(const EnemyKind& kind, float x0, float y0);
+
+    // Death, first step: damage beyond the hit points starts the explosion, the popup and the
+    // sound. An escaped record never starts one.
+    void start_death(FMOD_SOUND* explosion_sound, bool at_master_volume);
+    // Death, second step: once the explosion has run out the record leaves the game. True on the
+    // step that removes it; the caller pays the reward.
+    bool finish_death();
+    void rise_reward();
+    // Keeps the explosion centred on the record until it dies.
+    void follow_with_explosion();
+    // Below the field the record is lost: it stays in play, hidden, and costs the ship money.
+    void escape_below(int cost, int& money);
+    // Out of play, a waiting record swallows the ship's and helpers' shots that touch it.
+    void block_shots();
+    void animate_explosion();
+
+    // Sideways acceleration toward the speed limit, then the move.
+    void accelerate_left();
+    void accelerate_right();
+
+    // The body, white after a hit, and the explosion.
+    void draw_body(BITMAP* target);
+
+private:
+    void place_explosion();
+};
+
+// An enemy bullet that has moved this step meets the ship: helpers and bombs stop it, the shield
+// absorbs it, otherwise it hits the ship. Only active bullets take part.
+void enemy_bullet_meets_ship(Sprite& bullet);
+// One step of an active bullet: the move, then the meeting with the ship.
+void fly_enemy_bullet(Sprite& bullet);

@@ -1,0 +1,104 @@
+// How enemies and their bullets meet the KV2 ship's weapons, helpers, shield and body.
+#include "enemies/enemy.h"
+#include "engine/collision.h"
+#include "player/player.h"
+
+namespace {
+
+constexpr int helper_pairs = 2;  // helpers 0 and 1 fire one shot, helpers 2 and 3 three
+constexpr int beam_offset_x = -42;
+constexpr int hit_picture_offset_x = 13;
+constexpr int shield_offset = -18;
+
+int at(float v) { return static_cast<int>(v); }
+
+bool touches(BITMAP* a, float ax, float ay, BITMAP* b, float bx, float by) {
+    return pixel_collision(a, at(ax), at(ay), b, at(bx), at(by)) != 0;
+}
+
+bool bullet_touches(const Sprite& bullet, BITMAP* picture, float px, float py) {
+    return touches(bullet.bitmap, bullet.x, bullet.y, picture, px, py);
+}
+
+bool beam_counts() { return !player.bomb1.idle; }
+float beam_x() { return player.x + static_cast<float>(beam_offset_x); }
+
+// Every shot of the ship and its helpers that could meet an enemy this step, with the damage it
+// adds (a helper's shot always 1), in the order the enemy takes them: per gun group, the helpers'
+// shots (first two groups only) before the group's.
+template <class Visit>
+void for_each_ship_shot(Visit&& visit) {
+    for (int i = 0; i < Player::bullet_groups; ++i) {
+        if (i < helper_pairs) {
+            visit(player.helpers[i].bullets[0], 1);
+            for (Sprite& bullet : player.helpers[i + helper_pairs].bullets) visit(bullet, 1);
+        }
+        for (int slot = 0; slot < player.bullet_limit; ++slot) {
+            Sprite& bullet = player.bullets[i][slot];
+            visit(bullet, bullet.damage);
+        }
+    }
+}
+
+}  // namespace
+
+void Enemy::check_hits() {
+    if (dying) return;
+    BITMAP* body = current_frame();
+    auto take = [this](int amount) {
+        hit_flash = true;
+        damage += amount;
+    };
+    // Bombs are not used up: they hurt on every step of overlap.
+    if (beam_counts() && touches(player.bomb1.current_frame(), beam_x(), 0.0f, body, x, y)) take(player.bomb1.damage);
+    for (const Bomb2Part& laser : player.bomb2_parts)
+        if (!laser.idle && touches(laser.current_frame(), laser.x, laser.y, body, x, y)) take(laser.damage);
+    for_each_ship_shot([&](Sprite& bullet, int amount) {
+        if (bullet.active && bullet_touches(bullet, body, x, y)) {
+            bullet.deactivate();
+            take(amount);
+        }
+    });
+}
+
+void Enemy::block_shots() {
+    if (in_play || dying) return;
+    BITMAP* body = current_frame();
+    for_each_ship_shot([&](Sprite& bullet, int) {
+        if (bullet.active && bullet_touches(bullet, body, x, y)) bullet.deactivate();
+    });
+}
+
+void enemy_bullet_meets_ship(Sprite& bullet) {
+    if (!bullet.active) return;
+    // Helpers shield the ship and take no harm.
+    for (const Helper& helper : player.helpers)
+        if (bullet.active && helper.active && bullet_touches(bullet, helper.current_frame(), helper.x, helper.y))
+            bullet.deactivate();
+    if (!bullet.active) return;
+    if (!player.blinking &&
+        bullet_touches(bullet, player.hit_picture, player.x + static_cast<float>(hit_picture_offset_x), player.y)) {
+        const float shield_x = player.x + static_cast<float>(shield_offset);
+        const float shield_y = player.y + static_cast<float>(shield_offset);
+        if (player.shield_on && bullet_touches(bullet, player.shield_frames[player.shield_frame], shield_x, shield_y)) {
+            player.shield_count -= bullet.damage;
+            bullet.deactivate();
+            if (player.shield_count < 0) player.shield_on = false;
+        }
+        if (!player.shield_on) {
+            player.hit();
+            bullet.deactivate();
+        }
+    }
+    if (bullet.active && beam_counts() && bullet_touches(bullet, player.bomb1.current_frame(), beam_x(), 0.0f))
+        bullet.deactivate();
+    for (const Bomb2Part& laser : player.bomb2_parts)
+        if (bullet.active && !laser.idle && bullet_touches(bullet, laser.current_frame(), laser.x, laser.y))
+            bullet.deactivate();
+}
+
+void fly_enemy_bullet(Sprite& bullet) {
+    if (!bullet.active) return;
+    bullet.move_bullet();
+    enemy_bullet_meets_ship(bullet);
+}

@@ -1,0 +1,6 @@
+#include "enemies/pools.h"
+
+EnemyOne enemy_one_pool[enemy_one_pool_size];
+EnemyTwo enemy_two_pool[enemy_two_pool_size];
+EnemyThree enemy_three_pool[enemy_three_pool_size];
+EnemyFour enemy_four_pool[enemy_four_pool_size];

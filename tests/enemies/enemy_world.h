@@ -1,0 +1,36 @@
+#pragma once
+// What the enemy tests share: the data tree loaded once (enemy art in its slots, Adam's ship in
+// `player`, audio on the manual clock), a ship parked out of harm's way, and control of the
+// fire chance.
+#include <allegro.h>
+
+#include <string>
+
+#include "enemies/enemy.h"
+#include "engine/sprite.h"
+
+namespace enemy_world {
+
+// Loads everything on the first call; later calls only park the ship and clear its weapons.
+void prepare();
+
+// The ship, its helpers and bombs idle and far from the field; every shot switched off.
+void park_ship();
+
+// Arranges the C library's generator so that the next rand() % chance is 0.
+void fire_on_next_draw(int chance);
+
+// Puts an active bullet of the ship with its top-left corner at (x, y).
+Sprite& aim_ship_bullet(int group, int slot, float x, float y);
+
+// Puts a bullet at (x, y), active and showing its current frame, as a move would leave it.
+void place_bullet(Sprite& bullet, float x, float y);
+
+// The centre of a record's frame, for aiming.
+float centre_x(const SpriteHead& record);
+float centre_y(const SpriteHead& record);
+
+// A picture file for a test to keep: $VOIDMARCH_SHOTS when set, else a scratch folder.
+std::string picture_path(const std::string& name);
+
+}  // namespace enemy_world

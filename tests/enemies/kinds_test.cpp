@@ -1,0 +1,280 @@
+// Flight, formation, firing, escape and payment of enemy kinds one to four.
+#include <gtest/gtest.h>
+
+#include "enemies/pools.h"
+#include "enemy_world.h"
+#include "player/player.h"
+
+namespace {
+
+template <class Kind>
+void spawn(Kind& record, float x, float y) {
+    record.reset();
+    record.set_position(x, y);
+    record.show();
+    record.enter_play();
+}
+
+// The stage's formation rule: one record at its edge halts every other that is not dropping.
+void apply_formation_rule(EnemyOne* pool, int n) {
+    bool edge = false;
+    for (int i = 0; i < n; ++i) edge = edge || (pool[i].in_play && !pool[i].dying && pool[i].at_edge);
+    if (!edge) return;
+    for (int i = 0; i < n; ++i)
+        if (pool[i].in_play && !pool[i].dying && pool[i].state != 52) pool[i].stop();
+}
+
+class EnemyKinds : public ::testing::Test {
+protected:
+    void SetUp() override { enemy_world::prepare(); }
+};
+
+TEST_F(EnemyKinds, KindOneSweepsRightToItsEdgeDropsFifteenRowsAndTurnsFaster) {
+    EnemyOne one;
+    one.init(0.0f, 0.0f);
+    spawn(one, 560.0f, 100.0f);
+    EXPECT_EQ(one.state, 51);
+    one.update();
+    EXPECT_FLOAT_EQ(one.dx, 0.1f);
+    EXPECT_FLOAT_EQ(one.x, 560.1f);
+    one.update();
+    one.update();
+    EXPECT_FLOAT_EQ(one.dx, 0.2f) << "the speed settles at the limit";
+    for (int i = 0; i < 200 && !one.at_edge; ++i) one.update();
+    ASSERT_TRUE(one.at_edge);
+    EXPECT_GT(one.x + 58.0f, 640.0f);
+    EXPECT_EQ(one.state, 52);
+    EXPECT_FLOAT_EQ(one.dx, 0.0f);
+    EXPECT_EQ(one.direction, 3);
+
+    const float anchor = one.anchor_y;
+    const float edge_x = one.x;
+    for (int i = 0; i < 200 && one.state == 52; ++i) one.update();
+    EXPECT_GT(one.y, anchor + 15.0f);
+    EXPECT_LE(one.y, anchor + 15.2f + 0.001f);
+    EXPECT_FLOAT_EQ(one.x, edge_x);
+    EXPECT_EQ(one.state, 50);
+    EXPECT_FALSE(one.at_edge);
+    EXPECT_FLOAT_EQ(one.dy, 0.0f);
+    EXPECT_FLOAT_EQ(one.max_speed, 0.2f + 0.1f);
+}
+
+TEST_F(EnemyKinds, KindOneTurnsOnlyOnceItsBodyIsPastAnEdge) {
+    EnemyOne one;
+    one.init(0.0f, 0.0f);
+    spawn(one, -6.0f, 100.0f);
+    one.max_speed = 0.0f;  // no sideways speed: the record stays where it is put
+    one.state = 50;
+    one.update();
+    EXPECT_FALSE(one.at_edge);
+    EXPECT_EQ(one.state, 50);
+    one.x = -6.0f - 1.0f / 64.0f;
+    one.update();
+    EXPECT_TRUE(one.at_edge);
+    EXPECT_EQ(one.state, 52);
+
+    spawn(one, 582.0f, 100.0f);
+    one.max_speed = 0.0f;
+    one.update();
+    EXPECT_FALSE(one.at_edge);
+    one.x = 582.0f + 1.0f / 64.0f;
+    one.update();
+    EXPECT_TRUE(one.at_edge);
+}
+
+TEST_F(EnemyKinds, AFormationDropsAndTurnsTogether) {
+    constexpr int n = 4;
+    for (int i = 0; i < n; ++i) {
+        enemy_one_pool[i].init(0.0f, 0.0f);
+        spawn(enemy_one_pool[i], 420.0f + 40.0f * i, 50.0f);
+    }
+    for (int step = 0; step < 300 && !enemy_one_pool[n - 1].at_edge; ++step) {
+        for (int i = 0; i < n; ++i) enemy_one_pool[i].update();
+        apply_formation_rule(enemy_one_pool, n);
+    }
+    for (int i = 0; i < n; ++i) {
+        EXPECT_EQ(enemy_one_pool[i].state, 52) << i;
+        EXPECT_FLOAT_EQ(enemy_one_pool[i].anchor_y, 50.0f) << i;
+    }
+    for (int step = 0; step < 100; ++step) {
+        for (int i = 0; i < n; ++i) enemy_one_pool[i].update();
+        apply_formation_rule(enemy_one_pool, n);
+    }
+    for (int i = 0; i < n; ++i) {
+        EXPECT_EQ(enemy_one_pool[i].state, 50) << i;
+        EXPECT_FLOAT_EQ(enemy_one_pool[i].y, enemy_one_pool[0].y) << i;
+        EXPECT_FLOAT_EQ(enemy_one_pool[i].x - enemy_one_pool[0].x, 40.0f * i) << i;
+    }
+}
+
+TEST_F(EnemyKinds, KindOneFiresStraightDownFromItsMuzzleOnlyWithItsBulletIdle) {
+    EnemyOne one;
+    one.init(0.0f, 0.0f);
+    spawn(one, 200.0f, 100.0f);
+    one.state = 0;  // no steering: it holds still
+    enemy_world::fire_on_next_draw(1000);
+    one.update();
+    ASSERT_TRUE(one.bullet.active);
+    EXPECT_FLOAT_EQ(one.bullet.origin_x, 200.0f + 30.0f);
+    EXPECT_FLOAT_EQ(one.bullet.origin_y, 100.0f + 59.0f);
+    EXPECT_FLOAT_EQ(one.bullet.y, one.bullet.origin_y + 2.0f);
+    EXPECT_FLOAT_EQ(one.bullet.x, one.bullet.origin_x);
+
+    const float first_origin = one.bullet.origin_y;
+    enemy_world::fire_on_next_draw(1000);
+    one.update();
+    EXPECT_FLOAT_EQ(one.bullet.origin_y, first_origin) << "a second shot waits for the first";
+    EXPECT_FLOAT_EQ(one.bullet.y, first_origin + 4.0f);
+}
+
+TEST_F(EnemyKinds, KindTwoHasNoSteeringAndFiresAtItsOwnSpeed) {
+    EnemyTwo two;
+    two.init(0.0f, 0.0f);
+    spawn(two, 100.0f, 40.0f);
+    enemy_world::fire_on_next_draw(400);
+    two.update();
+    EXPECT_FLOAT_EQ(two.x, 100.0f);
+    EXPECT_FLOAT_EQ(two.y, 40.0f);
+    ASSERT_TRUE(two.bullet.active);
+    EXPECT_FLOAT_EQ(two.bullet.origin_x, 159.0f);
+    EXPECT_FLOAT_EQ(two.bullet.origin_y, 146.0f);
+    EXPECT_FLOAT_EQ(two.bullet.y, 149.0f);
+    EXPECT_EQ(two.hit_points, 23);
+}
+
+TEST_F(EnemyKinds, KindThreeWrapsRoundTheSidesInItsSteeringDirection) {
+    EnemyThree three;
+    three.init(0.0f, 0.0f);
+    EXPECT_EQ(three.steering, 1);
+
+    spawn(three, -92.0f, 60.0f);
+    three.dx = -0.85f;  // at the speed limit
+    three.update();
+    EXPECT_NEAR(three.x, -92.85f, 1e-4) << "not yet wholly off the left side";
+    EXPECT_EQ(three.direction, 2);
+    three.update();
+    EXPECT_FLOAT_EQ(three.x, 640.0f);
+
+    spawn(three, 639.5f, 60.0f);
+    three.set_direction(2);
+    three.dx = 0.85f;
+    three.update();
+    EXPECT_FLOAT_EQ(three.x, -93.0f);
+
+    three.set_direction(3);
+    three.update();
+    EXPECT_FLOAT_EQ(three.x, -93.0f) << "other values do not steer";
+}
+
+TEST_F(EnemyKinds, KindThreeFiresASpreadOfThreeOnlyWhenAllThreeAreIdle) {
+    EnemyThree three;
+    three.init(0.0f, 0.0f);
+    spawn(three, 300.0f, 50.0f);
+    three.set_direction(0);
+    enemy_world::fire_on_next_draw(400);
+    three.update();
+    const float headings[3] = {80.0f, 64.0f, 48.0f};
+    const float muzzles[3][2] = {{24.0f, 85.0f}, {44.0f, 90.0f}, {61.0f, 85.0f}};
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_TRUE(three.bullets[i].active) << i;
+        EXPECT_FLOAT_EQ(three.bullets[i].angle, headings[i]) << i;
+        EXPECT_FLOAT_EQ(three.bullets[i].origin_x, 300.0f + muzzles[i][0]) << i;
+        EXPECT_FLOAT_EQ(three.bullets[i].origin_y, 50.0f + muzzles[i][1]) << i;
+        EXPECT_FLOAT_EQ(three.bullets[i].travelled, 4.0f) << i;
+    }
+    EXPECT_LT(three.bullets[0].x, three.bullets[0].origin_x) << "heading 80 leans left";
+    EXPECT_GT(three.bullets[2].x, three.bullets[2].origin_x);
+
+    // Two of the three gone: still no new volley.
+    three.bullets[0].deactivate();
+    three.bullets[1].deactivate();
+    enemy_world::fire_on_next_draw(400);
+    three.update();
+    EXPECT_FALSE(three.bullets[0].active);
+    EXPECT_FLOAT_EQ(three.bullets[2].travelled, 8.0f);
+}
+
+TEST_F(EnemyKinds, KindFourBanksTowardItsLastFrameOneFrameEveryFourSteps) {
+    EnemyFour four;
+    four.init(0.0f, 0.0f);
+    EXPECT_EQ(four.frame, 2);
+    spawn(four, 100.0f, 60.0f);
+    EXPECT_EQ(four.frame, 0);
+    four.set_direction(2);
+    int frames_seen[13];
+    for (int& f : frames_seen) {
+        four.update();
+        f = four.frame;
+    }
+    const int expected[13] = {0, 0, 0, 1, 1, 1, 1, 2, 2, 2, 2, 3, 3};
+    for (int i = 0; i < 13; ++i) EXPECT_EQ(frames_seen[i], expected[i]) << i;
+    for (int i = 0; i < 20; ++i) four.update();
+    EXPECT_EQ(four.frame, 4);
+
+    four.set_direction(1);
+    for (int i = 0; i < 4; ++i) four.update();
+    EXPECT_EQ(four.frame, 3);
+}
+
+TEST_F(EnemyKinds, KindFourVolleyFlashesAndItsBulletsMoveTwiceAStepWhileItIsInPlay) {
+    EnemyFour four;
+    four.init(0.0f, 0.0f);
+    spawn(four, 200.0f, 40.0f);
+    four.set_direction(0);
+    enemy_world::fire_on_next_draw(300);
+    four.update();
+    EXPECT_TRUE(four.hit_flash);
+    const float muzzles[3][2] = {{37.0f, 59.0f}, {46.0f, 84.0f}, {55.0f, 59.0f}};
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_TRUE(four.bullets[i].active);
+        EXPECT_FLOAT_EQ(four.bullets[i].origin_x, 200.0f + muzzles[i][0]);
+        EXPECT_FLOAT_EQ(four.bullets[i].origin_y, 40.0f + muzzles[i][1]);
+        EXPECT_FLOAT_EQ(four.bullets[i].travelled, 4.1f) << "launched after the in-play move: one move";
+    }
+    four.update();
+    EXPECT_FLOAT_EQ(four.bullets[1].travelled, 4.1f + 4.1f + 4.1f);
+    EXPECT_FLOAT_EQ(four.bullets[1].y, 124.0f + (4.1f + 4.1f + 4.1f));
+
+    four.leave_play();
+    const float before = four.bullets[1].travelled;
+    four.update();
+    EXPECT_FLOAT_EQ(four.bullets[1].travelled, before + 4.1f);
+}
+
+// Each kind held still where the test puts it.
+void hold(EnemyOne& record) { record.state = 0; }
+void hold(EnemyTwo&) {}
+void hold(EnemyThree& record) { record.set_direction(0); }
+void hold(EnemyFour& record) { record.set_direction(0); }
+
+template <class Kind>
+void check_reward_and_escape_cost(int reward, int escape_cost) {
+    SCOPED_TRACE(reward);
+    Kind record;
+    record.init(0.0f, 0.0f);
+    spawn(record, 300.0f, 200.0f);
+    hold(record);
+    player.money = 1000;
+    enemy_count = 2;
+    record.damage = record.hit_points + 1;
+    for (int i = 0; i < 40 && record.in_play; ++i) record.update();
+    EXPECT_FALSE(record.in_play);
+    EXPECT_EQ(player.money, 1000 + reward);
+    EXPECT_EQ(enemy_count, 1);
+
+    spawn(record, 300.0f, 481.0f);
+    hold(record);
+    player.money = 10;
+    record.update();
+    EXPECT_EQ(player.money, 10 - escape_cost);
+    EXPECT_EQ(enemy_count, 0);
+}
+
+TEST_F(EnemyKinds, EachKindPaysItsRewardAtTheKillAndChargesItsEscapeCost) {
+    check_reward_and_escape_cost<EnemyOne>(25, 100);
+    check_reward_and_escape_cost<EnemyTwo>(25, 100);
+    check_reward_and_escape_cost<EnemyThree>(50, 150);
+    check_reward_and_escape_cost<EnemyFour>(75, 200);
+}
+
+}  // namespace
