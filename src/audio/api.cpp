@@ -75,12 +75,13 @@ FMOD_RESULT FMOD_System_Init(FMOD_SYSTEM* system, int max_channels, FMOD_INITFLA
     return guarded([&] { return live->init_device(max_channels); });
 }
 
-FMOD_RESULT FMOD_System_CreateChannelGroup(FMOD_SYSTEM* system, const char* name, FMOD_CHANNELGROUP** group) {
+// A group is known only by its handle; the name is not kept.
+FMOD_RESULT FMOD_System_CreateChannelGroup(FMOD_SYSTEM* system, const char*, FMOD_CHANNELGROUP** group) {
     System* live = system_of(system);
     if (!live) return FMOD_ERR_INVALID_HANDLE;
     return guarded([&] {
         Group* created = nullptr;
-        FMOD_RESULT result = live->create_group(name, &created);
+        FMOD_RESULT result = live->create_group(&created);
         if (result == FMOD_OK) *group = created;
         return result;
     });

@@ -32,14 +32,14 @@ FMOD_RESULT read_head(const std::string& path, unsigned char* head, size_t capac
 
 }  // namespace
 
-FMOD_RESULT open_decoder(const std::string& path, std::unique_ptr<Decoder>& decoder) {
+FMOD_RESULT open_decoder(const std::string& path, std::unique_ptr<Decoder>& decoder, const StreamFormat* known) {
     decoder.reset();
     unsigned char head[4];
     size_t size = 0;
     if (FMOD_RESULT result = read_head(path, head, sizeof head, size); result != FMOD_OK) return result;
     switch (container_of(head, size)) {
         case Container::ogg: return open_vorbis(path, decoder);
-        case Container::mp3: return open_mp3(path, decoder);
+        case Container::mp3: return open_mp3(path, decoder, known);
         case Container::unknown: break;
     }
     return FMOD_ERR_FILE_BAD;

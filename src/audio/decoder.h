@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "audio.h"
 
@@ -29,9 +30,21 @@ public:
 
 // Opens `path`, telling the format by its first bytes. On failure `decoder` stays empty and the
 // result says why: FMOD_ERR_FILE_NOTFOUND, FMOD_ERR_FILE_BAD (not audio or broken) or FMOD_ERR_FORMAT.
-FMOD_RESULT open_decoder(const std::string& path, std::unique_ptr<Decoder>& decoder);
+// `known` is the format found when the file was opened before: an MP3 then takes its length from
+// it instead of reading the whole file again to count it.
+FMOD_RESULT open_decoder(const std::string& path, std::unique_ptr<Decoder>& decoder,
+                         const StreamFormat* known = nullptr);
 
 FMOD_RESULT open_vorbis(const std::string& path, std::unique_ptr<Decoder>& decoder);
-FMOD_RESULT open_mp3(const std::string& path, std::unique_ptr<Decoder>& decoder);
+FMOD_RESULT open_mp3(const std::string& path, std::unique_ptr<Decoder>& decoder, const StreamFormat* known);
+
+// Opens `path` with a new decoder of type `Format`, handed over in `decoder` only once it opened.
+template <class Format, class... Options>
+FMOD_RESULT open_as(const std::string& path, std::unique_ptr<Decoder>& decoder, Options... options) {
+    auto opened = std::make_unique<Format>();
+    FMOD_RESULT result = opened->open(path, options...);
+    if (result == FMOD_OK) decoder = std::move(opened);
+    return result;
+}
 
 }  // namespace audio

@@ -21,7 +21,7 @@ public:
         if (fd_ >= 0) ::close(fd_);  // mpg123_close leaves a descriptor it was handed open
     }
 
-    FMOD_RESULT open(const std::string& path) {
+    FMOD_RESULT open(const std::string& path, const StreamFormat* known) {
         handle_ = mpg123_new(nullptr, nullptr);
         if (!handle_) return FMOD_ERR_MEMORY;
         mpg123_param(handle_, MPG123_FLAGS, MPG123_GAPLESS | MPG123_QUIET, 0);
@@ -39,7 +39,7 @@ public:
             return FMOD_ERR_FILE_BAD;
         }
         fd_ = fd;
-        return read_format();
+        return read_format(known);
     }
 
     const StreamFormat& format() const override { return format_; }
@@ -63,19 +63,21 @@ public:
     }
 
 private:
-    FMOD_RESULT read_format() {
+    FMOD_RESULT read_format(const StreamFormat* known) {
         long rate = 0;
         int channels = 0;
         int encoding = 0;
         if (mpg123_getformat(handle_, &rate, &channels, &encoding) != MPG123_OK || rate <= 0) return FMOD_ERR_FILE_BAD;
-        off_t length = mpg123_length(handle_);
-        if (length < 0) {
-            // No encoder tag: count the frames.
-            if (mpg123_scan(handle_) != MPG123_OK) return FMOD_ERR_FILE_BAD;
-            length = mpg123_length(handle_);
-        }
-        if (length < 0) return FMOD_ERR_FILE_BAD;
         format_.rate = static_cast<int>(rate);
+        if (known) {
+            format_.frames = known->frames;
+            return FMOD_OK;
+        }
+        // Without its encoder tag a file's length is only estimated from its size, so the frames
+        // are counted; with the tag, counting gives the tag's exact length.
+        if (mpg123_scan(handle_) != MPG123_OK) return FMOD_ERR_FILE_BAD;
+        off_t length = mpg123_length(handle_);
+        if (length < 0) return FMOD_ERR_FILE_BAD;
         format_.frames = static_cast<uint64_t>(length);
         return FMOD_OK;
     }
@@ -87,11 +89,8 @@ private:
 
 }  // namespace
 
-FMOD_RESULT open_mp3(const std::string& path, std::unique_ptr<Decoder>& decoder) {
-    auto mp3 = std::make_unique<Mp3Decoder>();
-    FMOD_RESULT result = mp3->open(path);
-    if (result == FMOD_OK) decoder = std::move(mp3);
-    return result;
+FMOD_RESULT open_mp3(const std::string& path, std::unique_ptr<Decoder>& decoder, const StreamFormat* known) {
+    return open_as<Mp3Decoder>(path, decoder, known);
 }
 
 }  // namespace audio

@@ -94,10 +94,11 @@ void Playback::decode(size_t frames) {
     decoded_ += count;
 }
 
-// The file is opened only once the voice sounds; a file that changed since the stream was created plays as silence.
+// The file is opened only once the voice sounds, with the format found when the stream was created;
+// a file whose format changed since then plays as silence.
 void Playback::open() {
     opened_ = true;
-    if (open_decoder(track_->path, decoder_) != FMOD_OK) return;
+    if (open_decoder(track_->path, decoder_, &track_->format) != FMOD_OK) return;
     if (!(decoder_->format() == track_->format)) decoder_.reset();
 }
 

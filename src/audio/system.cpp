@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <atomic>
 #include <filesystem>
+#include <string>
+#include <utility>
 
 #include "mixkernel.h"
 #include "sdloutput.h"
@@ -143,12 +145,10 @@ void System::report(Retired& retired) {
     }
 }
 
-FMOD_RESULT System::create_group(const char* name, Group** group) {
+FMOD_RESULT System::create_group(Group** group) {
     if (!group) return FMOD_ERR_INVALID_PARAM;
-    auto created = std::make_unique<Group>();
-    created->name = name ? name : "";
     std::lock_guard<std::mutex> hold(mutex_);
-    groups_.push_back(std::move(created));
+    groups_.push_back(std::make_unique<Group>());
     *group = groups_.back().get();
     return FMOD_OK;
 }
@@ -241,11 +241,14 @@ FMOD_RESULT System::play(FMOD_CHANNELINDEX index, Sound* sound, bool paused, FMO
 }
 
 // The first idle slot, or else the one whose voice started longest ago, which is taken from it.
+// One-shots are taken before looping voices: the stage tune started first and would otherwise be
+// the first to go whenever the channels run out.
 size_t System::free_slot() {
     auto idle = std::find_if(slots_.begin(), slots_.end(), [](const Slot& slot) { return !slot.live; });
     if (idle != slots_.end()) return static_cast<size_t>(idle - slots_.begin());
-    auto oldest = std::min_element(slots_.begin(), slots_.end(),
-                                   [](const Slot& a, const Slot& b) { return a.generation < b.generation; });
+    auto oldest = std::min_element(slots_.begin(), slots_.end(), [](const Slot& a, const Slot& b) {
+        return std::make_pair(a.loop.on, a.generation) < std::make_pair(b.loop.on, b.generation);
+    });
     oldest->stolen_generation = oldest->generation;
     return static_cast<size_t>(oldest - slots_.begin());
 }

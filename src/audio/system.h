@@ -9,7 +9,6 @@
 #include <cstdint>
 #include <memory>
 #include <mutex>
-#include <string>
 #include <unordered_map>
 #include <vector>
 
@@ -29,7 +28,6 @@ struct Sound : FMOD_SOUND {
 };
 
 struct Group : FMOD_CHANNELGROUP {
-    std::string name;
     float volume = 1.0f;
 };
 
@@ -75,7 +73,7 @@ public:
     FMOD_RESULT init_manual(int channels, int rate);
     std::vector<int16_t> advance(unsigned ms);
 
-    FMOD_RESULT create_group(const char* name, Group** group);
+    FMOD_RESULT create_group(Group** group);
     FMOD_RESULT set_group_volume(Group* group, float volume);
     FMOD_RESULT create_stream(const char* path, FMOD_MODE mode, Sound** sound);
     FMOD_RESULT release(Sound* sound);
@@ -101,7 +99,6 @@ public:
         std::lock_guard<std::mutex> hold(mutex_);
         for (size_t i = 0; i < slots_.size(); ++i) visit(i, slots_[i]);
     }
-    int rate() const { return rate_; }
 
 private:
     // The mixing side of a slot.

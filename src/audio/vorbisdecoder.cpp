@@ -93,10 +93,7 @@ private:
 }  // namespace
 
 FMOD_RESULT open_vorbis(const std::string& path, std::unique_ptr<Decoder>& decoder) {
-    auto vorbis = std::make_unique<VorbisDecoder>();
-    FMOD_RESULT result = vorbis->open(path);
-    if (result == FMOD_OK) decoder = std::move(vorbis);
-    return result;
+    return open_as<VorbisDecoder>(path, decoder);
 }
 
 }  // namespace audio

@@ -10,25 +10,36 @@ void fmod_check_channel(int result) {
     if (result != FMOD_ERR_CHANNEL_STOLEN && result != FMOD_ERR_INVALID_HANDLE) fmod_check(result);
 }
 
-namespace {
-
-constexpr FMOD_MODE one_shot_stream = FMOD_HARDWARE | FMOD_2D | FMOD_LOOP_OFF;
-constexpr FMOD_MODE looping_stream = FMOD_HARDWARE | FMOD_2D | FMOD_LOOP_NORMAL;
-
-FMOD_SOUND* open_stream(const char* path, FMOD_MODE mode) {
+FMOD_SOUND* open_sound_stream(const char* path, bool looping) {
+    const FMOD_MODE mode = FMOD_HARDWARE | FMOD_2D | (looping ? FMOD_LOOP_NORMAL : FMOD_LOOP_OFF);
     FMOD_SOUND* sound = nullptr;
     fmod_result = FMOD_System_CreateStream(fmod_system, path, mode, nullptr, &sound);
     fmod_check(fmod_result);
     return sound;
 }
 
-void set_channel_volume(FMOD_CHANNEL* channel, float volume) {
-    fmod_result = FMOD_Channel_SetVolume(channel, volume);
+void play_on_free_channel(FMOD_SOUND* sound, FMOD_CHANNEL*& channel) {
+    fmod_result = FMOD_System_PlaySound(fmod_system, FMOD_CHANNEL_FREE, sound, false, &channel);
+    fmod_check(fmod_result);
+}
+
+void stop_channel_quietly(FMOD_CHANNEL* channel) {
+    fmod_result = FMOD_Channel_Stop(channel);
     fmod_check_channel(fmod_result);
 }
 
-void stop_channel(FMOD_CHANNEL* channel) {
-    fmod_result = FMOD_Channel_Stop(channel);
+namespace {
+
+// A stream that plays once, and its length; a length that cannot be told stays 0.
+FMOD_SOUND* open_one_shot(const char* path, unsigned int& length) {
+    FMOD_SOUND* sound = open_sound_stream(path, false);
+    length = 0;
+    FMOD_Sound_GetLength(sound, &length, FMOD_TIMEUNIT_MS);
+    return sound;
+}
+
+void set_channel_volume(FMOD_CHANNEL* channel, float volume) {
+    fmod_result = FMOD_Channel_SetVolume(channel, volume);
     fmod_check_channel(fmod_result);
 }
 
@@ -51,7 +62,7 @@ bool played_through(FMOD_CHANNEL* channel, unsigned int length, int& plays) {
 void SoundClip::load_music(const char* path, int loop_back, bool looping) {
     length = 0;
     if (looping) {
-        sound = open_stream(path, looping_stream);
+        sound = open_sound_stream(path, true);
         fmod_result = FMOD_Sound_GetLength(sound, &length, FMOD_TIMEUNIT_MS);
         if (fmod_result != FMOD_ERR_INVALID_HANDLE) fmod_check(fmod_result);
         const unsigned int start = loop_back == 0 ? 12 : length / 2 - loop_back;
@@ -59,8 +70,7 @@ void SoundClip::load_music(const char* path, int loop_back, bool looping) {
         fmod_result = FMOD_Sound_SetLoopPoints(sound, start, FMOD_TIMEUNIT_MS, end, FMOD_TIMEUNIT_MS);
         fmod_check(fmod_result);
     } else {
-        sound = open_stream(path, one_shot_stream);
-        FMOD_Sound_GetLength(sound, &length, FMOD_TIMEUNIT_MS);
+        sound = open_one_shot(path, length);
     }
     volume = 1.0f;
     plays = 0;
@@ -68,7 +78,7 @@ void SoundClip::load_music(const char* path, int loop_back, bool looping) {
 
 void SoundClip::play_music() {
     volume = master_volume;
-    stop_channel(music_channel);
+    stop_channel_quietly(music_channel);
     fmod_result = FMOD_System_PlaySound(fmod_system, FMOD_CHANNEL_REUSE, sound, false, &music_channel);
     fmod_check(fmod_result);
     // A new voice starts at full volume.
@@ -104,23 +114,20 @@ void SoundClip::stop() {
     FMOD_BOOL playing = false;
     fmod_result = FMOD_Channel_IsPlaying(music_channel, &playing);
     fmod_check_channel(fmod_result);
-    if (playing) stop_channel(music_channel);
+    if (playing) stop_channel_quietly(music_channel);
 }
 
 bool SoundClip::finished() { return played_through(music_channel, length, plays); }
 
 void SoundEffect::load_sfx(const char* path) {
-    sound = open_stream(path, one_shot_stream);
-    length = 0;
-    FMOD_Sound_GetLength(sound, &length, FMOD_TIMEUNIT_MS);
+    sound = open_one_shot(path, length);
     volume = 1.0f;
     plays = 0;
 }
 
 void SoundEffect::play_jingle() {
-    stop_channel(jingle_channel);
-    fmod_result = FMOD_System_PlaySound(fmod_system, FMOD_CHANNEL_FREE, sound, false, &jingle_channel);
-    fmod_check(fmod_result);
+    stop_channel_quietly(jingle_channel);
+    play_on_free_channel(sound, jingle_channel);
     apply_jingle_volume();
 }
 

@@ -10,6 +10,13 @@ extern FMOD_CHANNEL* jingle_channel;
 // error; any other failure ends the process through fmod_check.
 void fmod_check_channel(int result);
 
+// The audio calls every sound of the game goes through, each checked: a failure ends the process.
+FMOD_SOUND* open_sound_stream(const char* path, bool looping);
+// Plays the sound once on a free channel and stores the channel it got.
+void play_on_free_channel(FMOD_SOUND* sound, FMOD_CHANNEL*& channel);
+// Stops what the channel plays; a channel whose voice has already ended is no error.
+void stop_channel_quietly(FMOD_CHANNEL* channel);
+
 class SoundClip {
 public:
     FMOD_SOUND* sound = nullptr;  // kept for the run

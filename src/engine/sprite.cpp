@@ -6,9 +6,6 @@
 
 namespace {
 
-constexpr int field_w = 640;
-constexpr int field_h = 480;
-
 // Records start at frame 2 of their strip; shorter strips have no frame 2.
 int first_frame(int n) { return n >= 3 ? 2 : 0; }
 
@@ -150,7 +147,7 @@ void Sprite::move_bullet() {
         const fixed heading = ftofix(angle);
         y = static_cast<float>(origin_y + travelled * fixtof(fixsin(heading)));
         x = static_cast<float>(origin_x + travelled * fixtof(fixcos(heading)));
-        if (x > field_w || x < -margin_w || y > field_h || y < -margin_h) {
+        if (x > playfield_width || x < -margin_w || y > playfield_height || y < -margin_h) {
             active = false;
             travelled = 0.0f;
         }

@@ -5,6 +5,10 @@
 
 #include <array>
 
+// The field everything moves on: the whole screen.
+constexpr int playfield_width = 640;
+constexpr int playfield_height = 480;
+
 // destroy_bitmap that is safe to call from the destructors of globals, which run after Allegro's
 // exit handler.
 void destroy_bitmap_safely(BITMAP* bitmap);

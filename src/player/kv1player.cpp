@@ -3,13 +3,13 @@
 #include "engine/gameengine.h"
 #include "engine/loaders.h"
 #include "engine/settings.h"
+#include "engine/soundclip.h"
 #include "engine/ui.h"
 
 Kv1Player kv1_player;
 
 namespace {
 
-constexpr int field_w = 640;
 constexpr int ground = 470;  // the ship's bottom edge
 constexpr int hud_line = 475;
 
@@ -51,15 +51,6 @@ constexpr Volley volleys[] = {
     {3, {{9, -10}, {23, -13}, {36, -10}}},
 };
 
-constexpr FMOD_MODE one_shot_stream = FMOD_HARDWARE | FMOD_2D | FMOD_LOOP_OFF;
-
-FMOD_SOUND* open_stream(const char* path) {
-    FMOD_SOUND* sound = nullptr;
-    fmod_result = FMOD_System_CreateStream(fmod_system, path, one_shot_stream, nullptr, &sound);
-    fmod_check(fmod_result);
-    return sound;
-}
-
 bool key_down(int scancode) { return key[scancode] != 0; }
 
 }  // namespace
@@ -79,15 +70,12 @@ void Kv1Player::cut_ship_frame(int object, int frame_w, int frame_h) {
 }
 
 void Kv1Player::open_sounds() {
-    if (!bullet_sound) bullet_sound = open_stream("sfx/adam_bullet_1.ogg");
-    if (!explosion_sound) explosion_sound = open_stream("sfx/explosion.ogg");
-    if (!take_off_sound) take_off_sound = open_stream("sfx/take_off.ogg");
+    if (!bullet_sound) bullet_sound = open_sound_stream("sfx/adam_bullet_1.ogg", false);
+    if (!explosion_sound) explosion_sound = open_sound_stream("sfx/explosion.ogg", false);
+    if (!take_off_sound) take_off_sound = open_sound_stream("sfx/take_off.ogg", false);
 }
 
-void Kv1Player::play_sound(FMOD_SOUND* sound) {
-    fmod_result = FMOD_System_PlaySound(fmod_system, FMOD_CHANNEL_FREE, sound, false, &channel);
-    fmod_check(fmod_result);
-}
+void Kv1Player::play_sound(FMOD_SOUND* sound) { play_on_free_channel(sound, channel); }
 
 void Kv1Player::load() {
     channel = nullptr;
@@ -98,7 +86,7 @@ void Kv1Player::load() {
     next_slot = 0;
 
     cut_ship_frame(small_ship.object, small_ship.w, small_ship.h);
-    x = field_w / 2 - width / 2;
+    x = playfield_width / 2 - width / 2;
     fire_key_latch = 0;
     lives = start_lives;
     vx = vy = 0.0f;
@@ -136,7 +124,7 @@ void Kv1Player::setup_sprite() {
 
 // What a stage start, a respawn and a continue all do.
 void Kv1Player::place_at_start() {
-    x = field_w / 2 - width / 2;
+    x = playfield_width / 2 - width / 2;
     y = ground - height;
     hit_count = 0;
     vx = vy = 0.0f;
@@ -183,11 +171,8 @@ void Kv1Player::update() {
     if (explosion.active) explosion.animate();
 }
 
-// A blink lasts its full second even when the last one was cut short by a hit.
-void Kv1Player::start_blink() {
-    blinking = true;
-    blink_timer = 0;
-}
+// The count is left alone: a blink cut short by a hit goes on from where it stopped.
+void Kv1Player::start_blink() { blinking = true; }
 
 void Kv1Player::blink() {
     if (blinking && ++blink_timer > blink_steps) {
@@ -225,7 +210,7 @@ void Kv1Player::move_idle() {
 void Kv1Player::move_right() {
     if (vx < max_speed) vx += 1.0f;
     x += vx;
-    if (x > field_w - width) x = field_w - width;
+    if (x > playfield_width - width) x = playfield_width - width;
     if (key_down(key_left)) {
         vx = 0.0f;
         state = request_left;
@@ -310,7 +295,7 @@ void Kv1Player::draw_hud(BITMAP* dest, int hx, int, FONT* hud_font) {
     const int line = hud_line - h;
     stretch_sprite(dest, frames[frame], hx, line, w, h);
     textprintf_ex(dest, hud_font, hx + w + 5, line, -1, -1, "%d", lives);
-    textprintf_centre_ex(dest, hud_font, field_w / 2, line, -1, -1, "$ %d.00", money);
+    textprintf_centre_ex(dest, hud_font, playfield_width / 2, line, -1, -1, "$ %d.00", money);
 }
 
 void Kv1Player::fly_off() {

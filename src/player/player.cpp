@@ -5,6 +5,7 @@
 
 #include "engine/loaders.h"
 #include "engine/settings.h"
+#include "engine/soundclip.h"
 #include "engine/ui.h"
 #include "player/resources.h"
 
@@ -14,7 +15,6 @@ Player kim_ship;
 
 namespace {
 
-constexpr int screen_w = 640;  // the game's screen; the ship starts centred on it
 constexpr float wrap_right = 642.0f;  // past this the ship re-enters at the other edge
 constexpr float wrap_left = -66.0f;
 constexpr float top_speed = 4.0f;
@@ -179,7 +179,7 @@ void Player::arm_bullets() {
 
 BITMAP* Player::ship_picture(int object) const { return datafile_bitmap(datafile[object]); }
 
-float Player::centred_x() const { return static_cast<float>(screen_w / 2 - frames[0]->w / 2); }
+float Player::centred_x() const { return static_cast<float>(playfield_width / 2 - frames[0]->w / 2); }
 
 void Player::set_position(float new_x, float new_y) {
     x = new_x;

@@ -1,5 +1,6 @@
 // Releasing the charged bomb and driving both bombs every step.
 #include "engine/gameengine.h"
+#include "engine/soundclip.h"
 #include "player/player.h"
 #include "player/resources.h"
 

@@ -2,6 +2,7 @@
 // pose, and the bomb keys that come before them. No fire-rate timer: a bullet leaves only when
 // the one before it has climbed far enough.
 #include "engine/settings.h"
+#include "engine/soundclip.h"
 #include "player/player.h"
 #include "player/resources.h"
 

@@ -11,9 +11,3 @@ void replace_picture(BITMAP*& slot, BITMAP* fresh);
 // Opens the stream at `path` into `slot`, releasing the stream that was there; every result is
 // checked. A looping stream repeats from half its length to 12 ms before its end.
 void replace_stream(FMOD_SOUND*& slot, const char* path, bool looping);
-
-// Plays the sound once on a free channel and stores the channel it got.
-void play_on_free_channel(FMOD_SOUND* sound, FMOD_CHANNEL*& channel);
-
-// Stops what the channel plays; a channel whose voice has already ended is no error.
-void stop_channel_quietly(FMOD_CHANNEL* channel);

@@ -1,14 +1,16 @@
 // Channel handles: free and reused channels, stealing, stale handles, pause, volumes and groups.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "audio_testing.h"
 #include "fixtures.h"
 
 namespace {
 
 using fixtures::Kind;
-constexpr FMOD_MODE once = FMOD_HARDWARE | FMOD_2D | FMOD_LOOP_OFF;
-constexpr FMOD_MODE looping = FMOD_HARDWARE | FMOD_2D | FMOD_LOOP_NORMAL;
+using fixtures::looping;
+using fixtures::once;
 
 class Channels : public ::testing::Test {
 protected:
@@ -89,6 +91,24 @@ TEST_F(Channels, AFullSystemStealsTheOldestVoice) {
     EXPECT_FALSE(voice(thief).paused);
     system.advance(400);
     EXPECT_EQ(playing(oldest), FMOD_ERR_CHANNEL_STOLEN);  // still told apart after the thief ended
+}
+
+TEST(Stealing, OneShotsAreTakenBeforeALoopingVoice) {
+    fixtures::ManualSystem system(16);
+    FMOD_SOUND* tune = system.stream(fixtures::tone_file(Kind::ogg, 1000), looping);
+    FMOD_SOUND* shot = system.stream(fixtures::tone_file(Kind::mp3, 300), once);
+    FMOD_CHANNEL* music = system.play(tune);
+    std::vector<FMOD_CHANNEL*> shots;
+    for (int i = 0; i < 20; ++i) shots.push_back(system.play(shot));
+    system.advance(10);
+
+    FMOD_BOOL playing = 0;
+    EXPECT_EQ(FMOD_Channel_IsPlaying(music, &playing), FMOD_OK);
+    EXPECT_TRUE(playing);
+    for (size_t i = 0; i < shots.size(); ++i) {
+        FMOD_RESULT expected = i < 5 ? FMOD_ERR_CHANNEL_STOLEN : FMOD_OK;
+        EXPECT_EQ(FMOD_Channel_IsPlaying(shots[i], &playing), expected) << "shot " << i;
+    }
 }
 
 TEST_F(Channels, StoppedVoicesAndReleasedSoundsLeaveNothingBehind) {

@@ -3,31 +3,20 @@
 #include <mpg123.h>
 #include <vorbis/vorbisfile.h>
 
-#include <cmath>
 #include <filesystem>
 
 #include "audio_testing.h"
-#include "encoders.h"
 #include "gtest/gtest.h"
 #include "support/test_support.h"
+#include "support/tones.h"
 
 namespace fixtures {
 
 std::string tone_file(Kind kind, unsigned ms, int rate) {
-    size_t frames = static_cast<size_t>(ms) * static_cast<size_t>(rate) / 1000;
-    std::vector<int16_t> stereo(2 * frames);
-    const double pi = std::acos(-1.0);
-    for (size_t i = 0; i < frames; ++i) {
-        double t = static_cast<double>(i) / rate;
-        stereo[2 * i] = static_cast<int16_t>(9000 * std::cos(2 * pi * 440 * t));
-        stereo[2 * i + 1] = static_cast<int16_t>(9000 * std::cos(2 * pi * 660 * t));
-    }
     static int count = 0;
-    std::string path = testing_support::scratch_dir() + "/tone" + std::to_string(count++) +
-                       (kind == Kind::ogg ? ".ogg" : ".mp3");
-    bool written = kind == Kind::ogg ? encoders::write_ogg(path, stereo, rate) : encoders::write_mp3(path, stereo, rate);
-    EXPECT_TRUE(written) << path;
-    return path;
+    return testing_support::write_tone(testing_support::scratch_dir() + "/tone" + std::to_string(count++) +
+                                           (kind == Kind::ogg ? ".ogg" : ".mp3"),
+                                       ms, rate);
 }
 
 namespace {

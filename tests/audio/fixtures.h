@@ -10,6 +10,10 @@ namespace fixtures {
 
 enum class Kind { ogg, mp3 };
 
+// The stream modes the game opens its sounds with.
+constexpr FMOD_MODE once = FMOD_HARDWARE | FMOD_2D | FMOD_LOOP_OFF;
+constexpr FMOD_MODE looping = FMOD_HARDWARE | FMOD_2D | FMOD_LOOP_NORMAL;
+
 // A stereo tone (440 Hz left, 660 Hz right) of `ms` milliseconds at `rate`, written into the
 // test's scratch folder; returns the absolute path.
 std::string tone_file(Kind kind, unsigned ms, int rate = 44100);

@@ -7,8 +7,8 @@
 namespace {
 
 using fixtures::Kind;
-constexpr FMOD_MODE once = FMOD_HARDWARE | FMOD_2D | FMOD_LOOP_OFF;
-constexpr FMOD_MODE looping = FMOD_HARDWARE | FMOD_2D | FMOD_LOOP_NORMAL;
+using fixtures::looping;
+using fixtures::once;
 
 unsigned position_of(FMOD_CHANNEL* channel) {
     unsigned position = 12345;

@@ -12,8 +12,8 @@
 namespace {
 
 using fixtures::Kind;
-constexpr FMOD_MODE once = FMOD_HARDWARE | FMOD_2D | FMOD_LOOP_OFF;
-constexpr FMOD_MODE looping = FMOD_HARDWARE | FMOD_2D | FMOD_LOOP_NORMAL;
+using fixtures::looping;
+using fixtures::once;
 
 unsigned length_of(FMOD_SOUND* sound) {
     unsigned length = 0;
@@ -39,6 +39,28 @@ TEST(Streams, LengthsAreExactForBothFormatsAndRates) {
         }
         EXPECT_EQ(length_of(system.stream(fixtures::tone_file(kind, 1500, 22050), looping)), 1500u);
     }
+}
+
+// Without its encoder tag an MP3's length is only estimated from the file size, until it is counted.
+TEST(Streams, AnUntaggedMp3HasItsExactLengthAndPlaysToItsEnd) {
+    fixtures::ManualSystem system;
+    std::string path = fixtures::tone_file(Kind::mp3, 1000);
+    std::string bytes = read_bytes(path);
+    size_t tag = bytes.find("Info");
+    ASSERT_NE(tag, std::string::npos);
+    bytes.replace(tag, 4, 4, '\0');
+    write_bytes(path, bytes);
+    std::vector<int16_t> decoded = fixtures::decode(path);
+    unsigned exact = static_cast<unsigned>(decoded.size() / 2 * 1000 / 44100);
+
+    FMOD_SOUND* sound = system.stream(path, once);
+    ASSERT_EQ(length_of(sound), exact);
+    FMOD_CHANNEL* channel = system.play(sound);
+    std::vector<int16_t> mix = system.advance(exact + 100);
+    mix.resize(decoded.size());
+    EXPECT_EQ(mix, decoded);
+    FMOD_BOOL playing = 0;
+    EXPECT_EQ(FMOD_Channel_IsPlaying(channel, &playing), FMOD_ERR_INVALID_HANDLE);
 }
 
 TEST(Streams, MissingAndNonAudioFilesAreRefused) {

@@ -13,4 +13,7 @@ printf '%s\n' "$last" >> "$E2E_WORK/messages.log"
 STUB
 chmod +x "$work/bin/xmessage"
 export E2E_WORK=$work PATH="$work/bin:$PATH" SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
-exec xvfb-run -a -s "-screen 0 640x480x24 -nolisten tcp" bash "$script"
+# Not exec'd: this shell must outlive the scenario for its trap to remove the scratch folder.
+status=0
+xvfb-run -a -s "-screen 0 640x480x24 -nolisten tcp" bash "$script" || status=$?
+exit "$status"

@@ -6,8 +6,10 @@ source "$(dirname "$0")/lib.sh"
 
 export SDL_AUDIODRIVER=nosuch
 start_game
-while kill -0 "$GAME_PID" 2>/dev/null; do
+for _ in $(seq 200); do  # up to 10 s; wait_game below deals with a game that hangs
+  kill -0 "$GAME_PID" 2>/dev/null || break
   ! has_window || fail "a window opened"
+  sleep 0.05
 done
 wait_game 20
 [ "$GAME_STATUS" -eq 255 ] || fail "exit status $GAME_STATUS, expected 255"

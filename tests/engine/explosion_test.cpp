@@ -3,22 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
-#include <memory>
 #include <string>
 
 #include "engine/explosion.h"
 #include "engine/gif.h"
+#include "support/pictures.h"
 #include "support/test_support.h"
 
 namespace {
 
-using Picture = std::unique_ptr<BITMAP, decltype(&destroy_bitmap)>;
-
-std::string picture_path(const std::string& name) {
-    const char* keep = std::getenv("VOIDMARCH_SHOTS");
-    return (keep && *keep ? std::string(keep) : testing_support::scratch_dir()) + "/" + name;
-}
+using testing_support::Picture;
+using testing_support::picture_path;
 
 Picture blank_canvas() {
     Picture canvas(create_bitmap(400, 300), &destroy_bitmap);

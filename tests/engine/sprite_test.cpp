@@ -4,16 +4,16 @@
 #include <malloc.h>
 
 #include <cmath>
-#include <cstdlib>
-#include <memory>
 #include <string>
 
 #include "engine/sprite.h"
+#include "support/pictures.h"
 #include "support/test_support.h"
 
 namespace {
 
-using Picture = std::unique_ptr<BITMAP, decltype(&destroy_bitmap)>;
+using testing_support::Picture;
+using testing_support::picture_path;
 
 int frame_colour(int i) { return makecol(20 + 10 * i, 200 - 10 * i, 40); }
 
@@ -23,12 +23,6 @@ Picture make_strip(int n, int frame_w, int frame_h) {
     for (int i = 0; i < n; ++i)
         rectfill(strip.get(), i * frame_w, 0, (i + 1) * frame_w - 1, frame_h - 1, frame_colour(i));
     return strip;
-}
-
-// Where pictures drawn by the tests go: $VOIDMARCH_SHOTS to keep them, else a scratch folder.
-std::string picture_path(const std::string& name) {
-    const char* keep = std::getenv("VOIDMARCH_SHOTS");
-    return (keep && *keep ? std::string(keep) : testing_support::scratch_dir()) + "/" + name;
 }
 
 // A bullet launched from (x0, y0) and moved once.

@@ -1,16 +1,13 @@
 #include "kv1_fixture.h"
 
-#include <cmath>
-#include <cstdint>
 #include <filesystem>
-#include <vector>
 
 #include "audio_testing.h"
-#include "encoders.h"
 #include "engine/gameengine.h"
 #include "engine/gif.h"
 #include "engine/settings.h"
 #include "support/test_support.h"
+#include "support/tones.h"
 
 namespace kv1_testing {
 
@@ -19,15 +16,6 @@ namespace {
 namespace fs = std::filesystem;
 
 const char* const ship_effects[] = {"sfx/adam_bullet_1.ogg", "sfx/explosion.ogg", "sfx/take_off.ogg"};
-
-void write_tone(const fs::path& path, int ms) {
-    const int frames = encoders::sample_rate * ms / 1000;
-    std::vector<int16_t> pcm(2 * frames);
-    for (int i = 0; i < frames; ++i)
-        pcm[2 * i] = pcm[2 * i + 1] = static_cast<int16_t>(6000 * std::sin(2 * M_PI * 330 * i / encoders::sample_rate));
-    fs::create_directories(path.parent_path());
-    ASSERT_TRUE(encoders::write_ogg(path.string(), pcm));
-}
 
 std::string make_ship_data_tree() {
     const fs::path generated = testing_support::data_dir();
@@ -38,7 +26,8 @@ std::string make_ship_data_tree() {
     const fs::path tree = testing_support::scratch_dir();
     for (const char* entry : {"kv1_adam_ship.dat", "explosions.dat", "fonts"})
         fs::create_symlink(generated / entry, tree / entry);
-    for (const char* effect : ship_effects) write_tone(tree / effect, 400);
+    fs::create_directories(tree / "sfx");
+    for (const char* effect : ship_effects) testing_support::write_tone((tree / effect).string(), 400);
     return tree.string();
 }
 

@@ -3,25 +3,19 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
-#include <memory>
 #include <string>
 
 #include "engine/settings.h"
 #include "kv1_fixture.h"
+#include "support/pictures.h"
 #include "support/test_support.h"
 
 using kv1_testing::Kv1ShipTest;
 
 namespace {
 
-using Picture = std::unique_ptr<BITMAP, decltype(&destroy_bitmap)>;
-
-// Pictures are kept where VOIDMARCH_SHOTS points, for looking at them.
-std::string picture_path(const std::string& name) {
-    const char* keep = std::getenv("VOIDMARCH_SHOTS");
-    return (keep && *keep ? std::string(keep) : testing_support::scratch_dir()) + "/" + name;
-}
+using testing_support::Picture;
+using testing_support::picture_path;
 
 int background() { return makecol(8, 12, 40); }
 

@@ -6,17 +6,19 @@
 
 #include "engine/settings.h"
 #include "player_fixture.h"
+#include "support/pictures.h"
 
 namespace player_testing {
 namespace {
 
 using DrawingTest = PlayerTest;
-using Canvas = std::unique_ptr<BITMAP, decltype(&destroy_bitmap)>;
+using testing_support::picture_path;
+using testing_support::Picture;
 
 const int backdrop = makecol(0, 0, 40);
 
-Canvas drawn(Player& ship) {
-    Canvas canvas(create_bitmap(640, 480), &destroy_bitmap);
+Picture drawn(Player& ship) {
+    Picture canvas(create_bitmap(640, 480), &destroy_bitmap);
     clear_to_color(canvas.get(), backdrop);
     ship.draw(canvas.get());
     return canvas;
@@ -45,7 +47,7 @@ TEST_F(DrawingTest, TheMuzzleFlashShowsOnExactlyThreeDrawnFrames) {
     const int left = static_cast<int>(ship->x), top = static_cast<int>(ship->y);
     // Above the ship's nose only the flash is drawn.
     for (int frame = 1; frame <= 4; ++frame) {
-        Canvas canvas = drawn(*ship);
+        Picture canvas = drawn(*ship);
         const int flash = painted_in(canvas.get(), left + 25, top - 9, left + 38, top - 1);
         if (frame <= 3)
             EXPECT_GT(flash, 0) << "frame " << frame;
@@ -56,19 +58,19 @@ TEST_F(DrawingTest, TheMuzzleFlashShowsOnExactlyThreeDrawnFrames) {
 
 TEST_F(DrawingTest, AShieldWithACountOfZeroIsOnButNotDrawn) {
     auto ship = flying();
-    Canvas bare = drawn(*ship);
+    Picture bare = drawn(*ship);
     ship->add_shields(0);
     EXPECT_TRUE(ship->shield_on);
-    Canvas at_zero = drawn(*ship);
+    Picture at_zero = drawn(*ship);
     EXPECT_TRUE(same(bare.get(), at_zero.get()));
     ship->add_shields(1);
-    Canvas shielded = drawn(*ship);
+    Picture shielded = drawn(*ship);
     EXPECT_FALSE(same(bare.get(), shielded.get()));
 }
 
 TEST_F(DrawingTest, ABlinkingShipShowsOnEvenStepsAndAnExplodingOneNotAtAll) {
     auto ship = flying();
-    Canvas bare(create_bitmap(640, 480), &destroy_bitmap);
+    Picture bare(create_bitmap(640, 480), &destroy_bitmap);
     clear_to_color(bare.get(), backdrop);
     ship->blinking = true;
     ship->blink_timer = 3;
@@ -79,7 +81,7 @@ TEST_F(DrawingTest, ABlinkingShipShowsOnEvenStepsAndAnExplodingOneNotAtAll) {
     ship->hit();
     step(*ship, 3);
     const int left = static_cast<int>(ship->x), top = static_cast<int>(ship->y);
-    Canvas canvas = drawn(*ship);
+    Picture canvas = drawn(*ship);
     // Only the explosion is there: it covers less than the solid ship did.
     EXPECT_TRUE(ship->exploding);
     EXPECT_GT(painted_in(canvas.get(), left - 70, top - 70, left + 130, top + 70), 0);
@@ -109,7 +111,7 @@ TEST_F(DrawingTest, RendersTheShipWithEverythingOut) {
     ASSERT_TRUE(ship->bomb1.is_running());
     ASSERT_TRUE(ship->bomb2_parts[0].is_running());
 
-    Canvas canvas(create_bitmap(640, 480), &destroy_bitmap);
+    Picture canvas(create_bitmap(640, 480), &destroy_bitmap);
     clear_to_color(canvas.get(), makecol(6, 8, 28));
     ship->draw(canvas.get());
     // The three-shot pair, which flies when selected, drawn beside the one-shot pair.

@@ -1,19 +1,13 @@
 #include "player_fixture.h"
 
-#include <loadpng.h>
-
-#include <cmath>
-#include <cstdint>
-#include <cstdlib>
 #include <filesystem>
-#include <vector>
 
 #include "audio_testing.h"
-#include "encoders.h"
 #include "engine/gameengine.h"
 #include "engine/gif.h"
 #include "engine/timing.h"
 #include "support/test_support.h"
+#include "support/tones.h"
 
 namespace fs = std::filesystem;
 
@@ -23,14 +17,6 @@ namespace {
 
 const char* const ship_effects[] = {"adam_bullet_1.ogg", "explosion.ogg", "take_off.ogg",
                                     "bomb_start.ogg",    "bomb_one.ogg",  "bomb_two.ogg"};
-
-void write_tone(const fs::path& path) {
-    const int frames = encoders::sample_rate / 2;
-    std::vector<int16_t> pcm(2 * frames);
-    for (int i = 0; i < frames; ++i)
-        pcm[2 * i] = pcm[2 * i + 1] = static_cast<int16_t>(6000 * std::sin(2 * M_PI * 440.0 * i / encoders::sample_rate));
-    ASSERT_TRUE(encoders::write_ogg(path.string(), pcm));
-}
 
 std::string build_tree() {
     const fs::path source = testing_support::data_dir();
@@ -43,7 +29,7 @@ std::string build_tree() {
         if (fs::exists(made))
             fs::create_symlink(made, tree / "sfx" / name);
         else
-            write_tone(tree / "sfx" / name);
+            testing_support::write_tone((tree / "sfx" / name).string(), 500);
     }
     return tree.string();
 }
@@ -56,11 +42,6 @@ void no_removal(void (*)()) {}
 const std::string& ship_data_tree() {
     static const std::string tree = build_tree();
     return tree;
-}
-
-std::string picture_path(const std::string& name) {
-    const char* keep = std::getenv("VOIDMARCH_SHOTS");
-    return (keep && *keep ? std::string(keep) : testing_support::scratch_dir()) + "/" + name;
 }
 
 int voices_playing(FMOD_SOUND* sound) {

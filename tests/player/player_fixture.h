@@ -15,9 +15,6 @@ namespace player_testing {
 // made up as a short tone.
 const std::string& ship_data_tree();
 
-// Where a test keeps the pictures it renders ($VOIDMARCH_SHOTS, else a scratch folder).
-std::string picture_path(const std::string& name);
-
 // How many live voices play `sound`.
 int voices_playing(FMOD_SOUND* sound);
 

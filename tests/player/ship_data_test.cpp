@@ -7,6 +7,7 @@
 
 #include "engine/loaders.h"
 #include "player_fixture.h"
+#include "support/pictures.h"
 #include "support/test_support.h"
 
 namespace player_testing {
@@ -103,7 +104,7 @@ TEST_F(ShipDataTest, TheShieldCoversTheHitAreaFromItsTestPosition) {
 
 // Both ships in the menu outfit on a 640x480 field, written for a person to look at.
 TEST_F(ShipDataTest, RendersBothShipsFiringAtFullSize) {
-    std::unique_ptr<BITMAP, decltype(&destroy_bitmap)> field(create_bitmap(640, 480), &destroy_bitmap);
+    testing_support::Picture field(create_bitmap(640, 480), &destroy_bitmap);
     clear_to_color(field.get(), makecol(6, 8, 28));
     for (int character : {1, 2}) {
         auto ship = loaded(character);
@@ -119,7 +120,7 @@ TEST_F(ShipDataTest, RendersBothShipsFiringAtFullSize) {
         for (int frame = 0; frame < 5; ++frame)
             draw_sprite(field.get(), ship->frames[frame], (character - 1) * 320 + 8 + frame * 62, 20);
     }
-    EXPECT_EQ(save_png(picture_path("ships.png").c_str(), field.get(), nullptr), 0);
+    EXPECT_EQ(save_png(testing_support::picture_path("ships.png").c_str(), field.get(), nullptr), 0);
 }
 
 }  // namespace

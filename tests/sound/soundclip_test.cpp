@@ -1,30 +1,16 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <cstdint>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "audio_testing.h"
-#include "encoders.h"
 #include "engine/gameengine.h"
 #include "engine/settings.h"
 #include "engine/soundclip.h"
 #include "support/test_support.h"
+#include "support/tones.h"
 
 namespace {
-
-// A stereo tone of the given length, loud enough that any voice is audible in the mix.
-std::string write_tone(const std::string& name, int ms, double hz) {
-    const int frames = encoders::sample_rate * ms / 1000;
-    std::vector<int16_t> pcm(2 * frames);
-    for (int i = 0; i < frames; ++i)
-        pcm[2 * i] = pcm[2 * i + 1] = static_cast<int16_t>(8000 * std::sin(2 * M_PI * hz * i / encoders::sample_rate));
-    const std::string path = testing_support::scratch_dir() + "/" + name;
-    EXPECT_TRUE(encoders::write_ogg(path, pcm));
-    return path;
-}
 
 std::optional<audio_testing::Voice> voice_on(FMOD_CHANNEL* channel) {
     for (const auto& voice : audio_testing::voices(fmod_system))
@@ -51,9 +37,10 @@ protected:
         if (fmod_system) return;
         ASSERT_EQ(FMOD_System_Create(&fmod_system), FMOD_OK);
         ASSERT_EQ(audio_testing::init_manual(fmod_system, 20), FMOD_OK);
-        tune_path = new std::string(write_tone("tune.ogg", 2000, 440));
-        other_path = new std::string(write_tone("other.ogg", 1500, 660));
-        short_path = new std::string(write_tone("short.ogg", 300, 880));
+        const std::string folder = testing_support::scratch_dir();
+        tune_path = new std::string(testing_support::write_tone(folder + "/tune.ogg", 2000));
+        other_path = new std::string(testing_support::write_tone(folder + "/other.ogg", 1500));
+        short_path = new std::string(testing_support::write_tone(folder + "/short.ogg", 300));
     }
 
     void SetUp() override {
