@@ -168,11 +168,11 @@ TEST_F(GeneratedAudio, LengthsSuitTheirUse) {
     EXPECT_LE(file("bgm/outro/tune.ogg").length_ms(), 8000);
 }
 
-// Around the loop end, what plays after the jump must be what would have followed without it.
-// Both are separate Vorbis codings of the same samples (the renders repeat exactly, see
-// render_test), whose errors reach about -17 dB here, so the comparison is made on the signal
-// averaged over 8 samples with room for that error; and the raw step across the seam must stay
-// within what the music's own steps reach around it.
+// Around the loop end, what plays after the jump must be what would have followed without it: the
+// game's loop points, from the decoded length, fall where the renderer joined the loop (render_test
+// checks that the joins themselves are smooth). Both windows are separate Vorbis codings of the same
+// samples, whose errors reach about -17 dB here, so the comparison is made on the signal averaged
+// over 8 samples, with room for that error.
 TEST_F(GeneratedAudio, LoopsJoinWithoutAJump) {
     constexpr long window = 8, span = 256;
     for (const auto& [path, rule] : manifest) {
@@ -193,9 +193,6 @@ TEST_F(GeneratedAudio, LoopsJoinWithoutAJump) {
                 level += b * b / (window * window);
             }
             EXPECT_LT(std::sqrt(diff / span), 0.25 * std::sqrt(level / span) + 40) << path << " channel " << ch;
-            double biggest_step = 0;
-            for (long t = end - 2048; t < end + span; ++t) biggest_step = std::max(biggest_step, std::fabs(x(t) - x(t - 1)));
-            EXPECT_LE(std::fabs(x(start) - x(end - 1)), 2 * biggest_step + 16) << path << " channel " << ch;
         }
     }
 }

@@ -28,7 +28,7 @@ private:
 };
 
 // Glides from `from` towards `to` with time constant `tau`.
-double glide(double from, double to, double t, double tau) { return to + (from - to) * std::exp(-t / tau); }
+double glide(double from, double to, double t, double tau) { return to + (from - to) * portable::exp(-t / tau); }
 
 double time_of(long n) { return static_cast<double>(n) / rate; }
 
@@ -75,7 +75,7 @@ std::vector<int16_t> ship_gun() {
     return finish(synthesize_mono(0.12, [&](long, double t) {
                       const double hz = glide(1700, 420, t, 0.035);
                       const double v = pulse(tone.next(hz), tone.step(), 0.25) * 0.8 + noise.next() * 0.15;
-                      return v * std::exp(-t / 0.04);
+                      return v * portable::exp(-t / 0.04);
                   }),
                   decibels(-7));
 }
@@ -84,7 +84,7 @@ std::vector<int16_t> enemy_shot_one() {
     Osc tone;
     return finish(synthesize_mono(0.18, [&](long, double t) {
                       const double v = triangle(tone.next(glide(950, 260, t, 0.06)));
-                      return v * std::exp(-t / 0.06) * std::min(1.0, t * 400);
+                      return v * portable::exp(-t / 0.06) * std::min(1.0, t * 400);
                   }),
                   decibels(-8));
 }
@@ -93,9 +93,9 @@ std::vector<int16_t> enemy_shot_three() {
     Osc carrier, modulator;
     return finish(synthesize_mono(0.22, [&](long, double t) {
                       const double hz = glide(640, 190, t, 0.08);
-                      const double index = 4 * std::exp(-t / 0.07);
+                      const double index = 4 * portable::exp(-t / 0.07);
                       const double m = sine(modulator.next(hz * 1.5));
-                      return sine(carrier.next(hz) + index * m / (2 * pi)) * std::exp(-t / 0.07);
+                      return sine(carrier.next(hz) + index * m / (2 * pi)) * portable::exp(-t / 0.07);
                   }),
                   decibels(-8));
 }
@@ -107,8 +107,8 @@ std::vector<int16_t> enemy_shot_four() {
     band.tune(900, 0.4);
     return finish(synthesize_mono(0.25, [&](long, double t) {
                       const double body = pulse(tone.next(glide(180, 55, t, 0.05)), tone.step(), 0.5);
-                      const double burst = band.band(noise.next()) * std::exp(-t / 0.03) * 2;
-                      return (body * 0.6 + burst) * std::exp(-t / 0.07);
+                      const double burst = band.band(noise.next()) * portable::exp(-t / 0.03) * 2;
+                      return (body * 0.6 + burst) * portable::exp(-t / 0.07);
                   }),
                   decibels(-7));
 }
@@ -126,9 +126,9 @@ Stereo blast(double seconds, double bright, double dark, double decay, double th
             fl.tune(cutoff, 0.1);
             fr.tune(cutoff, 0.1);
         }
-        const double env = std::exp(-t / decay) * std::min(1.0, t * 300);
-        const double boom = sine(sub.next(glide(90, 32, t, 0.12))) * std::exp(-t / (decay * 0.8)) * thump;
-        const double pop = crackle.next() > 0.985 ? crackle.next() * std::exp(-t / 0.3) : 0;
+        const double env = portable::exp(-t / decay) * std::min(1.0, t * 300);
+        const double boom = sine(sub.next(glide(90, 32, t, 0.12))) * portable::exp(-t / (decay * 0.8)) * thump;
+        const double pop = crackle.next() > 0.985 ? crackle.next() * portable::exp(-t / 0.3) : 0;
         return std::pair{fl.low(left.next()) * env * 1.6 + boom + pop * 0.3,
                          fr.low(right.next()) * env * 1.6 + boom + pop * 0.3};
     });
@@ -151,7 +151,7 @@ std::vector<int16_t> take_off() {
                           band.tune(300 + 2700 * rise * rise, 0.5);
                           smooth.tune(400 + 1600 * rise, 0.2);
                       }
-                      const double swell = std::sin(pi * std::min(1.0, t / 1.1));
+                      const double swell = portable::sin(pi * std::min(1.0, t / 1.1));
                       const double roar = smooth.low(saw(engine.next(70 + 230 * rise), engine.step()));
                       return (band.band(noise.next()) * 1.5 + roar * 0.6) * swell;
                   }),
@@ -161,7 +161,7 @@ std::vector<int16_t> take_off() {
 std::vector<int16_t> bomb_charge() {
     Osc tone, wobble;
     return finish(synthesize_mono(0.5, [&](long, double t) {
-                      const double hz = 200 * std::pow(6.0, t / 0.5);
+                      const double hz = 200 * portable::exp2(t / 0.5 * 2.58496250072115618);  // 200 Hz × 6^(t / 0.5)
                       const double tremolo = 0.6 + 0.4 * sine(wobble.next(28));
                       return sine(tone.next(hz)) * tremolo * (0.3 + 0.7 * t / 0.5) * std::min(1.0, (0.5 - t) * 60);
                   }),
@@ -172,16 +172,14 @@ std::vector<int16_t> bomb_beam() {
     Osc zap, beam_a, beam_b, lfo;
     Noise noise(51);
     Filter tone, hiss;
+    hiss.tune(5000, 0.1);
     return finish(synthesize_mono(2.0, [&](long n, double t) {
                       const double wobble = sine(lfo.next(3) + 0.25);
-                      if (n % 16 == 0) {
-                          tone.tune(700 + 500 * wobble, 0.4);
-                          hiss.tune(5000, 0.1);
-                      }
-                      const double strike = saw(zap.next(glide(900, 110, t, 0.09)), zap.step()) * std::exp(-t / 0.25);
+                      if (n % 16 == 0) tone.tune(700 + 500 * wobble, 0.4);
+                      const double strike = saw(zap.next(glide(900, 110, t, 0.09)), zap.step()) * portable::exp(-t / 0.25);
                       const double beam = saw(beam_a.next(110), beam_a.step()) + saw(beam_b.next(111.7), beam_b.step());
-                      const double body = tone.low(beam * 0.5) * std::min(1.0, t * 8) * std::exp(-t / 1.1);
-                      return strike * 0.7 + body + hiss.high(noise.next()) * 0.15 * std::exp(-t / 0.6);
+                      const double body = tone.low(beam * 0.5) * std::min(1.0, t * 8) * portable::exp(-t / 1.1);
+                      return strike * 0.7 + body + hiss.high(noise.next()) * 0.15 * portable::exp(-t / 0.6);
                   }),
                   decibels(-4));
 }
@@ -197,7 +195,7 @@ double fit(double hz, long period) { return std::max(1.0, std::round(hz * period
 void close_loop(Stereo& s, const Layout& l) {
     const long p = l.period(), fade = seconds_to_frames(0.25);
     for (long k = p - fade; k < p; ++k) {
-        const double w = std::sin(pi / 2 * (k - (p - fade) + 1) / fade), v = std::sqrt(1 - w * w);
+        const double w = portable::sin(pi / 2 * (k - (p - fade) + 1) / fade), v = std::sqrt(1 - w * w);
         const long at = l.loop_start + k, before = at - p;
         s.left[at] = static_cast<float>(s.left[at] * v + s.left[before] * w);
         s.right[at] = static_cast<float>(s.right[at] * v + s.right[before] * w);
@@ -254,7 +252,7 @@ std::vector<int16_t> blaster() {
     Stereo s(l.frames, false);
     for (long n = 0; n < l.frames; ++n) {
         const double t = time_of(n);
-        const double strike = 1 + 3 * std::exp(-t / 0.06);  // the beam drops into its steady pitch
+        const double strike = 1 + 3 * portable::exp(-t / 0.06);  // the beam drops into its steady pitch
         const double sweep = sine(lfo.next(sweep_rate));
         if (n % 16 == 0) {
             left.tune(1300 + 900 * sweep, 0.7);
@@ -307,7 +305,7 @@ Patch blip_patch() {
 }
 
 std::vector<int16_t> start_chime() {
-    return finish(chime(bell_patch(2.5), {"C5", "E5", "G5", "C6", "E6"}, 0.08, 1.5), decibels(-5));
+    return finish(chime(bell_patch(2.5), {"C5", "E5", "G5", "C6", "E6"}, 0.08, 1.1), decibels(-5));
 }
 
 std::vector<int16_t> cheat_chime() {

@@ -7,37 +7,40 @@
 namespace datagen::audio {
 namespace {
 
-constexpr int filter_interval = 16;  // samples between filter retunes
+constexpr int control_interval = 16;  // samples between updates of the filter and the vibrato
+constexpr double vibrato_rate = 5.5 / rate;  // cycles per sample
 
 // Attack, decay towards the sustain level while the key is held, then a release that reaches zero.
 class Envelope {
 public:
     Envelope(const Patch& p, long gate)
         : attack_(std::max(1L, seconds_to_frames(p.attack))),
-          decay_(std::max(1.0, p.decay * rate / 4)),
           release_(std::max(1L, seconds_to_frames(p.release))),
+          gate_(gate),
           sustain_(p.sustain),
-          gate_(gate) {}
+          fall_(std::max(p.decay / 4, 1.0 / rate)) {}
 
     long length() const { return gate_ + release_; }
 
-    double at(long n) const {
-        if (n < gate_) return held(n);
-        const double left = 1.0 - static_cast<double>(n - gate_) / release_;
-        return held(gate_) * left * left * left;
+    double next() {
+        double v;
+        if (n_ < gate_) {
+            v = n_ < attack_ ? static_cast<double>(n_) / attack_ : sustain_ + (1.0 - sustain_) * fall_.next();
+            held_ = v;
+        } else {
+            const double left = 1.0 - static_cast<double>(n_ - gate_) / release_;
+            v = held_ * left * left * left;
+        }
+        ++n_;
+        return v;
     }
 
 private:
-    double held(long n) const {
-        if (n < attack_) return static_cast<double>(n) / attack_;
-        return sustain_ + (1.0 - sustain_) * std::exp(-(n - attack_) / decay_);
-    }
-
-    long attack_;
-    double decay_;
-    long release_;
+    long attack_, release_, gate_;
     double sustain_;
-    long gate_;
+    Decay fall_;
+    long n_ = 0;
+    double held_ = 0;
 };
 
 double oscillator(const Patch& p, double phase, double step) {
@@ -52,39 +55,37 @@ double oscillator(const Patch& p, double phase, double step) {
 }
 
 std::vector<float> voice(const Patch& p, const Note& note, double cents) {
-    const Envelope env(p, note.gate);
+    Envelope env(p, note.gate);
     std::vector<float> out(env.length());
-    const double hz = midi_to_hz(note.pitch + cents / 100.0);
-    const double vibrato_rate = 5.5 / rate;
-    double phase = 0, fm_phase = 0, vibrato_phase = 0;
+    const double step = midi_to_hz(note.pitch + cents / 100.0) / rate;
+    double phase = 0, fm_phase = 0, vibrato_phase = 0, bend = 1;
+    Decay fm_fall(p.fm_decay), sweep_fall(p.sweep_decay);
     Filter filter;
     for (long n = 0; n < env.length(); ++n) {
-        const double t = static_cast<double>(n) / rate;
-        double f = hz;
-        if (p.vibrato > 0) {
-            const double depth = p.vibrato * std::min(1.0, std::max(0.0, t - 0.25) * 4);
-            f *= std::pow(2.0, depth * sine(vibrato_phase) / 12);
-            vibrato_phase += vibrato_rate;
-            vibrato_phase -= std::floor(vibrato_phase);
+        const double sweep = sweep_fall.next(), index = p.fm_index * fm_fall.next();
+        if (n % control_interval == 0) {
+            if (p.vibrato > 0) {
+                const double t = static_cast<double>(n) / rate;
+                const double depth = p.vibrato * std::min(1.0, std::max(0.0, t - 0.25) * 4);
+                bend = portable::pow2_12(depth * sine(vibrato_phase));
+                vibrato_phase += vibrato_rate * control_interval;
+                vibrato_phase -= std::floor(vibrato_phase);
+            }
+            if (p.cutoff > 0) filter.tune(p.cutoff * portable::exp2(p.sweep * sweep), p.resonance);
         }
-        const double step = f / rate;
+        const double s = step * bend;
         double v;
         if (p.fm_index > 0) {
-            const double index = p.fm_index * std::exp(-t / p.fm_decay);
             v = sine(phase + index * sine(fm_phase) / (2 * pi));
-            fm_phase += step * p.fm_ratio;
+            fm_phase += s * p.fm_ratio;
             fm_phase -= std::floor(fm_phase);
         } else {
-            v = oscillator(p, phase, step);
+            v = oscillator(p, phase, s);
         }
-        phase += step;
+        phase += s;
         phase -= std::floor(phase);
-        if (p.cutoff > 0) {
-            if (n % filter_interval == 0)
-                filter.tune(p.cutoff * std::pow(2.0, p.sweep * std::exp(-t / p.sweep_decay)), p.resonance);
-            v = filter.low(v);
-        }
-        out[n] = static_cast<float>(v * env.at(n) * note.velocity * p.level);
+        if (p.cutoff > 0) v = filter.low(v);
+        out[n] = static_cast<float>(v * env.next() * note.velocity * p.level);
     }
     return out;
 }
@@ -115,11 +116,11 @@ struct Hit {
 Hit thump(Kit kit, double seconds, double low, double high, double fall, double decay) {
     Hit h(seconds);
     double phase = 0;
+    Decay drop(fall), fade(decay);
     for (long n = 0; n < h.size(); ++n) {
-        const double t = Hit::time(n);
-        const double f = low + (high - low) * std::exp(-t / fall);
-        const double v = kit == Kit::chip ? (phase < 0.5 ? 0.6 : -0.6) : std::tanh(1.6 * sine(phase));
-        h.samples[n] = static_cast<float>(v * std::exp(-t / decay) * std::min(1.0, t * 500));
+        const double f = low + (high - low) * drop.next();
+        const double v = kit == Kit::chip ? (phase < 0.5 ? 0.6 : -0.6) : portable::tanh(1.6 * sine(phase));
+        h.samples[n] = static_cast<float>(v * fade.next() * std::min(1.0, Hit::time(n) * 500));
         phase += f / rate;
         phase -= std::floor(phase);
     }
@@ -135,10 +136,11 @@ Hit hiss(Kit kit, uint32_t seed, double seconds, double cutoff, bool high, doubl
     filter.tune(cutoff, 0.2);
     const int hold = kit == Kit::chip ? (high ? 2 : 6) : 1;
     double held = 0;
+    Decay fade(decay);
     for (long n = 0; n < h.size(); ++n) {
         if (n % hold == 0) held = noise.next();
         const double v = high ? filter.high(held) : filter.band(held) * 2;
-        h.samples[n] = static_cast<float>(v * std::exp(-Hit::time(n) / decay));
+        h.samples[n] = static_cast<float>(v * fade.next());
     }
     return h;
 }
@@ -157,7 +159,7 @@ Hit drum_hit(Kit kit, Drum drum, uint32_t seed) {
             return h;
         }
         case Drum::snare: {
-            Hit h = hiss(kit, seed, 0.25, 1800, true, 0.07);
+            Hit h = hiss(kit, seed, 0.25, 3200, false, 0.07);
             const Hit body = thump(kit, 0.25, 180, 240, 0.01, 0.05);
             for (long n = 0; n < h.size(); ++n) h.samples[n] = h.samples[n] * 0.8f + body.samples[n] * 0.5f;
             return h;
@@ -167,7 +169,7 @@ Hit drum_hit(Kit kit, Drum drum, uint32_t seed) {
         case Drum::clap: {
             Hit h = hiss(kit, seed, 0.25, 1300, false, 0.06);
             for (long n = 0; n < std::min(h.size(), 1300L); ++n)  // three quick slaps before the tail
-                h.samples[n] *= static_cast<float>(0.6 + 0.4 * std::cos(2 * pi * n / 441.0));
+                h.samples[n] *= static_cast<float>(0.6 + 0.4 * portable::cos(2 * pi * n / 441.0));
             return h;
         }
         case Drum::tom: return thump(kit, 0.45, 90, 150, 0.08, 0.16);

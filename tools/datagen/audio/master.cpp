@@ -11,7 +11,7 @@ constexpr double ceiling = 0.93;  // never reached above it
 double soft_limit(double x) {
     const double a = std::fabs(x);
     if (a <= knee) return x;
-    const double y = knee + (ceiling - knee) * std::tanh((a - knee) / (ceiling - knee));
+    const double y = knee + (ceiling - knee) * portable::tanh((a - knee) / (ceiling - knee));
     return x < 0 ? -y : y;
 }
 

@@ -160,23 +160,25 @@ int arp_note(const std::vector<int>& chord_notes, const std::string& token) {
     return chord_notes[index % n] + 12 * (index / n);
 }
 
+constexpr double off_beat = 0.85;  // level of notes between the beats against those on them
+
 struct DrumVoice {
     char letter;
     Drum drum;
     double gain, pan;
 };
 const DrumVoice drum_voices[] = {
-    {'k', Drum::kick, 1.0, 0},      {'s', Drum::snare, 0.75, 0.05}, {'h', Drum::hat, 0.3, 0.3},
+    {'k', Drum::kick, 1.0, 0},      {'s', Drum::snare, 0.6, 0.05}, {'h', Drum::hat, 0.3, 0.3},
     {'o', Drum::open_hat, 0.3, 0.3}, {'p', Drum::clap, 0.6, -0.1},  {'t', Drum::tom, 0.8, -0.25},
-    {'c', Drum::crash, 0.4, -0.35},
+    {'c', Drum::crash, 0.3, -0.35},
 };
 
-void play_hits(const Part& part, const std::string& token, long start, uint32_t seed, Stereo& out) {
+void play_hits(const Part& part, const std::string& token, long start, uint32_t seed, double accent, Stereo& out) {
     for (char letter : token) {
         const auto* v = std::find_if(std::begin(drum_voices), std::end(drum_voices),
                                      [letter](const DrumVoice& d) { return d.letter == letter; });
         if (v == std::end(drum_voices)) throw std::invalid_argument("unknown drum: " + token);
-        play(part.kit, v->drum, start, seed, out, v->gain * part.level, part.pan + v->pan);
+        play(part.kit, v->drum, start, seed, out, v->gain * part.level * accent, part.pan + v->pan);
     }
 }
 
@@ -189,14 +191,16 @@ void render_part(const Part& part, const std::vector<Chord>& chords, const Place
         const std::string& token = steps[i % steps.size()];
         if (token == "." || token == "-") continue;
         const long start = where.start + std::lround(i * step_frames);
+        const double accent = i % part.per_beat == 0 ? 1.0 : off_beat;
         if (part.role == Role::drums) {
-            play_hits(part, token, start, where.seed * 7919u + static_cast<uint32_t>(i), out);
+            play_hits(part, token, start, where.seed * 7919u + static_cast<uint32_t>(i), accent, out);
             continue;
         }
         long held = 1;
         while (i + held < count && steps[(i + held) % steps.size()] == "-") ++held;
         Note note;
         note.start = start;
+        note.velocity = accent;
         note.gate = std::lround(held * step_frames * part.legato);
         const Chord& c = chords[i * static_cast<long>(chords.size()) / count];
         switch (part.role) {

@@ -58,6 +58,33 @@ private:
     double g_ = 0.5, k_ = 1.4, ic1_ = 0, ic2_ = 0, lp_ = 0, bp_ = 0, hp_ = 0;
 };
 
+// Transcendental functions from plain arithmetic only. The C library picks different code paths on
+// different processors, which can change the last bit of a result; these give the same bits everywhere,
+// so the generated files do not depend on the machine that builds them.
+namespace portable {
+double exp2(double x);
+double exp(double x);
+double sin(double radians);
+double cos(double radians);
+double tan(double radians);
+double tanh(double x);
+double pow2_12(double semitones);  // 2^(semitones / 12)
+}  // namespace portable
+
+// e^(-t / tau), sample after sample, by repeated multiplication.
+class Decay {
+public:
+    explicit Decay(double tau_seconds) : step_(portable::exp(-1.0 / (tau_seconds * rate))) {}
+    double next() {
+        const double v = value_;
+        value_ *= step_;
+        return v;
+    }
+
+private:
+    double value_ = 1, step_;
+};
+
 // Band-limited oscillator shapes over a phase in cycles (0 … 1) with a per-sample phase step.
 double saw(double phase, double step);
 double pulse(double phase, double step, double duty);

@@ -61,6 +61,7 @@ void echo(const Stereo& send, double delay, double feedback, Stereo& out) {
 Stereo render_stretch(const Song& song, const std::vector<Section>& sections, double frames, long length,
                       bool circular) {
     Stereo dry(length, circular), send(length, circular);
+    if (sections.empty()) return dry;
     render_sections(sections, song.beats_per_bar, 0, frames, dry, send);
     const double beat = frames / (bars(sections) * song.beats_per_bar);
     echo(send, song.echo_beats * beat, song.echo_feedback, dry);
@@ -100,13 +101,15 @@ std::vector<int16_t> render_loop(const Song& song) {
         const long b = ((t - start) % period + period) % period;
         double w = 1;
         if (t < start - fade) w = 0;
-        else if (t < start) w = std::sin(pi / 2 * (t - (start - fade) + 1) / fade);
+        else if (t < start) w = portable::sin(pi / 2 * (t - (start - fade) + 1) / fade);
         const double v = std::sqrt(std::max(0.0, 1 - w * w));
         const float il = t < start ? intro.left[t] : 0.f, ir = t < start ? intro.right[t] : 0.f;
         out.left[t] = static_cast<float>(il * v + body.left[b] * w);
         out.right[t] = static_cast<float>(ir * v + body.right[b] * w);
     }
-    return master(out, loudness * decibels(song.level_db) / rms(body, 0, period));
+    // The louder of intro and body sets the level, so neither stands out.
+    const double level = std::max(rms(body, 0, period), rms(intro, 0, start));
+    return master(out, loudness * decibels(song.level_db) / level);
 }
 
 }  // namespace

@@ -233,8 +233,8 @@ Song story() {
     const std::string chords = "Fmaj7 Am7 Bbmaj7 Csus4 Dm7 Bbmaj7 Gm7 C";
     const std::string ripple = "1 3 5 3 4 2 3 2";
     s.intro = {section(8, chords,
-                       {pad(warm_pad(), "x - - - - - - -"),
-                        arp(epiano(), ripple).every(2).in_octave(4).vol(0.5).wet(0.3)})};
+                       {pad(warm_pad(), "x - - - - - - -"), arp(epiano(), ripple).every(2).in_octave(4).wet(0.3),
+                        arp(vibes(), "5 - - - - - - - | 4 - - - - - - -").every(2).in_octave(5).vol(0.6).wet(0.4).at(0.3)})};
     s.body = {section(8, chords,
                       {pad(warm_pad(), "x - - - - - - -"),
                        arp(epiano(), ripple).every(2).in_octave(4).vol(0.45).wet(0.3),
@@ -366,7 +366,7 @@ Song fifth_stage() {
     s.body = {
         section(8, "Dm - Eb - Dm - C -",
                 {march, drone, pad(dark_pad(), "x - - - - - - -"),
-                 melody(brass(), "D5 - - - Eb5 - D5 - | C5 - - - A4 - - - | Bb4 - - - A4 - G4 - | A4 - - - - - . . | "
+                 melody(brass(), "D5 - - - Eb5 - D5 - | C5 - - - A4 - - - | Bb4 - - - G4 - Eb4 - | F4 - - - G4 - . . | "
                                  "D5 - - - F5 - Eb5 - | D5 - C5 - A4 - - - | G4 - A4 - C5 - E5 - | D5 - - - - - . .")
                      .wet(0.3)}),
         section(8, "Bb - C - Dm - A -",
@@ -422,9 +422,9 @@ Song eighth_stage() {
     s.body = {
         section(8, "Bm - G - A - F# -",
                 {gallop, stabs, drums(Kit::studio, drive),
-                 melody(saw_lead(), "B5 - - - A5 - F#5 - | D5 - - - E5 - F#5 - | E5 - - - C#5 - A4 - | "
-                                    "C#5 - - - . . . . | B4 - D5 - F#5 - B5 - | G5 - - - F#5 - D5 - | "
-                                    "E5 - - - A5 - G5 - | F#5 - - - A#4 - - -")
+                 melody(saw_lead(), "B5 - - - A5 - F#5 - | D5 - - - E5 - F#5 - | G5 - - - D5 - B4 - | "
+                                    "D5 - - - . . . . | A4 - C#5 - E5 - A5 - | G5 - - - F#5 - E5 - | "
+                                    "F#5 - - - C#5 - A#4 - | C#5 - - - . . . .")
                      .wet(0.3),
                  drums(Kit::studio, every_bars(8, "c"))}),
         section(8, "G - A - Bm - Em F#",
@@ -594,7 +594,7 @@ Song challenge() {
 
 Song kv_main() {
     Song s = looping(Loop::back_51, 110);
-    const std::string chords = "Am - F - C - G Esus4";
+    const std::string chords = "Am - F - C - G E";
     const Part shimmer = arp(bell(), "1 3 5 3 2 4 6 4").in_octave(5).vol(0.3).at(0.4).wet(0.4);
     s.intro = {section(8, chords, {pad(warm_pad(), "x - - - - - - -"), shimmer, bass(sub_bass(), "1 - - - - - - -")})};
     s.body = {section(8, chords,
@@ -629,7 +629,7 @@ Song stage_intro() {
     Song s = looping(Loop::back_51, 90);
     const std::string chords = "Em C Am B";
     const Part rise = pad(strings(), "x - - - - - - -");
-    s.intro = {section(4, chords, {pad(dark_pad(), "x - - - - - - -"), bass(sub_bass(), "1 - - - 1 - - -"),
+    s.intro = {section(4, chords, {pad(dark_pad(), "x - - - - - - -").vol(0.4), bass(sub_bass(), "1 - - - 1 - - -").vol(0.6),
                                    drums(Kit::studio, soft_tick).vol(0.6)})};
     s.body = {section(4, chords,
                       {rise, bass(saw_bass(), "1 1 1 1 1 1 1 1"), drums(Kit::studio, halftime).vol(0.8),
