@@ -8,7 +8,7 @@ jobs=$(nproc)
 
 scripts/setup || exit 1
 scripts/build build || exit 1
-scripts/build build-asan -DVOIDMARCH_SANITIZE=ON -DVOIDMARCH_BENCH=OFF || exit 1
+scripts/build build-asan -DCMAKE_BUILD_TYPE=Debug -DVOIDMARCH_SANITIZE=ON -DVOIDMARCH_BENCH=OFF || exit 1
 
 passed=0
 failed=0

@@ -556,6 +556,14 @@ bool write_reduced_image(PACKFILE* out, BITMAP* bitmap, const RGB* palette, int 
 
 bool writable(BITMAP* bitmap) { return bitmap && bitmap->w > 0 && bitmap->h > 0; }
 
+// A whole file of one picture (delay 0); false when out of memory.
+bool write_picture(PACKFILE* out, BITMAP* bitmap, const RGB* palette) {
+    write_screen(out, bitmap->w, bitmap->h, palette);
+    if (!write_reduced_image(out, bitmap, palette, 0)) return false;
+    pack_putc(0x3B, out);
+    return true;
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------------------------------------
@@ -677,18 +685,9 @@ int save_gif(const char* filename, BITMAP* bitmap, const RGB* palette) {
     if (!writable(bitmap) || !filename) return -1;
     PACKFILE* out = pack_fopen(filename, F_WRITE);
     if (!out) return -1;
-    int result = save_gif_pf(out, bitmap, palette);
+    int result = write_picture(out, bitmap, palette ? palette : default_palette) ? 0 : -1;
     pack_fclose(out);
     return result;
-}
-
-int save_gif_pf(PACKFILE* out, BITMAP* bitmap, const RGB* palette) {
-    if (!out || !writable(bitmap)) return -1;
-    if (!palette) palette = default_palette;
-    write_screen(out, bitmap->w, bitmap->h, palette);
-    if (!write_reduced_image(out, bitmap, palette, 0)) return -1;
-    pack_putc(0x3B, out);
-    return 0;
 }
 
 int save_gif_animation(const char* filename, GifAnimation* animation) {

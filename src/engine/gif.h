@@ -61,7 +61,6 @@ BITMAP* gif_bitmap_by_index(GifAnimation* animation, int index);
 // Writers: GIF89a, 256-entry global table, index 0 transparent. Bitmaps that are not 8-bit are
 // reduced to the palette (null: Allegro's default palette). 0 on success, -1 on failure.
 int save_gif(const char* filename, BITMAP* bitmap, const RGB* palette);
-int save_gif_pf(PACKFILE* file, BITMAP* bitmap, const RGB* palette);
 int save_gif_animation(const char* filename, GifAnimation* animation);
 
 // The 'GIF ' datafile object type (register_datafile_object).
