@@ -15,9 +15,3 @@ extern EnemyOne enemy_one_pool[enemy_one_pool_size];
 extern EnemyTwo enemy_two_pool[enemy_two_pool_size];
 extern EnemyThree enemy_three_pool[enemy_three_pool_size];
 extern EnemyFour enemy_four_pool[enemy_four_pool_size];
-
-// Still to come, each with its kind's class (records):
-//   enemy_five_pool (5), enemy_six_pool (5), enemy_seven_pool (5), enemy_eight_pool (5),
-//   enemy_nine_pool (5), enemy_ten_pool (3), enemy_eleven_pool (3), enemy_twelve_pool (4),
-//   kv1_enemy_one_pool (36), kv1_enemy_two_pool (4), kv1_enemy_three_pool (36),
-//   kv1_enemy_four_pool (54).
