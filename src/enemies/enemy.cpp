@@ -40,7 +40,7 @@ void play_enemy_sound(FMOD_CHANNEL*& channel, FMOD_SOUND* sound, bool at_master_
 void Enemy::set_up(const EnemyKind& kind, float x0, float y0) {
     set_frames(*this, *kind.strip, kind.frames, static_cast<int>(x0), static_cast<int>(y0), kind.frame_w,
                kind.frame_h);
-    state = 51;
+    state = sweeping_right;
     frame = kind.first_frame;
     hit_flash = false;
     at_edge = false;
@@ -55,7 +55,7 @@ void Enemy::set_up(const EnemyKind& kind, float x0, float y0) {
 }
 
 void Enemy::reset() {
-    state = 51;
+    state = sweeping_right;
     leave_play();
     alive = true;
     frame = 0;
@@ -76,7 +76,7 @@ void Enemy::scroll(int delta) {
 void Enemy::stop() {
     dx = 0.0f;
     anchor_y = y;
-    state = 52;
+    state = dropping;
 }
 
 void Enemy::place_explosion() {
@@ -133,13 +133,13 @@ void Enemy::animate_explosion() {
 }
 
 void Enemy::accelerate_left() {
-    direction = 2;
+    direction = went_left;
     if (dx > -max_speed) dx -= steering_step;
     x += dx;
 }
 
 void Enemy::accelerate_right() {
-    direction = 3;
+    direction = went_right;
     if (dx < max_speed) dx += steering_step;
     x += dx;
 }

@@ -44,13 +44,20 @@ public:
     static constexpr float field_right = 640.0f;
     static constexpr float escape_line = 480.0f;
 
+    // `state` of the kinds that steer by it; the kinds that never drop fly straight on in `dropping`.
+    enum State { sweeping_left = 50, sweeping_right = 51, dropping = 52 };
+    // `direction`: the way the record steered last.
+    enum Direction { went_left = 2, went_right = 3 };
+    // `steering` of the wrapping kinds, as the stage sets it; any other value holds the record still.
+    enum Steering { wrapping_left = 1, wrapping_right = 2 };
+
     int hit_points = 0;      // it dies once damage exceeds this
     int max_hit_points = 0;  // the kind's starting hit points
-    int direction = 0;       // last steering direction: 2 left, 3 right
+    int direction = 0;       // a Direction
     bool hit_flash = false;  // the next draw shows a white silhouette
     bool at_edge = false;    // a formation kind has reached its edge
     int damage = 0;
-    int state = 0;  // 50 steer left, 51 steer right, 52 drop or straight flight
+    int state = 0;  // a State
     float anchor_y = 0.0f;       // where the current drop began
     float initial_speed = 0.0f;  // the kind's speed limit before bonuses
     int death_started = 0;

@@ -27,7 +27,7 @@ void EnemyFour::init(float x0, float y0) {
     for (Sprite& bullet : bullets) bullet.init_bullet(enemy_four_bullet_strip, bullet_speed, bullet_down, 1, 0, 0);
     explosion_sound = enemy_sound(enemy_explosion_path);
     bullet_sound = enemy_sound(bullet_sound_path);
-    steering = 1;
+    steering = wrapping_left;
 }
 
 // While in play the bullets move twice a step, and are tested against the ship only after the
@@ -35,8 +35,8 @@ void EnemyFour::init(float x0, float y0) {
 void EnemyFour::update() {
     if (in_play) {
         switch (steering) {
-        case 1: steer_left(); break;
-        case 2: steer_right(); break;
+        case wrapping_left: steer_left(); break;
+        case wrapping_right: steer_right(); break;
         }
         start_death(explosion_sound, false);
         if (finish_death()) player.money += reward;

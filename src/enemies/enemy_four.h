@@ -10,7 +10,7 @@ public:
     std::array<Sprite, 3> bullets;
     FMOD_SOUND* bullet_sound = nullptr;
     FMOD_SOUND* explosion_sound = nullptr;
-    int steering = 1;  // 1 steer left, 2 steer right
+    int steering = wrapping_left;  // a Steering
 
     void init(float x0, float y0);
     void update();

@@ -33,9 +33,9 @@ void EnemyOne::init(float x0, float y0) {
 void EnemyOne::update() {
     if (in_play) {
         switch (state) {
-        case 50: steer_left(); break;
-        case 51: steer_right(); break;
-        case 52: drop(); break;
+        case sweeping_left: steer_left(); break;
+        case sweeping_right: steer_right(); break;
+        case dropping: drop(); break;
         }
         start_death(explosion_sound, true);
         if (finish_death()) player.money += reward;
@@ -81,8 +81,8 @@ void EnemyOne::drop() {
         max_speed += turn_speed_gain;
         at_edge = false;
         // Back the way it came.
-        if (direction == 3) state = 50;
-        if (direction == 2) state = 51;
+        if (direction == went_right) state = sweeping_left;
+        if (direction == went_left) state = sweeping_right;
     }
 }
 

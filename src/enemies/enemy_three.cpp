@@ -31,14 +31,14 @@ void EnemyThree::init(float x0, float y0) {
     for (int i = 0; i < 3; ++i) bullets[i].init_bullet(enemy_three_bullet_strip, bullet_speed, muzzles[i].type, 1, 0, 0);
     explosion_sound = enemy_sound(enemy_explosion_path);
     bullet_sound = enemy_sound(bullet_sound_path);
-    steering = 1;
+    steering = wrapping_left;
 }
 
 void EnemyThree::update() {
     if (in_play) {
         switch (steering) {
-        case 1: steer_left(); break;
-        case 2: steer_right(); break;
+        case wrapping_left: steer_left(); break;
+        case wrapping_right: steer_right(); break;
         }
         start_death(explosion_sound, false);
         escape_below(escape_cost, player.money);

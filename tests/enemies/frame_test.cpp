@@ -58,11 +58,11 @@ TEST(EnemyFrame, AFormationOfEveryKindWithShotsAFlashAnExplosionAndAPopup) {
     for (int i = 0; i < 2; ++i) spawn(enemy_two_pool[i], 440.0f + 70.0f * i, 10.0f + 60.0f * i);
     for (int i = 0; i < 3; ++i) {
         spawn(enemy_three_pool[i], 20.0f + 110.0f * i, 110.0f);
-        enemy_three_pool[i].set_direction(2);
+        enemy_three_pool[i].set_direction(Enemy::wrapping_right);
     }
     for (int i = 0; i < 3; ++i) {
         spawn(enemy_four_pool[i], 330.0f + 100.0f * i, 190.0f);
-        enemy_four_pool[i].set_direction(i == 0 ? 1 : 2);
+        enemy_four_pool[i].set_direction(i == 0 ? Enemy::wrapping_left : Enemy::wrapping_right);
     }
     // Each record fires once, in turn, then everything flies on.
     for (int i = 0; i < 6; ++i) {

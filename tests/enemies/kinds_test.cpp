@@ -21,7 +21,7 @@ void apply_formation_rule(EnemyOne* pool, int n) {
     for (int i = 0; i < n; ++i) edge = edge || (pool[i].in_play && !pool[i].dying && pool[i].at_edge);
     if (!edge) return;
     for (int i = 0; i < n; ++i)
-        if (pool[i].in_play && !pool[i].dying && pool[i].state != 52) pool[i].stop();
+        if (pool[i].in_play && !pool[i].dying && pool[i].state != Enemy::dropping) pool[i].stop();
 }
 
 class EnemyKinds : public ::testing::Test {
@@ -33,7 +33,7 @@ TEST_F(EnemyKinds, KindOneSweepsRightToItsEdgeDropsFifteenRowsAndTurnsFaster) {
     EnemyOne one;
     one.init(0.0f, 0.0f);
     spawn(one, 560.0f, 100.0f);
-    EXPECT_EQ(one.state, 51);
+    EXPECT_EQ(one.state, Enemy::sweeping_right);
     one.update();
     EXPECT_FLOAT_EQ(one.dx, 0.1f);
     EXPECT_FLOAT_EQ(one.x, 560.1f);
@@ -43,17 +43,17 @@ TEST_F(EnemyKinds, KindOneSweepsRightToItsEdgeDropsFifteenRowsAndTurnsFaster) {
     for (int i = 0; i < 200 && !one.at_edge; ++i) one.update();
     ASSERT_TRUE(one.at_edge);
     EXPECT_GT(one.x + 58.0f, 640.0f);
-    EXPECT_EQ(one.state, 52);
+    EXPECT_EQ(one.state, Enemy::dropping);
     EXPECT_FLOAT_EQ(one.dx, 0.0f);
-    EXPECT_EQ(one.direction, 3);
+    EXPECT_EQ(one.direction, Enemy::went_right);
 
     const float anchor = one.anchor_y;
     const float edge_x = one.x;
-    for (int i = 0; i < 200 && one.state == 52; ++i) one.update();
+    for (int i = 0; i < 200 && one.state == Enemy::dropping; ++i) one.update();
     EXPECT_GT(one.y, anchor + 15.0f);
     EXPECT_LE(one.y, anchor + 15.2f + 0.001f);
     EXPECT_FLOAT_EQ(one.x, edge_x);
-    EXPECT_EQ(one.state, 50);
+    EXPECT_EQ(one.state, Enemy::sweeping_left);
     EXPECT_FALSE(one.at_edge);
     EXPECT_FLOAT_EQ(one.dy, 0.0f);
     EXPECT_FLOAT_EQ(one.max_speed, 0.2f + 0.1f);
@@ -64,14 +64,14 @@ TEST_F(EnemyKinds, KindOneTurnsOnlyOnceItsBodyIsPastAnEdge) {
     one.init(0.0f, 0.0f);
     spawn(one, -6.0f, 100.0f);
     one.max_speed = 0.0f;  // no sideways speed: the record stays where it is put
-    one.state = 50;
+    one.state = Enemy::sweeping_left;
     one.update();
     EXPECT_FALSE(one.at_edge);
-    EXPECT_EQ(one.state, 50);
+    EXPECT_EQ(one.state, Enemy::sweeping_left);
     one.x = -6.0f - 1.0f / 64.0f;
     one.update();
     EXPECT_TRUE(one.at_edge);
-    EXPECT_EQ(one.state, 52);
+    EXPECT_EQ(one.state, Enemy::dropping);
 
     spawn(one, 582.0f, 100.0f);
     one.max_speed = 0.0f;
@@ -93,7 +93,7 @@ TEST_F(EnemyKinds, AFormationDropsAndTurnsTogether) {
         apply_formation_rule(enemy_one_pool, n);
     }
     for (int i = 0; i < n; ++i) {
-        EXPECT_EQ(enemy_one_pool[i].state, 52) << i;
+        EXPECT_EQ(enemy_one_pool[i].state, Enemy::dropping) << i;
         EXPECT_FLOAT_EQ(enemy_one_pool[i].anchor_y, 50.0f) << i;
     }
     for (int step = 0; step < 100; ++step) {
@@ -101,7 +101,7 @@ TEST_F(EnemyKinds, AFormationDropsAndTurnsTogether) {
         apply_formation_rule(enemy_one_pool, n);
     }
     for (int i = 0; i < n; ++i) {
-        EXPECT_EQ(enemy_one_pool[i].state, 50) << i;
+        EXPECT_EQ(enemy_one_pool[i].state, Enemy::sweeping_left) << i;
         EXPECT_FLOAT_EQ(enemy_one_pool[i].y, enemy_one_pool[0].y) << i;
         EXPECT_FLOAT_EQ(enemy_one_pool[i].x - enemy_one_pool[0].x, 40.0f * i) << i;
     }
@@ -145,18 +145,18 @@ TEST_F(EnemyKinds, KindTwoHasNoSteeringAndFiresAtItsOwnSpeed) {
 TEST_F(EnemyKinds, KindThreeWrapsRoundTheSidesInItsSteeringDirection) {
     EnemyThree three;
     three.init(0.0f, 0.0f);
-    EXPECT_EQ(three.steering, 1);
+    EXPECT_EQ(three.steering, Enemy::wrapping_left);
 
     spawn(three, -92.0f, 60.0f);
     three.dx = -0.85f;  // at the speed limit
     three.update();
     EXPECT_NEAR(three.x, -92.85f, 1e-4) << "not yet wholly off the left side";
-    EXPECT_EQ(three.direction, 2);
+    EXPECT_EQ(three.direction, Enemy::went_left);
     three.update();
     EXPECT_FLOAT_EQ(three.x, 640.0f);
 
     spawn(three, 639.5f, 60.0f);
-    three.set_direction(2);
+    three.set_direction(Enemy::wrapping_right);
     three.dx = 0.85f;
     three.update();
     EXPECT_FLOAT_EQ(three.x, -93.0f);
@@ -200,7 +200,7 @@ TEST_F(EnemyKinds, KindFourBanksTowardItsLastFrameOneFrameEveryFourSteps) {
     EXPECT_EQ(four.frame, 2);
     spawn(four, 100.0f, 60.0f);
     EXPECT_EQ(four.frame, 0);
-    four.set_direction(2);
+    four.set_direction(Enemy::wrapping_right);
     int frames_seen[13];
     for (int& f : frames_seen) {
         four.update();
@@ -211,7 +211,7 @@ TEST_F(EnemyKinds, KindFourBanksTowardItsLastFrameOneFrameEveryFourSteps) {
     for (int i = 0; i < 20; ++i) four.update();
     EXPECT_EQ(four.frame, 4);
 
-    four.set_direction(1);
+    four.set_direction(Enemy::wrapping_left);
     for (int i = 0; i < 4; ++i) four.update();
     EXPECT_EQ(four.frame, 3);
 }
