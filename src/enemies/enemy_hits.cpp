@@ -6,9 +6,6 @@
 namespace {
 
 constexpr int helper_pairs = 2;  // helpers 0 and 1 fire one shot, helpers 2 and 3 three
-constexpr int beam_offset_x = -42;
-constexpr int hit_picture_offset_x = 13;
-constexpr int shield_offset = -18;
 
 int at(float v) { return static_cast<int>(v); }
 
@@ -21,7 +18,6 @@ bool bullet_touches(const Sprite& bullet, BITMAP* picture, float px, float py) {
 }
 
 bool beam_counts() { return !player.bomb1.idle; }
-float beam_x() { return player.x + static_cast<float>(beam_offset_x); }
 
 // Every shot of the ship and its helpers that could meet an enemy this step, with the damage it
 // adds (a helper's shot always 1), in the order the enemy takes them: per gun group, the helpers'
@@ -50,7 +46,8 @@ void Enemy::check_hits() {
         damage += amount;
     };
     // Bombs are not used up: they hurt on every step of overlap.
-    if (beam_counts() && touches(player.bomb1.current_frame(), beam_x(), 0.0f, body, x, y)) take(player.bomb1.damage);
+    if (beam_counts() && touches(player.bomb1.current_frame(), player.beam_x(), 0.0f, body, x, y))
+        take(player.bomb1.damage);
     for (const Bomb2Part& laser : player.bomb2_parts)
         if (!laser.idle && touches(laser.current_frame(), laser.x, laser.y, body, x, y)) take(laser.damage);
     for_each_ship_shot([&](Sprite& bullet, int amount) {
@@ -76,11 +73,9 @@ void enemy_bullet_meets_ship(Sprite& bullet) {
         if (bullet.active && helper.active && bullet_touches(bullet, helper.current_frame(), helper.x, helper.y))
             bullet.deactivate();
     if (!bullet.active) return;
-    if (!player.blinking &&
-        bullet_touches(bullet, player.hit_picture, player.x + static_cast<float>(hit_picture_offset_x), player.y)) {
-        const float shield_x = player.x + static_cast<float>(shield_offset);
-        const float shield_y = player.y + static_cast<float>(shield_offset);
-        if (player.shield_on && bullet_touches(bullet, player.shield_frames[player.shield_frame], shield_x, shield_y)) {
+    if (!player.blinking && bullet_touches(bullet, player.hit_picture, player.hull_x(), player.y)) {
+        BITMAP* shield = player.shield_frames[player.shield_frame];
+        if (player.shield_on && bullet_touches(bullet, shield, player.shield_test_x(), player.shield_test_y())) {
             player.shield_count -= bullet.damage;
             bullet.deactivate();
             if (player.shield_count < 0) player.shield_on = false;
@@ -90,7 +85,7 @@ void enemy_bullet_meets_ship(Sprite& bullet) {
             bullet.deactivate();
         }
     }
-    if (bullet.active && beam_counts() && bullet_touches(bullet, player.bomb1.current_frame(), beam_x(), 0.0f))
+    if (bullet.active && beam_counts() && bullet_touches(bullet, player.bomb1.current_frame(), player.beam_x(), 0.0f))
         bullet.deactivate();
     for (const Bomb2Part& laser : player.bomb2_parts)
         if (bullet.active && !laser.idle && bullet_touches(bullet, laser.current_frame(), laser.x, laser.y))

@@ -91,7 +91,7 @@ public:
     FMOD_CHANNEL* bomb_one_channel = nullptr;
     int shield_frame = 0;
     std::array<BITMAP*, shield_frame_count> shield_frames{};  // owned
-    BITMAP* hit_picture = nullptr;  // owned; tested at (x + 13, y)
+    BITMAP* hit_picture = nullptr;  // owned; tested at (hull_x(), y)
     int shield_tick = 0;
     bool stage_cleared = false;
     bool main_fired = false;
@@ -130,6 +130,13 @@ public:
     void fly_off();
     void hit();
     void draw(BITMAP* dest);
+
+    // Where the ship's parts stand for the attackers' tests: the bomb-1 beam (from the top of the
+    // screen, also drawn there), the hull picture (at the ship's y) and the shield frame.
+    float beam_x() const { return x - 42.0f; }
+    float hull_x() const { return x + 13.0f; }
+    float shield_test_x() const { return x - 18.0f; }
+    float shield_test_y() const { return y - 18.0f; }
 
 private:
     void load_pictures(int kind);

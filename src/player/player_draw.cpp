@@ -21,7 +21,7 @@ bool flash_shows(bool& fired, int& draws) {
 void Player::draw(BITMAP* dest) {
     const int left = static_cast<int>(x);
     const int top = static_cast<int>(y);
-    bomb1.draw(dest, left - 42, 0);
+    bomb1.draw(dest, static_cast<int>(beam_x()), 0);
     for (const Bomb2Part& part : bomb2_parts)
         if (part.moving_left()) part.draw(dest);
     if (!exploding) {
