@@ -13,28 +13,22 @@ FMOD_CHANNEL* enemy_bullet_channel = nullptr;
 
 namespace {
 
-constexpr FMOD_MODE one_shot_stream = FMOD_HARDWARE | FMOD_2D | FMOD_LOOP_OFF;
 constexpr float steering_step = 0.1f;
 constexpr float reward_rise = 25.0f;
-
-void set_volume(FMOD_CHANNEL* channel) {
-    fmod_result = FMOD_Channel_SetVolume(channel, master_volume);
-    fmod_check_channel(fmod_result);
-}
 
 }  // namespace
 
 FMOD_SOUND* enemy_sound(const char* path) {
     static std::map<std::string, FMOD_SOUND*> streams;
     FMOD_SOUND*& stream = streams[path];
-    if (!stream) fmod_result = FMOD_System_CreateStream(fmod_system, path, one_shot_stream, nullptr, &stream);
+    if (!stream) stream = open_sound_stream_unchecked(path, false);
     return stream;
 }
 
 void play_enemy_sound(FMOD_CHANNEL*& channel, FMOD_SOUND* sound, bool at_master_volume) {
-    if (at_master_volume) set_volume(channel);
+    if (at_master_volume) set_channel_volume(channel, master_volume);
     fmod_result = FMOD_System_PlaySound(fmod_system, FMOD_CHANNEL_REUSE, sound, 0, &channel);
-    if (at_master_volume) set_volume(channel);
+    if (at_master_volume) set_channel_volume(channel, master_volume);
 }
 
 void Enemy::set_up(const EnemyKind& kind, float x0, float y0) {

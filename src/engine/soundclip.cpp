@@ -10,10 +10,15 @@ void fmod_check_channel(int result) {
     if (result != FMOD_ERR_CHANNEL_STOLEN && result != FMOD_ERR_INVALID_HANDLE) fmod_check(result);
 }
 
-FMOD_SOUND* open_sound_stream(const char* path, bool looping) {
+FMOD_SOUND* open_sound_stream_unchecked(const char* path, bool looping) {
     const FMOD_MODE mode = FMOD_HARDWARE | FMOD_2D | (looping ? FMOD_LOOP_NORMAL : FMOD_LOOP_OFF);
     FMOD_SOUND* sound = nullptr;
     fmod_result = FMOD_System_CreateStream(fmod_system, path, mode, nullptr, &sound);
+    return sound;
+}
+
+FMOD_SOUND* open_sound_stream(const char* path, bool looping) {
+    FMOD_SOUND* sound = open_sound_stream_unchecked(path, looping);
     fmod_check(fmod_result);
     return sound;
 }
@@ -28,6 +33,11 @@ void stop_channel_quietly(FMOD_CHANNEL* channel) {
     fmod_check_channel(fmod_result);
 }
 
+void set_channel_volume(FMOD_CHANNEL* channel, float volume) {
+    fmod_result = FMOD_Channel_SetVolume(channel, volume);
+    fmod_check_channel(fmod_result);
+}
+
 namespace {
 
 // A stream that plays once, and its length; a length that cannot be told stays 0.
@@ -36,11 +46,6 @@ FMOD_SOUND* open_one_shot(const char* path, unsigned int& length) {
     length = 0;
     FMOD_Sound_GetLength(sound, &length, FMOD_TIMEUNIT_MS);
     return sound;
-}
-
-void set_channel_volume(FMOD_CHANNEL* channel, float volume) {
-    fmod_result = FMOD_Channel_SetVolume(channel, volume);
-    fmod_check_channel(fmod_result);
 }
 
 // True once the sound on the channel, seen past its start, is back at 0 (it ended, or looped

@@ -12,10 +12,15 @@ void fmod_check_channel(int result);
 
 // The audio calls every sound of the game goes through, each checked: a failure ends the process.
 FMOD_SOUND* open_sound_stream(const char* path, bool looping);
+// The same open, unchecked: a file that cannot be opened gives null, its result stays in
+// fmod_result, and the game goes on without the sound.
+FMOD_SOUND* open_sound_stream_unchecked(const char* path, bool looping);
 // Plays the sound once on a free channel and stores the channel it got.
 void play_on_free_channel(FMOD_SOUND* sound, FMOD_CHANNEL*& channel);
 // Stops what the channel plays; a channel whose voice has already ended is no error.
 void stop_channel_quietly(FMOD_CHANNEL* channel);
+// Sets the channel's volume; a channel whose voice has already ended is no error.
+void set_channel_volume(FMOD_CHANNEL* channel, float volume);
 
 class SoundClip {
 public:

@@ -124,9 +124,4 @@ Sprite& aim_ship_bullet(int group, int slot, float x, float y) {
 float centre_x(const SpriteHead& record) { return record.x + static_cast<float>(record.current_frame()->w / 2); }
 float centre_y(const SpriteHead& record) { return record.y + static_cast<float>(record.current_frame()->h / 2); }
 
-std::string picture_path(const std::string& name) {
-    const char* keep = std::getenv("VOIDMARCH_SHOTS");
-    return (keep && *keep ? std::string(keep) : testing_support::scratch_dir()) + "/" + name;
-}
-
 }  // namespace enemy_world

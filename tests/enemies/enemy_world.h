@@ -4,8 +4,6 @@
 // fire chance.
 #include <allegro.h>
 
-#include <string>
-
 #include "enemies/enemy.h"
 #include "engine/sprite.h"
 
@@ -29,8 +27,5 @@ void place_bullet(Sprite& bullet, float x, float y);
 // The centre of a record's frame, for aiming.
 float centre_x(const SpriteHead& record);
 float centre_y(const SpriteHead& record);
-
-// A picture file for a test to keep: $VOIDMARCH_SHOTS when set, else a scratch folder.
-std::string picture_path(const std::string& name);
 
 }  // namespace enemy_world

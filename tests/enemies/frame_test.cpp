@@ -10,6 +10,7 @@
 #include "enemy_world.h"
 #include "engine/slots.h"
 #include "player/player.h"
+#include "support/pictures.h"
 
 namespace {
 
@@ -106,7 +107,7 @@ TEST(EnemyFrame, AFormationOfEveryKindWithShotsAFlashAnExplosionAndAPopup) {
                             60, 8),
               10)
         << "the popup's text";
-    const std::string path = enemy_world::picture_path("enemy_frame.png");
+    const std::string path = testing_support::picture_path("enemy_frame.png");
     EXPECT_EQ(save_png(path.c_str(), frame, nullptr), 0);
     std::printf("frame saved to %s\n", path.c_str());
     destroy_bitmap(frame);
