@@ -6,6 +6,7 @@
 #include "engine/gameengine.h"
 #include "engine/settings.h"
 #include "engine/soundclip.h"
+#include "player/player.h"
 
 int enemy_count = 0;
 FMOD_CHANNEL* enemy_explosion_channel = nullptr;
@@ -78,6 +79,17 @@ void Enemy::place_explosion() {
     explosion.y = y + static_cast<float>(h / 2 - explosion.h / 2);
 }
 
+void Enemy::common_step(const DeathRules& rules, FMOD_SOUND* explosion_sound) {
+    start_death(explosion_sound, rules.explosion_at_master_volume);
+    if (rules.escape_before_kill) escape_below(rules.escape_cost);
+    finish_death();
+    rise_reward();
+    follow_with_explosion();
+    if (!rules.escape_before_kill) escape_below(rules.escape_cost);
+    check_hits();
+    animate_explosion();
+}
+
 void Enemy::start_death(FMOD_SOUND* explosion_sound, bool at_master_volume) {
     if (damage <= hit_points || explosion.active || death_started >= 1 || dying) return;
     dying = true;
@@ -88,13 +100,13 @@ void Enemy::start_death(FMOD_SOUND* explosion_sound, bool at_master_volume) {
     death_started += 1;
 }
 
-bool Enemy::finish_death() {
-    if (damage <= hit_points || explosion.active || death_started <= 0) return false;
+void Enemy::finish_death() {
+    if (damage <= hit_points || explosion.active || death_started <= 0) return;
     alive = false;
     leave_play();
     hide();
     enemy_count -= 1;
-    return true;
+    player.money += reward;
 }
 
 void Enemy::show_reward() {
@@ -114,10 +126,10 @@ void Enemy::follow_with_explosion() {
     if (!dying) place_explosion();
 }
 
-void Enemy::escape_below(int cost, int& money) {
+void Enemy::escape_below(int cost) {
     if (dying || y <= escape_line) return;
     enemy_count -= 1;
-    money -= cost;
+    player.money -= cost;
     dying = true;
     hide();
 }

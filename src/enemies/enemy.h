@@ -1,7 +1,7 @@
 #pragma once
 // The record every enemy kind starts with, and the operations all kinds share: reset, riding the
-// scroll, difficulty bonuses, the two-step death (explosion, then removal and payment), the rising
-// reward popup, the escape at the bottom of the field and the common drawing.
+// scroll, difficulty bonuses, the step every in-play record runs (the two-step death, the rising
+// reward popup, the escape at the bottom of the field, the hit test) and the common drawing.
 #include <allegro.h>
 
 #include "audio/audio.h"
@@ -28,6 +28,13 @@ FMOD_SOUND* enemy_sound(const char* path);
 // the channel is set to the master volume before and after the play.
 void play_enemy_sound(FMOD_CHANNEL*& channel, FMOD_SOUND* sound, bool at_master_volume);
 
+// How a kind's records die and get away.
+struct DeathRules {
+    int escape_cost;                  // dollars the ship loses when a record gets past the bottom
+    bool explosion_at_master_volume;  // the explosion's channel is set to the master volume
+    bool escape_before_kill;          // the escape is tested right after the death start
+};
+
 // What a kind gives every record it builds.
 struct EnemyKind {
     BITMAP* const* strip;  // the picture slot holding the kind's frames
@@ -37,6 +44,7 @@ struct EnemyKind {
     int hit_points;
     float speed;
     int reward;
+    DeathRules death;
 };
 
 class Enemy : public SpriteHead {
@@ -90,20 +98,13 @@ protected:
     // The construction every kind starts with: frames, explosion and the kind's values.
     void set_up(const EnemyKind& kind, float x0, float y0);
 
-    // Death, first step: damage beyond the hit points starts the explosion, the popup and the
-    // sound. An escaped record never starts one.
-    void start_death(FMOD_SOUND* explosion_sound, bool at_master_volume);
-    // Death, second step: once the explosion has run out the record leaves the game. True on the
-    // step that removes it; the caller pays the reward.
-    bool finish_death();
-    void rise_reward();
-    // Keeps the explosion centred on the record until it dies.
-    void follow_with_explosion();
-    // Below the field the record is lost: it stays in play, hidden, and costs the ship money.
-    void escape_below(int cost, int& money);
+    // The part of an in-play record's step that every kind runs between its steering and its
+    // firing, in this order: death start, kill, popup rise, the explosion following the record,
+    // escape, hit test, explosion animation. With `escape_before_kill` the escape comes right
+    // after the death start.
+    void common_step(const DeathRules& rules, FMOD_SOUND* explosion_sound);
     // Out of play, a waiting record swallows the ship's and helpers' shots that touch it.
     void block_shots();
-    void animate_explosion();
 
     // Sideways acceleration toward the speed limit, then the move.
     void accelerate_left();
@@ -114,6 +115,18 @@ protected:
 
 private:
     void place_explosion();
+    // Death, first step: damage beyond the hit points starts the explosion, the popup and the
+    // sound. An escaped record never starts one.
+    void start_death(FMOD_SOUND* explosion_sound, bool at_master_volume);
+    // Death, second step: once the explosion has run out the record leaves the game and its
+    // reward is paid into the ship's money.
+    void finish_death();
+    void rise_reward();
+    // Keeps the explosion centred on the record until it dies.
+    void follow_with_explosion();
+    // Below the field the record is lost: it stays in play, hidden, and costs the ship money.
+    void escape_below(int cost);
+    void animate_explosion();
 };
 
 // An enemy bullet that has moved this step meets the ship: helpers and bombs stop it, the shield

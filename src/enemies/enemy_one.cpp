@@ -1,18 +1,19 @@
 #include "enemies/enemy_one.h"
 
-#include <cstdlib>
-
 #include "engine/slots.h"
-#include "player/player.h"
 
 namespace {
 
-constexpr EnemyKind kind{&enemy_one_strip, 1, 64, 64, 0, 3, 0.2f, 25};
-constexpr int escape_cost = 100;
-constexpr float bullet_speed = 2.0f;
-constexpr float muzzle_x = 30.0f, muzzle_y = 59.0f;
-constexpr int fire_chance = 1000;
-constexpr const char* bullet_sound_path = "sfx/enemy_one_bullet.ogg";
+constexpr EnemyKind kind{
+    &enemy_one_strip, 1, 64, 64, 0,  // one frame of 64 x 64, the first
+    3, 0.2f, 25,                     // hit points, speed, reward
+    {100, true, false},              // escape cost; explosion at master volume; escape after the kill
+};
+constexpr Gun<1> gun{
+    &enemy_one_bullet_strip, 2.0f,
+    {{{30.0f, 59.0f, heading_down, bullet_down}}},
+    1000, "sfx/enemy_one_bullet.ogg", true, false,  // chance, sound at master volume, no flash
+};
 
 // The body spans columns 6 to 58 of its frame; the formation turns when that leaves the field.
 constexpr float left_edge = 6.0f;
@@ -23,12 +24,7 @@ constexpr float turn_speed_gain = 0.1f;
 
 }  // namespace
 
-void EnemyOne::init(float x0, float y0) {
-    set_up(kind, x0, y0);
-    bullet.init_bullet(enemy_one_bullet_strip, bullet_speed, bullet_down, 1, 0, 0);
-    explosion_sound = enemy_sound(enemy_explosion_path);
-    bullet_sound = enemy_sound(bullet_sound_path);
-}
+void EnemyOne::init(float x0, float y0) { build(kind, gun, x0, y0); }
 
 void EnemyOne::update() {
     if (in_play) {
@@ -37,25 +33,12 @@ void EnemyOne::update() {
         case sweeping_right: steer_right(); break;
         case dropping: drop(); break;
         }
-        start_death(explosion_sound, true);
-        if (finish_death()) player.money += reward;
-        rise_reward();
-        follow_with_explosion();
-        escape_below(escape_cost, player.money);
-        check_hits();
-        animate_explosion();
-        fire();
+        common_step(kind.death, explosion_sound);
+        fire(gun);
     } else {
         block_shots();
     }
-    fly_enemy_bullet(bullet);
-}
-
-void EnemyOne::fire() {
-    if (std::rand() % fire_chance != 0 || dying || bullet.active) return;
-    bullet.launch_from(x + muzzle_x, y + muzzle_y);
-    play_enemy_sound(enemy_bullet_channel, bullet_sound, true);
-    bullet.active = true;
+    fly_bullets();
 }
 
 void EnemyOne::reach_edge() {
@@ -84,10 +67,4 @@ void EnemyOne::drop() {
         if (direction == went_right) state = sweeping_left;
         if (direction == went_left) state = sweeping_right;
     }
-}
-
-void EnemyOne::draw(BITMAP* target) {
-    draw_body(target);
-    if (bullet.active) bullet.draw_rotated(target);
-    draw_reward(target);
 }

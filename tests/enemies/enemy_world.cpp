@@ -100,6 +100,13 @@ void park_ship() {
     for (Bomb2Part& laser : player.bomb2_parts) laser.idle = true;
 }
 
+void spawn(Enemy& record, float x, float y) {
+    record.reset();
+    record.set_position(x, y);
+    record.show();
+    record.enter_play();
+}
+
 void fire_on_next_draw(int chance) {
     std::srand(1);
     int misses = 0;

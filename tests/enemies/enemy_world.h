@@ -15,6 +15,9 @@ void prepare();
 // The ship, its helpers and bombs idle and far from the field; every shot switched off.
 void park_ship();
 
+// Ready for a new appearance at (x, y), shown and in play, as a stage spawns a record.
+void spawn(Enemy& record, float x, float y);
+
 // Arranges the C library's generator so that the next rand() % chance is 0.
 void fire_on_next_draw(int chance);
 

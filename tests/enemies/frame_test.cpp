@@ -17,10 +17,7 @@ namespace {
 template <class Kind>
 void spawn(Kind& record, float x, float y) {
     record.init(0.0f, 0.0f);
-    record.reset();
-    record.set_position(x, y);
-    record.show();
-    record.enter_play();
+    enemy_world::spawn(record, x, y);
 }
 
 void draw_all(BITMAP* target) {
@@ -90,7 +87,7 @@ TEST(EnemyFrame, AFormationOfEveryKindWithShotsAFlashAnExplosionAndAPopup) {
 
     ASSERT_TRUE(exploding.explosion.active);
     ASSERT_TRUE(exploding.reward_shown);
-    for (int i = 0; i < 6; ++i) EXPECT_TRUE(enemy_one_pool[i].bullet.active) << i;
+    for (int i = 0; i < 6; ++i) EXPECT_TRUE(enemy_one_pool[i].bullets[0].active) << i;
 
     BITMAP* frame = create_bitmap(640, 480);
     clear_to_color(frame, makecol(8, 10, 36));

@@ -22,10 +22,7 @@ protected:
     void SetUp() override {
         enemy_world::prepare();
         enemy.init(0.0f, 0.0f);
-        enemy.reset();
-        enemy.set_position(250.0f, 150.0f);
-        enemy.show();
-        enemy.enter_play();
+        enemy_world::spawn(enemy, 250.0f, 150.0f);
     }
 
     float aim_x() const { return centre_x(enemy); }
@@ -159,7 +156,7 @@ protected:
                                300 - 18) != 0;
     }
 
-    Sprite& bullet() { return shooter.bullet; }
+    Sprite& bullet() { return shooter.bullets[0]; }
     void fire_at(std::pair<float, float> spot) { place_bullet(bullet(), spot.first, spot.second); }
 
     EnemyOne shooter;

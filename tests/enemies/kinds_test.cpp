@@ -5,14 +5,24 @@
 #include "enemy_world.h"
 #include "player/player.h"
 
+using enemy_world::spawn;
+
 namespace {
 
+// Each kind held still where the test puts it.
+void hold(EnemyOne& record) { record.state = 0; }
+void hold(EnemyTwo&) {}
+void hold(EnemyThree& record) { record.set_direction(0); }
+void hold(EnemyFour& record) { record.set_direction(0); }
+
+// A fresh record, held still at (x, y), that fires on its first step.
 template <class Kind>
-void spawn(Kind& record, float x, float y) {
-    record.reset();
-    record.set_position(x, y);
-    record.show();
-    record.enter_play();
+void fire_from(Kind& record, float x, float y, int chance) {
+    record.init(0.0f, 0.0f);
+    spawn(record, x, y);
+    hold(record);
+    enemy_world::fire_on_next_draw(chance);
+    record.update();
 }
 
 // The stage's formation rule: one record at its edge halts every other that is not dropping.
@@ -107,38 +117,25 @@ TEST_F(EnemyKinds, AFormationDropsAndTurnsTogether) {
     }
 }
 
-TEST_F(EnemyKinds, KindOneFiresStraightDownFromItsMuzzleOnlyWithItsBulletIdle) {
+TEST_F(EnemyKinds, KindOneFiresStraightDownFromItsMuzzle) {
     EnemyOne one;
-    one.init(0.0f, 0.0f);
-    spawn(one, 200.0f, 100.0f);
-    one.state = 0;  // no steering: it holds still
-    enemy_world::fire_on_next_draw(1000);
-    one.update();
-    ASSERT_TRUE(one.bullet.active);
-    EXPECT_FLOAT_EQ(one.bullet.origin_x, 200.0f + 30.0f);
-    EXPECT_FLOAT_EQ(one.bullet.origin_y, 100.0f + 59.0f);
-    EXPECT_FLOAT_EQ(one.bullet.y, one.bullet.origin_y + 2.0f);
-    EXPECT_FLOAT_EQ(one.bullet.x, one.bullet.origin_x);
-
-    const float first_origin = one.bullet.origin_y;
-    enemy_world::fire_on_next_draw(1000);
-    one.update();
-    EXPECT_FLOAT_EQ(one.bullet.origin_y, first_origin) << "a second shot waits for the first";
-    EXPECT_FLOAT_EQ(one.bullet.y, first_origin + 4.0f);
+    fire_from(one, 200.0f, 100.0f, 1000);
+    ASSERT_TRUE(one.bullets[0].active);
+    EXPECT_FLOAT_EQ(one.bullets[0].origin_x, 200.0f + 30.0f);
+    EXPECT_FLOAT_EQ(one.bullets[0].origin_y, 100.0f + 59.0f);
+    EXPECT_FLOAT_EQ(one.bullets[0].y, one.bullets[0].origin_y + 2.0f);
+    EXPECT_FLOAT_EQ(one.bullets[0].x, one.bullets[0].origin_x);
 }
 
 TEST_F(EnemyKinds, KindTwoHasNoSteeringAndFiresAtItsOwnSpeed) {
     EnemyTwo two;
-    two.init(0.0f, 0.0f);
-    spawn(two, 100.0f, 40.0f);
-    enemy_world::fire_on_next_draw(400);
-    two.update();
+    fire_from(two, 100.0f, 40.0f, 400);
     EXPECT_FLOAT_EQ(two.x, 100.0f);
     EXPECT_FLOAT_EQ(two.y, 40.0f);
-    ASSERT_TRUE(two.bullet.active);
-    EXPECT_FLOAT_EQ(two.bullet.origin_x, 159.0f);
-    EXPECT_FLOAT_EQ(two.bullet.origin_y, 146.0f);
-    EXPECT_FLOAT_EQ(two.bullet.y, 149.0f);
+    ASSERT_TRUE(two.bullets[0].active);
+    EXPECT_FLOAT_EQ(two.bullets[0].origin_x, 159.0f);
+    EXPECT_FLOAT_EQ(two.bullets[0].origin_y, 146.0f);
+    EXPECT_FLOAT_EQ(two.bullets[0].y, 149.0f);
     EXPECT_EQ(two.hit_points, 23);
 }
 
@@ -168,11 +165,7 @@ TEST_F(EnemyKinds, KindThreeWrapsRoundTheSidesInItsSteeringDirection) {
 
 TEST_F(EnemyKinds, KindThreeFiresASpreadOfThreeOnlyWhenAllThreeAreIdle) {
     EnemyThree three;
-    three.init(0.0f, 0.0f);
-    spawn(three, 300.0f, 50.0f);
-    three.set_direction(0);
-    enemy_world::fire_on_next_draw(400);
-    three.update();
+    fire_from(three, 300.0f, 50.0f, 400);
     const float headings[3] = {80.0f, 64.0f, 48.0f};
     const float muzzles[3][2] = {{24.0f, 85.0f}, {44.0f, 90.0f}, {61.0f, 85.0f}};
     for (int i = 0; i < 3; ++i) {
@@ -218,11 +211,7 @@ TEST_F(EnemyKinds, KindFourBanksTowardItsLastFrameOneFrameEveryFourSteps) {
 
 TEST_F(EnemyKinds, KindFourVolleyFlashesAndItsBulletsMoveTwiceAStepWhileItIsInPlay) {
     EnemyFour four;
-    four.init(0.0f, 0.0f);
-    spawn(four, 200.0f, 40.0f);
-    four.set_direction(0);
-    enemy_world::fire_on_next_draw(300);
-    four.update();
+    fire_from(four, 200.0f, 40.0f, 300);
     EXPECT_TRUE(four.hit_flash);
     const float muzzles[3][2] = {{37.0f, 59.0f}, {46.0f, 84.0f}, {55.0f, 59.0f}};
     for (int i = 0; i < 3; ++i) {
@@ -241,12 +230,6 @@ TEST_F(EnemyKinds, KindFourVolleyFlashesAndItsBulletsMoveTwiceAStepWhileItIsInPl
     EXPECT_FLOAT_EQ(four.bullets[1].travelled, before + 4.1f);
 }
 
-// Each kind held still where the test puts it.
-void hold(EnemyOne& record) { record.state = 0; }
-void hold(EnemyTwo&) {}
-void hold(EnemyThree& record) { record.set_direction(0); }
-void hold(EnemyFour& record) { record.set_direction(0); }
-
 template <class Kind>
 void check_reward_and_escape_cost(int reward, int escape_cost) {
     SCOPED_TRACE(reward);
@@ -259,6 +242,10 @@ void check_reward_and_escape_cost(int reward, int escape_cost) {
     record.damage = record.hit_points + 1;
     for (int i = 0; i < 40 && record.in_play; ++i) record.update();
     EXPECT_FALSE(record.in_play);
+    EXPECT_EQ(player.money, 1000 + reward);
+    EXPECT_EQ(enemy_count, 1);
+    // Out of play the record is inert: nothing is paid or counted again.
+    for (int i = 0; i < 50; ++i) record.update();
     EXPECT_EQ(player.money, 1000 + reward);
     EXPECT_EQ(enemy_count, 1);
 

@@ -1,5 +1,5 @@
-// The record every kind shares, driven through a minimal kind made for the tests: it flies
-// straight down at its own speed and runs the common steps in the order the kinds run them.
+// The record every kind shares, and the step every kind runs on it, driven on a bare record
+// with kind one's art.
 #include <gtest/gtest.h>
 
 #include "enemies/enemy.h"
@@ -11,32 +11,15 @@ namespace {
 
 class TestEnemy : public Enemy {
 public:
-    static constexpr int escape_cost = 60;
+    static constexpr DeathRules rules{60, false, false};
 
     void init(float x0, float y0) {
-        const EnemyKind kind{&enemy_one_strip, 1, 64, 64, 0, 4, 0.5f, 40};
+        const EnemyKind kind{&enemy_one_strip, 1, 64, 64, 0, 4, 0.5f, 40, rules};
         set_up(kind, x0, y0);
     }
 
-    void update() {
-        if (in_play) {
-            y += dy;
-            start_death(nullptr, false);
-            if (finish_death()) player.money += reward;
-            rise_reward();
-            follow_with_explosion();
-            escape_below(escape_cost, player.money);
-            check_hits();
-            animate_explosion();
-        } else {
-            block_shots();
-        }
-    }
-
-    void draw(BITMAP* target) {
-        draw_body(target);
-        draw_reward(target);
-    }
+    void step(const DeathRules& with = rules) { common_step(with, nullptr); }
+    using Enemy::draw_body;
 };
 
 class EnemyRecord : public ::testing::Test {
@@ -48,10 +31,7 @@ protected:
     }
 
     void spawn(float x, float y) {
-        enemy.reset();
-        enemy.set_position(x, y);
-        enemy.show();
-        enemy.enter_play();
+        enemy_world::spawn(enemy, x, y);
         enemy_count = 1;
     }
 
@@ -60,12 +40,12 @@ protected:
 
 TEST_F(EnemyRecord, DiesOnlyOnceDamageExceedsItsHitPoints) {
     enemy.damage = enemy.hit_points;
-    enemy.update();
+    enemy.step();
     EXPECT_FALSE(enemy.dying);
     EXPECT_FALSE(enemy.explosion.active);
 
     enemy.damage += 1;
-    enemy.update();
+    enemy.step();
     EXPECT_TRUE(enemy.dying);
     EXPECT_TRUE(enemy.explosion.active);
     EXPECT_EQ(enemy.death_started, 1);
@@ -80,35 +60,30 @@ TEST_F(EnemyRecord, TheKillComesAfterTheExplosionAndPaysOnce) {
     int animated = 0;
     while (enemy.in_play) {
         const bool exploding = enemy.explosion.active;
-        enemy.update();
+        enemy.step();
         if (exploding || enemy.explosion.active) ++animated;
         if (enemy.in_play) {
             EXPECT_EQ(player.money, 1500);
         }
     }
-    // 26 updates animate the explosion; the next one removes the record.
+    // 26 steps animate the explosion; the next one removes the record.
     EXPECT_EQ(animated, 26);
     EXPECT_EQ(player.money, 1540);
     EXPECT_EQ(enemy_count, 4);
     EXPECT_FALSE(enemy.alive);
     EXPECT_FALSE(enemy.visible);
-
-    // Out of play the record is inert: nothing is paid or counted again.
-    for (int i = 0; i < 50; ++i) enemy.update();
-    EXPECT_EQ(player.money, 1540);
-    EXPECT_EQ(enemy_count, 4);
 }
 
 TEST_F(EnemyRecord, TheRewardPopupRisesFromTheExplosionAndEndsBeforeTheKill) {
     enemy.damage = enemy.hit_points + 1;
-    enemy.update();
+    enemy.step();
     ASSERT_TRUE(enemy.reward_shown);
     EXPECT_FLOAT_EQ(enemy.reward_x, 232.0f);
     EXPECT_FLOAT_EQ(enemy.reward_target_y, enemy.explosion.y - 25.0f);
     EXPECT_FLOAT_EQ(enemy.reward_y, enemy.explosion.y - 1.0f);
     int shown = 1;
     while (enemy.reward_shown) {
-        enemy.update();
+        enemy.step();
         ++shown;
     }
     EXPECT_EQ(shown, 26);
@@ -139,38 +114,42 @@ TEST_F(EnemyRecord, OnlyRecordsOutOfPlayRideTheScroll) {
     EXPECT_FLOAT_EQ(enemy.y, 103.0f);
 }
 
-TEST_F(EnemyRecord, EscapesOnlyPastTheBottomRowAndCostsMoneyOnce) {
-    spawn(200.0f, 480.0f);
-    enemy_count = 3;
-    player.money = 20;
-    enemy.update();
-    EXPECT_FALSE(enemy.dying);
+TEST_F(EnemyRecord, EscapesOnlyPastTheBottomRowAndCostsMoneyOnceWhereverItsTestComes) {
+    for (const bool escape_before_kill : {false, true}) {
+        SCOPED_TRACE(escape_before_kill);
+        const DeathRules rules{60, false, escape_before_kill};
+        spawn(200.0f, 480.0f);
+        enemy_count = 3;
+        player.money = 20;
+        enemy.step(rules);
+        EXPECT_FALSE(enemy.dying);
 
-    enemy.dy = 0.5f;
-    enemy.update();
-    EXPECT_TRUE(enemy.dying);
-    EXPECT_FALSE(enemy.visible);
-    EXPECT_TRUE(enemy.in_play);
-    EXPECT_EQ(enemy_count, 2);
-    EXPECT_EQ(player.money, 20 - TestEnemy::escape_cost);  // no floor
+        enemy.y = 480.5f;
+        enemy.step(rules);
+        EXPECT_TRUE(enemy.dying);
+        EXPECT_FALSE(enemy.visible);
+        EXPECT_TRUE(enemy.in_play);
+        EXPECT_EQ(enemy_count, 2);
+        EXPECT_EQ(player.money, 20 - 60);  // no floor
 
-    for (int i = 0; i < 100; ++i) enemy.update();
-    EXPECT_EQ(enemy_count, 2);
-    EXPECT_EQ(player.money, 20 - TestEnemy::escape_cost);
+        for (int i = 0; i < 100; ++i) enemy.step(rules);
+        EXPECT_EQ(enemy_count, 2);
+        EXPECT_EQ(player.money, 20 - 60);
+    }
 }
 
 TEST_F(EnemyRecord, AnEscapedRecordIsNeverKilledOrPaidAfterwards) {
     spawn(200.0f, 481.0f);
     enemy_count = 3;
-    enemy.update();
+    enemy.step();
     ASSERT_TRUE(enemy.dying);
     // Damage that arrives anyway (a bonus, a stage's own rule) starts no explosion.
     enemy.damage = enemy.hit_points + 10;
-    for (int i = 0; i < 100; ++i) enemy.update();
+    for (int i = 0; i < 100; ++i) enemy.step();
     EXPECT_FALSE(enemy.explosion.active);
     EXPECT_EQ(enemy.death_started, 0);
     EXPECT_EQ(enemy_count, 2);
-    EXPECT_EQ(player.money, 1500 - TestEnemy::escape_cost);
+    EXPECT_EQ(player.money, 1500 - TestEnemy::rules.escape_cost);
 }
 
 TEST_F(EnemyRecord, AHitFlashesTheBodyWhiteForOneDrawnFrame) {
@@ -187,7 +166,7 @@ TEST_F(EnemyRecord, AHitFlashesTheBodyWhiteForOneDrawnFrame) {
     };
     auto draw = [&] {
         clear_to_color(canvas, backdrop);
-        enemy.draw(canvas);
+        enemy.draw_body(canvas);
     };
     draw();
     const int plain = whites();

@@ -62,9 +62,7 @@ TEST_F(EnemySounds, OneEnemyExplosionPlaysAtATimeAtTheMasterVolume) {
     EnemyOne a, b;
     for (EnemyOne* record : {&a, &b}) {
         record->init(0.0f, 0.0f);
-        record->reset();
-        record->set_position(100.0f, 100.0f);
-        record->enter_play();
+        enemy_world::spawn(*record, 100.0f, 100.0f);
         record->state = 0;
         record->damage = record->hit_points + 1;
     }
@@ -82,15 +80,13 @@ TEST_F(EnemySounds, AShotReplacesTheEnemyShotBeforeIt) {
     one.init(0.0f, 0.0f);
     three.init(0.0f, 0.0f);
     for (Enemy* record : {static_cast<Enemy*>(&one), static_cast<Enemy*>(&three)}) {
-        record->reset();
-        record->set_position(100.0f, 100.0f);
-        record->enter_play();
+        enemy_world::spawn(*record, 100.0f, 100.0f);
         record->state = 0;
     }
     three.set_direction(0);
     enemy_world::fire_on_next_draw(1000);
     one.update();
-    ASSERT_TRUE(one.bullet.active);
+    ASSERT_TRUE(one.bullets[0].active);
     EXPECT_EQ(voices_of(one.bullet_sound), 1);
     enemy_world::fire_on_next_draw(400);
     three.update();

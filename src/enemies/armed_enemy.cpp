@@ -1,0 +1,43 @@
+#include "enemies/armed_enemy.h"
+
+#include <cstdlib>
+
+template <std::size_t n>
+void ArmedEnemy<n>::build(const EnemyKind& kind, const Gun<n>& gun, float x0, float y0) {
+    set_up(kind, x0, y0);
+    for (std::size_t i = 0; i < n; ++i)
+        bullets[i].init_bullet(*gun.bullet_strip, gun.bullet_speed, gun.muzzles[i].type, 1, 0, 0);
+    explosion_sound = enemy_sound(enemy_explosion_path);
+    bullet_sound = enemy_sound(gun.sound_path);
+}
+
+template <std::size_t n>
+void ArmedEnemy<n>::fire(const Gun<n>& gun) {
+    if (std::rand() % gun.fire_chance != 0 || dying) return;
+    for (const Sprite& bullet : bullets)
+        if (bullet.active) return;
+    for (std::size_t i = 0; i < n; ++i) {
+        const Muzzle& muzzle = gun.muzzles[i];
+        bullets[i].set_angle(muzzle.heading, 0.0f);
+        bullets[i].launch_from(x + muzzle.x, y + muzzle.y);
+        bullets[i].active = true;
+    }
+    if (gun.flashes) hit_flash = true;
+    play_enemy_sound(enemy_bullet_channel, bullet_sound, gun.sound_at_master_volume);
+}
+
+template <std::size_t n>
+void ArmedEnemy<n>::fly_bullets() {
+    for (Sprite& bullet : bullets) fly_enemy_bullet(bullet);
+}
+
+template <std::size_t n>
+void ArmedEnemy<n>::draw(BITMAP* target) {
+    draw_body(target);
+    for (const Sprite& bullet : bullets)
+        if (bullet.active) bullet.draw_rotated(target);
+    draw_reward(target);
+}
+
+template class ArmedEnemy<1>;
+template class ArmedEnemy<3>;
