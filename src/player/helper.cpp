@@ -80,7 +80,7 @@ void Helper::update(float ship_x, float ship_y) {
         ++fire_counter;
         if (kind == one_shot_helper)
             fire_one();
-        else
+        else if (kind == three_shot_helper)
             fire_fan();
     }
     for (Sprite& bullet : bullets)

@@ -4,6 +4,7 @@
 
 #include "engine/settings.h"
 #include "player_fixture.h"
+#include "support/test_support.h"
 
 namespace player_testing {
 namespace {
@@ -158,6 +159,16 @@ TEST_F(LifeTest, ThreeShotHelpersFireAFanAgainOnceAllThreeAreGone) {
     helper.bullets[2].deactivate();
     step(*ship);
     EXPECT_TRUE(helper.bullets[0].active);
+}
+
+// A kind the game does not know has no fan armed: it flies and fires nothing.
+TEST_F(LifeTest, AHelperOfAnUnknownKindFiresNothing) {
+    testing_support::WorkingDirectory in_tree(ship_data_tree());
+    Helper helper;
+    helper.load(3, 1);
+    helper.activate();
+    for (int n = 0; n < 60; ++n) helper.update(300.0f, 300.0f);
+    for (const Sprite& bullet : helper.bullets) EXPECT_FALSE(bullet.active);
 }
 
 TEST_F(LifeTest, StageResetClearsTheFlightButKeepsMoneyAndEquipment) {
