@@ -226,6 +226,12 @@ int Player::set_side_level(int level) {
     return 1;
 }
 
+int Player::add_helper(int kind) {
+    if (kind == one_shot_helper) return add_capped(one_shot_count, 1);
+    if (kind == three_shot_helper) return add_capped(three_shot_count, 1);
+    return 1;
+}
+
 int Player::add_bombs(int kind, int n) {
     const int added = n == 0 ? 1 : std::max(n, 0);
     if (kind == 1) return add_capped(bomb1_count, added);

@@ -28,14 +28,6 @@ void Player::set_helper_type(int kind) {
     }
 }
 
-int Player::add_helper(int kind) {
-    int* count = kind == one_shot_helper ? &one_shot_count : kind == three_shot_helper ? &three_shot_count : nullptr;
-    if (!count) return 1;
-    if (++*count <= 99) return 1;
-    *count = 99;
-    return 0;
-}
-
 void Player::deselect_helpers() {
     one_shot_selected = three_shot_selected = false;
     for (Helper& helper : helpers) helper.deactivate();
