@@ -42,7 +42,7 @@ Helper::~Helper() {
 
 void Helper::load(int new_kind, int new_index) {
     kind = new_kind;
-    const HelperArt& art = kind == three_shot_helper ? three_shot_art : one_shot_art;
+    const HelperArt& art = kind == three_shot ? three_shot_art : one_shot_art;
     replace_picture(picture, art.strip_is_png ? load_png_ex(art.strip) : load_bitmap_ex(art.strip));
     replace_picture(bullet_picture, load_png_ex(art.bullet));
     set_frames(*this, picture, 4, 0, 0, art.frame_w, art.frame_h);
@@ -78,9 +78,9 @@ void Helper::update(float ship_x, float ship_y) {
         x += ship_x + orbit_centre;
         y += ship_y + orbit_centre;
         ++fire_counter;
-        if (kind == one_shot_helper)
+        if (kind == one_shot)
             fire_one();
-        else if (kind == three_shot_helper)
+        else if (kind == three_shot)
             fire_fan();
     }
     for (Sprite& bullet : bullets)

@@ -126,10 +126,10 @@ void Player::load(int kind) {
     character = kind;
     load_sounds();
     shield_frame = 0;
-    helpers[0].load(one_shot_helper, 1);
-    helpers[1].load(one_shot_helper, 2);
-    helpers[2].load(three_shot_helper, 1);
-    helpers[3].load(three_shot_helper, 2);
+    helpers[0].load(Helper::one_shot, 1);
+    helpers[1].load(Helper::one_shot, 2);
+    helpers[2].load(Helper::three_shot, 1);
+    helpers[3].load(Helper::three_shot, 2);
     bomb1.init();
     replace_picture(laser_strip_, load_png_ex("gfx/player_bombs/bomb_2_laser_2.png"));
     bomb2_parts[0].init(laser_strip_);
@@ -227,8 +227,8 @@ int Player::set_side_level(int level) {
 }
 
 int Player::add_helper(int kind) {
-    if (kind == one_shot_helper) return add_capped(one_shot_count, 1);
-    if (kind == three_shot_helper) return add_capped(three_shot_count, 1);
+    if (kind == Helper::one_shot) return add_capped(one_shot_count, 1);
+    if (kind == Helper::three_shot) return add_capped(three_shot_count, 1);
     return 1;
 }
 
@@ -273,11 +273,11 @@ void Player::update() {
 
 void Player::run_state() {
     switch (state) {
-    case request_move_left:
+    case request_left:
         bank_ticks_per_frame = 3;
         state = moving_left;
         break;
-    case request_move_right:
+    case request_right:
         bank_ticks_per_frame = 3;
         state = moving_right;
         break;
@@ -319,9 +319,9 @@ void Player::move_idle() {
     x += vx;
     if (bank_frame != 2) bank_towards(2);
     if (key[key_left])
-        state = request_move_left;
+        state = request_left;
     else if (key[key_right])
-        state = request_move_right;
+        state = request_right;
     fire_and_bomb();
 }
 
@@ -332,7 +332,7 @@ void Player::move_right() {
     bank_towards(4);
     if (key[key_left]) {
         vx = 0.0f;
-        state = request_move_left;
+        state = request_left;
     } else if (!key[key_right]) {
         vx = 0.0f;
         state = request_stand;
@@ -347,7 +347,7 @@ void Player::move_left() {
     bank_towards(0);
     if (key[key_right]) {
         vx = 0.0f;
-        state = request_move_right;
+        state = request_right;
     } else if (!key[key_left]) {
         vx = 0.0f;
         state = request_stand;

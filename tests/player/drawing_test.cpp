@@ -43,7 +43,7 @@ TEST_F(DrawingTest, TheMuzzleFlashShowsOnExactlyThreeDrawnFrames) {
     press(key_shoot);
     step(*ship);
     release(key_shoot);
-    ship->bullets[main_group][0].deactivate();
+    ship->bullets[Player::main_group][0].deactivate();
     const int left = static_cast<int>(ship->x), top = static_cast<int>(ship->y);
     // Above the ship's nose only the flash is drawn.
     for (int frame = 1; frame <= 4; ++frame) {

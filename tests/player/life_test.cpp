@@ -33,7 +33,7 @@ TEST_F(LifeTest, SeveralHitsInOneStepCostOneExplosionAndOneRespawn) {
     }
     EXPECT_EQ(n, 1 + 25 + 31);
     EXPECT_EQ(ship->money, 1500);
-    EXPECT_EQ(ship->state, request_take_off);
+    EXPECT_EQ(ship->state, Player::request_take_off);
     EXPECT_EQ(ship->y, 480.0f);
     EXPECT_EQ(ship->x, 288.0f);
     EXPECT_TRUE(ship->blinking);
@@ -61,7 +61,7 @@ TEST_F(LifeTest, ExactlyFiveHundredPaysForTheRespawnAndLessEndsTheShip) {
     EXPECT_TRUE(ship->alive);
     EXPECT_FALSE(ship->exploding);
     EXPECT_EQ(ship->money, 1500);
-    EXPECT_EQ(ship->state, request_take_off);
+    EXPECT_EQ(ship->state, Player::request_take_off);
 }
 
 TEST_F(LifeTest, ADeathCostsTheFlyingPairOneHelperAndHandsOverWhenItRunsOut) {
@@ -184,7 +184,7 @@ TEST_F(LifeTest, StageResetClearsTheFlightButKeepsMoneyAndEquipment) {
     ASSERT_TRUE(ship->stage_cleared);
     ship->stage_reset();
     EXPECT_FALSE(ship->stage_cleared);
-    EXPECT_EQ(ship->state, request_take_off);
+    EXPECT_EQ(ship->state, Player::request_take_off);
     EXPECT_EQ(ship->y, 480.0f);
     EXPECT_EQ(ship->money, 700);
     EXPECT_EQ(ship->shield_count, 3);

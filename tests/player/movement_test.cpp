@@ -13,7 +13,7 @@ TEST_F(MovementTest, LoadCentresTheShipBelowTheScreenWithItsStartingOutfit) {
     auto ship = loaded(2);
     EXPECT_EQ(ship->x, 288.0f);
     EXPECT_EQ(ship->y, 480.0f);
-    EXPECT_EQ(ship->state, request_take_off);
+    EXPECT_EQ(ship->state, Player::request_take_off);
     EXPECT_EQ(ship->width, 64);
     EXPECT_EQ(ship->height, 64);
     EXPECT_EQ(ship->money, 1500);
@@ -21,9 +21,9 @@ TEST_F(MovementTest, LoadCentresTheShipBelowTheScreenWithItsStartingOutfit) {
     EXPECT_EQ(ship->bullet_limit, 50);
     EXPECT_EQ(ship->gun_level, 1);
     EXPECT_EQ(ship->explosion.mode, explosion_flash);
-    EXPECT_EQ(ship->bullets[left_side_group][0].speed, 10.5f);
-    EXPECT_EQ(ship->bullets[main_group][255].speed, 9.0f);
-    EXPECT_EQ(ship->bullets[spare_group_high][7].picture, ship->spare_bullet_picture);
+    EXPECT_EQ(ship->bullets[Player::left_side_group][0].speed, 10.5f);
+    EXPECT_EQ(ship->bullets[Player::main_group][255].speed, 9.0f);
+    EXPECT_EQ(ship->bullets[Player::spare_group_high][7].picture, ship->spare_bullet_picture);
     EXPECT_EQ(ship->bomb1.frame, 10);
     EXPECT_EQ(ship->charge.frame, 16);
     EXPECT_EQ(ship->helpers[3].angle, 3.14159265358979f);
@@ -43,8 +43,8 @@ TEST_F(MovementTest, ReloadingGivesTheNewCharactersShipAndStartingOutfit) {
     EXPECT_EQ(ship->character, 2);
     EXPECT_EQ(ship->money, 1500);
     EXPECT_EQ(ship->bomb1_count, 0);
-    EXPECT_EQ(ship->bullets[main_group][0].picture, ship->main_bullet_picture);
-    EXPECT_EQ(ship->bullets[main_group][0].damage, 1);
+    EXPECT_EQ(ship->bullets[Player::main_group][0].picture, ship->main_bullet_picture);
+    EXPECT_EQ(ship->bullets[Player::main_group][0].damage, 1);
     auto kim = loaded(2);
     for (int px = 0; px < 64; ++px)
         for (int py = 0; py < 64; ++py)
@@ -59,10 +59,10 @@ TEST_F(MovementTest, TakeOffRisesIntoPlaceAndStartsTheBlinkOnceTheShipShows) {
         step(*ship);
         EXPECT_EQ(ship->y, expected);
     }
-    EXPECT_EQ(ship->state, request_stand);
+    EXPECT_EQ(ship->state, Player::request_stand);
     EXPECT_TRUE(ship->blinking);
     step(*ship);
-    EXPECT_EQ(ship->state, standing);
+    EXPECT_EQ(ship->state, Player::standing);
     // The blink began on the step at y 460 and ends after 61 steps.
     step(*ship, 56);
     EXPECT_TRUE(ship->blinking);
@@ -74,7 +74,7 @@ TEST_F(MovementTest, HoldingRightAcceleratesToFourAndBanksEveryFourthStep) {
     auto ship = flying();
     press(key_right);
     step(*ship, 2);  // the request, then the running state
-    EXPECT_EQ(ship->state, moving_right);
+    EXPECT_EQ(ship->state, Player::moving_right);
     float x = ship->x;
     const float speeds[] = {1, 2, 3, 4, 4, 4, 4, 4};
     const int banks[] = {2, 2, 2, 3, 3, 3, 3, 4};
@@ -133,14 +133,14 @@ TEST_F(MovementTest, FlyOffClimbsAndReportsTheStageClearedOnThe44thStep) {
     ship->fly_off();
     EXPECT_EQ(voices_playing(ship->take_off_sound), 1);
     step(*ship);
-    EXPECT_EQ(ship->state, flying_off);
+    EXPECT_EQ(ship->state, Player::flying_off);
     step(*ship, 43);
     EXPECT_FALSE(ship->stage_cleared);
     step(*ship);
     EXPECT_TRUE(ship->stage_cleared);
     EXPECT_EQ(ship->vy, -20.0f);
     step(*ship);
-    EXPECT_EQ(ship->state, flying_off);
+    EXPECT_EQ(ship->state, Player::flying_off);
 }
 
 TEST_F(MovementTest, SettersKeepTheirBounds) {
@@ -171,7 +171,7 @@ TEST_F(MovementTest, SettersKeepTheirBounds) {
     EXPECT_EQ(ship->side_level, 2);
     EXPECT_EQ(ship->set_side_level(0), 0);
     EXPECT_EQ(ship->side_level, 0);
-    EXPECT_EQ(ship->bullets[right_side_group][0].speed, 6.0f);  // level 2's arming stays
+    EXPECT_EQ(ship->bullets[Player::right_side_group][0].speed, 6.0f);  // level 2's arming stays
 
     ship->next_slot = 7;
     ship->set_bullet_limit(0);
@@ -185,7 +185,7 @@ TEST_F(MovementTest, AGunUpgradeReArmsBulletsInFlight) {
     auto ship = flying();
     press(key_shoot);
     step(*ship);
-    Sprite& bullet = ship->bullets[main_group][0];
+    Sprite& bullet = ship->bullets[Player::main_group][0];
     ASSERT_TRUE(bullet.active);
     const float origin = bullet.origin_y;
     ship->set_gun_level(3);
