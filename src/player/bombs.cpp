@@ -71,15 +71,11 @@ void Bomb::end(int first_closing) {
     phase = closing;
 }
 
-BombCharge::~BombCharge() {
-    replace_picture(middle_picture, nullptr);
-    replace_picture(strip_, nullptr);
-}
+BombCharge::~BombCharge() { replace_picture(middle_picture, nullptr); }
 
 void BombCharge::init() {
-    replace_picture(strip_, load_png_ex("gfx/player_bombs/bomb_charge.png"));
+    set_frames_from(*this, load_png_ex("gfx/player_bombs/bomb_charge.png"), charge_frames, 0, 0, charge_size, charge_size);
     replace_picture(middle_picture, load_png_ex("gfx/player_bombs/charge_middle.png"));
-    set_frames(*this, strip_, charge_frames, 0, 0, charge_size, charge_size);
     frame = charge_last;
     active = false;
 }
@@ -106,11 +102,8 @@ void BombCharge::draw(BITMAP* dest, int ox, int oy) const {
     if (frame < charge_middle_until) draw_sprite(dest, middle_picture, left, top);
 }
 
-Bomb1::~Bomb1() { replace_picture(strip_, nullptr); }
-
 void Bomb1::init() {
-    replace_picture(strip_, load_png_ex("gfx/player_bombs/bomb_1.png"));
-    set_frames(*this, strip_, beam_frames, 0, 0, beam_w, beam_h);
+    set_frames_from(*this, load_png_ex("gfx/player_bombs/bomb_1.png"), beam_frames, 0, 0, beam_w, beam_h);
     shut(beam_shut);
 }
 
@@ -142,8 +135,8 @@ void Bomb1::draw(BITMAP* dest, int ox, int oy) const {
     if (frame < beam_drawn_below) draw_sprite(dest, current_frame(), static_cast<int>(x) + ox, static_cast<int>(y) + oy);
 }
 
-void Bomb2Part::init(BITMAP* strip) {
-    set_frames(*this, strip, laser_frames, 0, 480, laser_w, laser_h);
+void Bomb2Part::init() {
+    set_frames_from(*this, load_png_ex("gfx/player_bombs/bomb_2_laser_2.png"), laser_frames, 0, 480, laser_w, laser_h);
     reset_state();
 }
 

@@ -46,25 +46,16 @@ public:
     // One step; true on every step on which the charge is far enough on to release the bomb.
     bool step();
     void draw(BITMAP* dest, int ox, int oy) const;
-
-private:
-    BITMAP* strip_ = nullptr;  // owned
 };
 
 class Bomb1 : public Bomb {
 public:
     int damage = 5;
 
-    Bomb1() = default;
-    ~Bomb1();
-
     void init();
     void start();
     void update();
     void draw(BITMAP* dest, int ox, int oy) const;
-
-private:
-    BITMAP* strip_ = nullptr;  // owned
 };
 
 class Bomb2Part : public Bomb {
@@ -78,7 +69,7 @@ public:
     int damage = 8;
 
     // The five columns show one strip: the first cuts it, the others share its frames.
-    void init(BITMAP* strip);
+    void init();
     void init_shared(const Bomb2Part& owner);
     void set_sweep(int mode);
     void place(float new_x, float new_y);

@@ -16,7 +16,6 @@ public:
 
     bool active = false;  // flies and is drawn
     int index = 1;        // 1 or 2: its place in the pair
-    BITMAP* picture = nullptr;         // the frame strip, owned
     BITMAP* bullet_picture = nullptr;  // owned
     int kind = one_shot;
     int fire_counter = 0;  // steps since the last shot

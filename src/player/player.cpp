@@ -81,7 +81,6 @@ Player::~Player() {
     for (BITMAP*& picture : frames) replace_picture(picture, nullptr);
     for (BITMAP*& picture : shield_frames) replace_picture(picture, nullptr);
     replace_picture(hit_picture, nullptr);
-    replace_picture(laser_strip_, nullptr);
     if (datafile && system_driver) unload_datafile(datafile);
 }
 
@@ -131,8 +130,7 @@ void Player::load(int kind) {
     helpers[2].load(Helper::three_shot, 1);
     helpers[3].load(Helper::three_shot, 2);
     bomb1.init();
-    replace_picture(laser_strip_, load_png_ex("gfx/player_bombs/bomb_2_laser_2.png"));
-    bomb2_parts[0].init(laser_strip_);
+    bomb2_parts[0].init();
     for (int i = 1; i < 5; ++i) bomb2_parts[i].init_shared(bomb2_parts[0]);
     charge.init();
     one_shot_count = three_shot_count = 0;

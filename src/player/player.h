@@ -162,8 +162,6 @@ private:
     void respawn();
     void update_bombs();
     void release_bomb();
-
-    BITMAP* laser_strip_ = nullptr;  // owned; the five columns share it
 };
 
 // The ship of every KV2 stage, and the two characters' templates.
