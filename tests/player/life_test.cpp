@@ -163,7 +163,7 @@ TEST_F(LifeTest, ThreeShotHelpersFireAFanAgainOnceAllThreeAreGone) {
 
 // A kind the game does not know has no fan armed: it flies and fires nothing.
 TEST_F(LifeTest, AHelperOfAnUnknownKindFiresNothing) {
-    testing_support::WorkingDirectory in_tree(ship_data_tree());
+    testing_support::WorkingDirectory in_tree(testing_support::data_dir());
     Helper helper;
     helper.load(3, 1);
     helper.activate();

@@ -37,7 +37,7 @@ TEST_F(MovementTest, ReloadingGivesTheNewCharactersShipAndStartingOutfit) {
     ship->add_bombs(1, 3);
     ship->money = 20;
     {
-        testing_support::WorkingDirectory in_tree(ship_data_tree());
+        testing_support::WorkingDirectory in_tree(testing_support::data_dir());
         ship->load(2);
     }
     EXPECT_EQ(ship->character, 2);

@@ -29,7 +29,7 @@ TEST_F(ShipDataTest, BothShipDatafilesHoldTheFourteenObjectsInOrder) {
     // Bullets are free in size: checked against their muzzles being centred on the gun.
     const Size fixed_sizes[14] = {{0, 0}, {0, 0}, {0, 0}, {0, 0}, {14, 12}, {0, 0}, {0, 0},
                                   {0, 0}, {0, 0}, {0, 0}, {0, 0}, {576, 66}, {320, 64}, {16, 10}};
-    testing_support::WorkingDirectory in_tree(ship_data_tree());
+    testing_support::WorkingDirectory in_tree(testing_support::data_dir());
     for (const char* name : {"adam_ship.dat", "kim_ship.dat"}) {
         DATAFILE* datafile = load_datafile(name);
         ASSERT_NE(datafile, nullptr) << name;
