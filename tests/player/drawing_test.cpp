@@ -113,9 +113,10 @@ TEST_F(DrawingTest, RendersTheShipWithEverythingOut) {
     ASSERT_TRUE(ship->bomb1.is_running());
     ASSERT_TRUE(ship->bomb2_parts[0].is_running());
 
-    Picture canvas(create_bitmap(640, 480), &destroy_bitmap);
-    clear_to_color(canvas.get(), makecol(6, 8, 28));
-    ship->draw(canvas.get());
+    Picture canvas = drawn(*ship);
+    // The beam stands over the ship's middle all the way to the top.
+    const int middle = static_cast<int>(ship->x) + ship->width / 2;
+    for (int row = 0; row < static_cast<int>(ship->y); ++row) ASSERT_NE(getpixel(canvas.get(), middle, row), backdrop) << row;
     // The three-shot pair, which flies when selected, drawn beside the one-shot pair.
     for (int n = 0; n < 10; ++n) {
         ship->helpers[2].activate();
