@@ -7,6 +7,7 @@
 #include "engine/settings.h"
 #include "engine/soundclip.h"
 #include "engine/ui.h"
+#include "player/flight.h"
 #include "player/resources.h"
 
 Player player;
@@ -21,7 +22,6 @@ constexpr float top_speed = 4.0f;
 constexpr float take_off_speed = -20.0f;
 constexpr float flight_line = 410.0f;
 constexpr float blink_from = 475.0f;  // the blink starts once the rising ship shows
-constexpr float climb_step = 0.5f;
 constexpr int item_cap = 99;
 constexpr int frame_size = 64;
 constexpr int shield_w = 72, shield_h = 66;
@@ -246,10 +246,7 @@ void Player::fly_off() {
 
 void Player::update() {
     if (!exploding) {
-        if (blinking && ++blink_timer > 60) {
-            blink_timer = 0;
-            blinking = false;
-        }
+        count_down_blink(*this);
         run_state();
     }
     update_helpers();
@@ -299,7 +296,7 @@ void Player::run_state() {
     case moving_right: move_right(); break;
     case standing: move_idle(); break;
     case taking_off: take_off(); break;
-    case flying_off: leave_screen(); break;
+    case flying_off: climb_off(*this); break;
     case menu_pose: auto_fire(); break;
     default: break;
     }
@@ -328,13 +325,7 @@ void Player::move_right() {
     x += vx;
     if (x > wrap_right) x = wrap_left;
     bank_towards(4);
-    if (key[key_left]) {
-        vx = 0.0f;
-        state = request_left;
-    } else if (!key[key_right]) {
-        vx = 0.0f;
-        state = request_stand;
-    }
+    stop_or_turn(*this, key_right, key_left, request_left);
     fire_and_bomb();
 }
 
@@ -343,13 +334,7 @@ void Player::move_left() {
     x += vx;
     if (x < wrap_left) x = wrap_right;
     bank_towards(0);
-    if (key[key_right]) {
-        vx = 0.0f;
-        state = request_right;
-    } else if (!key[key_left]) {
-        vx = 0.0f;
-        state = request_stand;
-    }
+    stop_or_turn(*this, key_left, key_right, request_right);
     fire_and_bomb();
 }
 
@@ -363,8 +348,3 @@ void Player::take_off() {
     }
 }
 
-void Player::leave_screen() {
-    if (vy > take_off_speed) vy -= climb_step;
-    y += vy;
-    if (y < -height) stage_cleared = true;
-}

@@ -145,7 +145,6 @@ private:
     void move_right();
     void move_idle();
     void take_off();
-    void leave_screen();
     void bank_towards(int target);
 
     void fire_and_bomb();
