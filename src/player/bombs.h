@@ -34,11 +34,11 @@ protected:
 
 class BombCharge : public SpriteHead {
 public:
-    bool active = false;
-    BITMAP* middle_picture = nullptr;  // owned
-
     BombCharge() = default;
     ~BombCharge();
+
+    bool active = false;
+    BITMAP* middle_picture = nullptr;  // owned
 
     // Cuts the 17 frames and loads the middle picture, releasing what an earlier init loaded.
     void init();
