@@ -83,8 +83,8 @@ template <class W, class Pixel, class Op>
     }
 }
 
-// Built for AVX2 and AVX-512; called only where AVX2 is present (the plain build, which
-// target_clones requires, is never used).
+// Built for AVX2 and AVX-512. The game turns it on only where AVX2 is present; elsewhere (as the
+// tests do, to cover both paths) it runs the plain build that target_clones requires.
 template <class Pixel, class Op>
 __attribute__((target_clones("arch=x86-64-v4", "avx2", "default")))  //
 void blend_wide_row(const Pixel* s, Pixel* d, int w, Op op) {

@@ -44,15 +44,38 @@ bool tick_past(SpriteHead& record, int limit) {
 
 }  // namespace
 
-BombCharge::~BombCharge() {
-    replace_picture(middle_picture, nullptr);
-    replace_picture(strip_, nullptr);
+void Bomb::shut(int shut_frame) {
+    frame = shut_frame;
+    active = false;
+    idle = true;
+    fire_ticks = 0;
+    set_status(off);
+    phase = closing;
 }
 
+void Bomb::close() {
+    if (is_off()) return;
+    fire_ticks = 0;
+    phase = ending;
+}
+
+void Bomb::burn(int last_burning) {
+    if (tick_past(*this, 1) && ++frame > last_burning) frame = 0;
+    if (++fire_ticks > burn_steps) phase = ending;
+}
+
+void Bomb::end(int first_closing) {
+    if (idle || is_off()) return;
+    frame = first_closing;
+    set_status(off);
+    phase = closing;
+}
+
+BombCharge::~BombCharge() { replace_picture(middle_picture, nullptr); }
+
 void BombCharge::init() {
-    replace_picture(strip_, load_png_ex("gfx/player_bombs/bomb_charge.png"));
+    set_frames_from(*this, load_png_ex("gfx/player_bombs/bomb_charge.png"), charge_frames, 0, 0, charge_size, charge_size);
     replace_picture(middle_picture, load_png_ex("gfx/player_bombs/charge_middle.png"));
-    set_frames(*this, strip_, charge_frames, 0, 0, charge_size, charge_size);
     frame = charge_last;
     active = false;
 }
@@ -79,52 +102,29 @@ void BombCharge::draw(BITMAP* dest, int ox, int oy) const {
     if (frame < charge_middle_until) draw_sprite(dest, middle_picture, left, top);
 }
 
-Bomb1::~Bomb1() { replace_picture(strip_, nullptr); }
-
 void Bomb1::init() {
-    replace_picture(strip_, load_png_ex("gfx/player_bombs/bomb_1.png"));
-    set_frames(*this, strip_, beam_frames, 0, 0, beam_w, beam_h);
-    frame = beam_shut;
-    active = false;
-    idle = true;
-    fire_ticks = 0;
-    set_status(bomb_off);
-    phase = bomb_closing;
+    set_frames_from(*this, load_png_ex("gfx/player_bombs/bomb_1.png"), beam_frames, 0, 0, beam_w, beam_h);
+    shut(beam_shut);
 }
 
 void Bomb1::start() {
-    if (has_status(bomb_running)) return;
+    if (is_running()) return;
     fire_ticks = 0;
-    phase = bomb_opening;
-}
-
-void Bomb1::close() {
-    if (has_status(bomb_off)) return;
-    fire_ticks = 0;
-    phase = bomb_ending;
+    phase = opening;
 }
 
 void Bomb1::update() {
     switch (phase) {
-    case bomb_opening:
-        if (tick_past(*this, 3) && --frame < 0 && !has_status(bomb_running)) {
+    case opening:
+        if (tick_past(*this, 3) && --frame < 0 && !is_running()) {
             frame = 0;
-            set_status(bomb_running);
-            phase = bomb_burning;
+            set_status(running);
+            phase = burning;
         }
         break;
-    case bomb_burning:
-        if (tick_past(*this, 1) && ++frame > beam_last_burning) frame = 0;
-        if (++fire_ticks > burn_steps) phase = bomb_ending;
-        break;
-    case bomb_ending:
-        if (!idle && !has_status(bomb_off)) {
-            frame = beam_last_burning;
-            set_status(bomb_off);
-            phase = bomb_closing;
-        }
-        break;
-    case bomb_closing:
+    case burning: burn(beam_last_burning); break;
+    case ending: end(beam_last_burning); break;
+    case closing:
         if (tick_past(*this, 3) && frame < beam_shut) ++frame;
         break;
     }
@@ -135,8 +135,8 @@ void Bomb1::draw(BITMAP* dest, int ox, int oy) const {
     if (frame < beam_drawn_below) draw_sprite(dest, current_frame(), static_cast<int>(x) + ox, static_cast<int>(y) + oy);
 }
 
-void Bomb2Part::init(BITMAP* strip) {
-    set_frames(*this, strip, laser_frames, 0, 480, laser_w, laser_h);
+void Bomb2Part::init() {
+    set_frames_from(*this, load_png_ex("gfx/player_bombs/bomb_2_laser_2.png"), laser_frames, 0, 480, laser_w, laser_h);
     reset_state();
 }
 
@@ -146,16 +146,11 @@ void Bomb2Part::init_shared(const Bomb2Part& owner) {
 }
 
 void Bomb2Part::reset_state() {
-    frame = laser_shut;
-    active = false;
-    idle = true;
+    shut(laser_shut);
     direction = sweep_right;
     growing = false;
     scale = 1.0f;
     moving = false;
-    fire_ticks = 0;
-    set_status(bomb_off);
-    phase = bomb_closing;
 }
 
 void Bomb2Part::set_sweep(int mode) {
@@ -180,37 +175,22 @@ void Bomb2Part::launch() {
     if (is_running()) return;
     moving = true;
     fire_ticks = 0;
-    phase = bomb_opening;
-}
-
-void Bomb2Part::close() {
-    if (is_off()) return;
-    fire_ticks = 0;
-    phase = bomb_ending;
+    phase = opening;
 }
 
 void Bomb2Part::update() {
     switch (phase) {
-    case bomb_opening:
+    case opening:
         if (!is_running()) {
             frame = 0;
             y = 480.0f;
-            set_status(bomb_running);
-            phase = bomb_burning;
+            set_status(running);
+            phase = burning;
         }
         break;
-    case bomb_burning:
-        if (tick_past(*this, 1) && ++frame > laser_last_burning) frame = 0;
-        if (++fire_ticks > burn_steps) phase = bomb_ending;
-        break;
-    case bomb_ending:
-        if (!idle && !is_off()) {
-            frame = laser_first_closing;
-            set_status(bomb_off);
-            phase = bomb_closing;
-        }
-        break;
-    case bomb_closing:
+    case burning: burn(laser_last_burning); break;
+    case ending: end(laser_first_closing); break;
+    case closing:
         if (tick_past(*this, 3) && ++frame > laser_shut) {
             frame = laser_shut;
             moving = false;

@@ -6,10 +6,31 @@
 
 #include "engine/sprite.h"
 
-// Phases of the beam and of a laser column.
-enum BombPhase { bomb_opening = 69, bomb_ending = 70, bomb_burning = 71, bomb_closing = 72 };
-// Status words: the head's `status` while a bomb burns and otherwise.
-enum BombStatus { bomb_running = 73, bomb_off = 74 };
+// What the beam and a laser column share: the phases they run through, the status word the
+// head holds, and the burn that ends early when the ship is hit.
+class Bomb : public SpriteHead {
+public:
+    enum Phase { opening = 69, ending = 70, burning = 71, closing = 72 };
+    // The head's `status` while the bomb burns and otherwise.
+    enum Status { running = 73, off = 74 };
+
+    bool active = false;
+    bool idle = true;  // hurts only while false
+    int fire_ticks = 0;
+    int phase = closing;
+
+    bool is_running() const { return has_status(running); }
+    bool is_off() const { return has_status(off); }
+    void close();
+
+protected:
+    // Off and closed, showing `shut_frame`: how a bomb starts.
+    void shut(int shut_frame);
+    // The burning phase: frames 0 to last_burning in a loop until the burn has run its time.
+    void burn(int last_burning);
+    // The ending phase: a burning bomb switches off and closes from `first_closing`.
+    void end(int first_closing);
+};
 
 class BombCharge : public SpriteHead {
 public:
@@ -25,56 +46,34 @@ public:
     // One step; true on every step on which the charge is far enough on to release the bomb.
     bool step();
     void draw(BITMAP* dest, int ox, int oy) const;
-
-private:
-    BITMAP* strip_ = nullptr;  // owned
 };
 
-class Bomb1 : public SpriteHead {
+class Bomb1 : public Bomb {
 public:
-    Bomb1() = default;
-    ~Bomb1();
-
-    bool active = false;
-    bool idle = true;  // hurts only while false
-    int fire_ticks = 0;
-    int phase = bomb_closing;
     int damage = 5;
 
     void init();
     void start();
-    void close();
-    bool is_running() const { return has_status(bomb_running); }
     void update();
     void draw(BITMAP* dest, int ox, int oy) const;
-
-private:
-    BITMAP* strip_ = nullptr;  // owned
 };
 
-enum SweepDirection { sweep_left = 2, sweep_right = 3 };
-
-class Bomb2Part : public SpriteHead {
+class Bomb2Part : public Bomb {
 public:
-    bool active = false;
+    enum Direction { sweep_left = 2, sweep_right = 3 };
+
     int direction = sweep_right;
     bool growing = false;
     float scale = 1.0f;
     bool moving = false;
-    bool idle = true;  // hurts only while false
-    int fire_ticks = 0;
-    int phase = bomb_closing;
     int damage = 8;
 
     // The five columns show one strip: the first cuts it, the others share its frames.
-    void init(BITMAP* strip);
+    void init();
     void init_shared(const Bomb2Part& owner);
     void set_sweep(int mode);
     void place(float new_x, float new_y);
     void launch();
-    void close();
-    bool is_running() const { return has_status(bomb_running); }
-    bool is_off() const { return has_status(bomb_off); }
     bool moving_left() const { return direction == sweep_left; }
     bool moving_right() const { return direction == sweep_right; }
     void update();

@@ -35,17 +35,14 @@ constexpr FanShot fan[3] = {{0.0f, 3.0f, 176.0f}, {9.0f, 0.0f, 192.0f}, {18.0f, 
 
 }  // namespace
 
-Helper::~Helper() {
-    replace_picture(picture, nullptr);
-    replace_picture(bullet_picture, nullptr);
-}
+Helper::~Helper() { replace_picture(bullet_picture, nullptr); }
 
 void Helper::load(int new_kind, int new_index) {
     kind = new_kind;
-    const HelperArt& art = kind == three_shot_helper ? three_shot_art : one_shot_art;
-    replace_picture(picture, art.strip_is_png ? load_png_ex(art.strip) : load_bitmap_ex(art.strip));
+    const HelperArt& art = kind == three_shot ? three_shot_art : one_shot_art;
+    set_frames_from(*this, art.strip_is_png ? load_png_ex(art.strip) : load_bitmap_ex(art.strip), 4, 0, 0, art.frame_w,
+                    art.frame_h);
     replace_picture(bullet_picture, load_png_ex(art.bullet));
-    set_frames(*this, picture, 4, 0, 0, art.frame_w, art.frame_h);
     for (int i = 0; i < art.bullet_count; ++i) bullets[i].init_bullet(bullet_picture, art.bullet_speed, bullet_up, 1, 0, 0);
     index = new_index;
     start_on_orbit();
@@ -78,9 +75,9 @@ void Helper::update(float ship_x, float ship_y) {
         x += ship_x + orbit_centre;
         y += ship_y + orbit_centre;
         ++fire_counter;
-        if (kind == one_shot_helper)
+        if (kind == one_shot)
             fire_one();
-        else
+        else if (kind == three_shot)
             fire_fan();
     }
     for (Sprite& bullet : bullets)

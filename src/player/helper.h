@@ -7,18 +7,17 @@
 
 #include "engine/sprite.h"
 
-enum HelperKind { one_shot_helper = 1, three_shot_helper = 2 };
-
 class Helper : public SpriteHead {
 public:
+    enum Kind { one_shot = 1, three_shot = 2 };
+
     Helper() = default;
     ~Helper();
 
     bool active = false;  // flies and is drawn
     int index = 1;        // 1 or 2: its place in the pair
-    BITMAP* picture = nullptr;         // the frame strip, owned
     BITMAP* bullet_picture = nullptr;  // owned
-    int kind = one_shot_helper;
+    int kind = one_shot;
     int fire_counter = 0;  // steps since the last shot
     int fire_delay = 20;
     float angle = 0.0f;  // place on the orbit, radians in [0, 2pi)

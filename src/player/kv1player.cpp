@@ -5,6 +5,7 @@
 #include "engine/settings.h"
 #include "engine/soundclip.h"
 #include "engine/ui.h"
+#include "player/flight.h"
 
 Kv1Player kv1_player;
 
@@ -17,9 +18,6 @@ constexpr int start_money = 1500;
 constexpr int start_lives = 3;
 constexpr int hit_cost = 300;
 constexpr int respawn_cost = 500;
-constexpr int blink_steps = 60;
-constexpr float climb_step = 0.5f;
-constexpr float climb_top_speed = -20.0f;
 
 // The ship pictures, datafile objects 3 and 4, and the speed each allows.
 struct ShipPicture {
@@ -161,7 +159,7 @@ void Kv1Player::reset_ship() {
 
 void Kv1Player::update() {
     if (!exploding) {
-        blink();
+        count_down_blink(*this);
         run_state();
     }
     move_bullets();
@@ -173,13 +171,6 @@ void Kv1Player::update() {
 
 // The count is left alone: a blink cut short by a hit goes on from where it stopped.
 void Kv1Player::start_blink() { blinking = true; }
-
-void Kv1Player::blink() {
-    if (blinking && ++blink_timer > blink_steps) {
-        blink_timer = 0;
-        blinking = false;
-    }
-}
 
 void Kv1Player::run_state() {
     switch (state) {
@@ -193,7 +184,7 @@ void Kv1Player::run_state() {
     case moving_left: move_left(); break;
     case moving_right: move_right(); break;
     case standing: move_idle(); break;
-    case flying_off: climb(); break;
+    case flying_off: climb_off(*this); break;
     default: break;
     }
 }
@@ -211,13 +202,7 @@ void Kv1Player::move_right() {
     if (vx < max_speed) vx += 1.0f;
     x += vx;
     if (x > playfield_width - width) x = playfield_width - width;
-    if (key_down(key_left)) {
-        vx = 0.0f;
-        state = request_left;
-    } else if (!key_down(key_right)) {
-        vx = 0.0f;
-        state = request_stand;
-    }
+    stop_or_turn(*this, key_right, key_left, request_left);
     fire();
 }
 
@@ -225,21 +210,8 @@ void Kv1Player::move_left() {
     if (vx > -max_speed) vx -= 1.0f;
     x += vx;
     if (x < 0) x = 0;
-    if (key_down(key_right)) {
-        vx = 0.0f;
-        state = request_right;
-    } else if (!key_down(key_left)) {
-        vx = 0.0f;
-        state = request_stand;
-    }
+    stop_or_turn(*this, key_left, key_right, request_right);
     fire();
-}
-
-// Keeps climbing after the stage is cleared; the stage ends on the flag.
-void Kv1Player::climb() {
-    if (vy > climb_top_speed) vy -= climb_step;
-    y += vy;
-    if (y < -height) stage_cleared = true;
 }
 
 void Kv1Player::poll_fire_key() { fire_key_latch = key_down(key_shoot) ? 1 : 0; }

@@ -92,11 +92,9 @@ private:
     void place_at_start();
     void run_state();
     void start_blink();
-    void blink();
     void move_left();
     void move_right();
     void move_idle();
-    void climb();
     void fire();
     bool barrels_ready(int count) const;
     void move_bullets();

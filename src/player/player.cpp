@@ -7,6 +7,7 @@
 #include "engine/settings.h"
 #include "engine/soundclip.h"
 #include "engine/ui.h"
+#include "player/flight.h"
 #include "player/resources.h"
 
 Player player;
@@ -21,7 +22,6 @@ constexpr float top_speed = 4.0f;
 constexpr float take_off_speed = -20.0f;
 constexpr float flight_line = 410.0f;
 constexpr float blink_from = 475.0f;  // the blink starts once the rising ship shows
-constexpr float climb_step = 0.5f;
 constexpr int item_cap = 99;
 constexpr int frame_size = 64;
 constexpr int shield_w = 72, shield_h = 66;
@@ -81,7 +81,6 @@ Player::~Player() {
     for (BITMAP*& picture : frames) replace_picture(picture, nullptr);
     for (BITMAP*& picture : shield_frames) replace_picture(picture, nullptr);
     replace_picture(hit_picture, nullptr);
-    replace_picture(laser_strip_, nullptr);
     if (datafile && system_driver) unload_datafile(datafile);
 }
 
@@ -126,13 +125,12 @@ void Player::load(int kind) {
     character = kind;
     load_sounds();
     shield_frame = 0;
-    helpers[0].load(one_shot_helper, 1);
-    helpers[1].load(one_shot_helper, 2);
-    helpers[2].load(three_shot_helper, 1);
-    helpers[3].load(three_shot_helper, 2);
+    helpers[0].load(Helper::one_shot, 1);
+    helpers[1].load(Helper::one_shot, 2);
+    helpers[2].load(Helper::three_shot, 1);
+    helpers[3].load(Helper::three_shot, 2);
     bomb1.init();
-    replace_picture(laser_strip_, load_png_ex("gfx/player_bombs/bomb_2_laser_2.png"));
-    bomb2_parts[0].init(laser_strip_);
+    bomb2_parts[0].init();
     for (int i = 1; i < 5; ++i) bomb2_parts[i].init_shared(bomb2_parts[0]);
     charge.init();
     one_shot_count = three_shot_count = 0;
@@ -226,6 +224,12 @@ int Player::set_side_level(int level) {
     return 1;
 }
 
+int Player::add_helper(int kind) {
+    if (kind == Helper::one_shot) return add_capped(one_shot_count, 1);
+    if (kind == Helper::three_shot) return add_capped(three_shot_count, 1);
+    return 1;
+}
+
 int Player::add_bombs(int kind, int n) {
     const int added = n == 0 ? 1 : std::max(n, 0);
     if (kind == 1) return add_capped(bomb1_count, added);
@@ -242,10 +246,7 @@ void Player::fly_off() {
 
 void Player::update() {
     if (!exploding) {
-        if (blinking && ++blink_timer > 60) {
-            blink_timer = 0;
-            blinking = false;
-        }
+        count_down_blink(*this);
         run_state();
     }
     update_helpers();
@@ -267,11 +268,11 @@ void Player::update() {
 
 void Player::run_state() {
     switch (state) {
-    case request_move_left:
+    case request_left:
         bank_ticks_per_frame = 3;
         state = moving_left;
         break;
-    case request_move_right:
+    case request_right:
         bank_ticks_per_frame = 3;
         state = moving_right;
         break;
@@ -295,7 +296,7 @@ void Player::run_state() {
     case moving_right: move_right(); break;
     case standing: move_idle(); break;
     case taking_off: take_off(); break;
-    case flying_off: leave_screen(); break;
+    case flying_off: climb_off(*this); break;
     case menu_pose: auto_fire(); break;
     default: break;
     }
@@ -313,9 +314,9 @@ void Player::move_idle() {
     x += vx;
     if (bank_frame != 2) bank_towards(2);
     if (key[key_left])
-        state = request_move_left;
+        state = request_left;
     else if (key[key_right])
-        state = request_move_right;
+        state = request_right;
     fire_and_bomb();
 }
 
@@ -324,13 +325,7 @@ void Player::move_right() {
     x += vx;
     if (x > wrap_right) x = wrap_left;
     bank_towards(4);
-    if (key[key_left]) {
-        vx = 0.0f;
-        state = request_move_left;
-    } else if (!key[key_right]) {
-        vx = 0.0f;
-        state = request_stand;
-    }
+    stop_or_turn(*this, key_right, key_left, request_left);
     fire_and_bomb();
 }
 
@@ -339,13 +334,7 @@ void Player::move_left() {
     x += vx;
     if (x < wrap_left) x = wrap_right;
     bank_towards(0);
-    if (key[key_right]) {
-        vx = 0.0f;
-        state = request_move_right;
-    } else if (!key[key_left]) {
-        vx = 0.0f;
-        state = request_stand;
-    }
+    stop_or_turn(*this, key_left, key_right, request_right);
     fire_and_bomb();
 }
 
@@ -359,8 +348,3 @@ void Player::take_off() {
     }
 }
 
-void Player::leave_screen() {
-    if (vy > take_off_speed) vy -= climb_step;
-    y += vy;
-    if (y < -height) stage_cleared = true;
-}

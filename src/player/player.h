@@ -12,28 +12,28 @@
 #include "player/bombs.h"
 #include "player/helper.h"
 
-// State codes: requests that the next step turns into the running states.
-enum PlayerState {
-    request_move_left = 50,
-    request_move_right = 51,
-    request_stand = 52,
-    request_take_off = 53,
-    request_fly_off = 54,
-    request_menu_pose = 55,
-    moving_left = 57,
-    moving_right = 58,
-    standing = 59,
-    taking_off = 60,
-    flying_off = 61,
-    menu_pose = 62,
-};
-
-// Bullet groups: the main gun in the middle, the side guns beside it, two spares that are armed
-// and never fired.
-enum BulletGroup { spare_group_low = 0, left_side_group = 1, main_group = 2, right_side_group = 3, spare_group_high = 4 };
-
 class Player {
 public:
+    // State codes: requests that the next step turns into the running states.
+    enum State {
+        request_left = 50,
+        request_right = 51,
+        request_stand = 52,
+        request_take_off = 53,
+        request_fly_off = 54,
+        request_menu_pose = 55,
+        moving_left = 57,
+        moving_right = 58,
+        standing = 59,
+        taking_off = 60,
+        flying_off = 61,
+        menu_pose = 62,
+    };
+
+    // Bullet groups: the main gun in the middle, the side guns beside it, two spares that are
+    // armed and never fired.
+    enum BulletGroup { spare_group_low = 0, left_side_group = 1, main_group = 2, right_side_group = 3, spare_group_high = 4 };
+
     static constexpr int bullet_groups = 5;
     static constexpr int pool_size = 256;
     static constexpr int ship_frames = 5;
@@ -152,7 +152,6 @@ private:
     void move_right();
     void move_idle();
     void take_off();
-    void leave_screen();
     void bank_towards(int target);
 
     void fire_and_bomb();
@@ -169,8 +168,6 @@ private:
     void respawn();
     void update_bombs();
     void release_bomb();
-
-    BITMAP* laser_strip_ = nullptr;  // owned; the five columns share it
 };
 
 // The ship of every KV2 stage, and the two characters' templates.

@@ -15,8 +15,8 @@ constexpr int hit_shake = 25;
 }  // namespace
 
 void Player::set_helper_type(int kind) {
-    if (kind != one_shot_helper && kind != three_shot_helper) return;
-    const bool one_shot = kind == one_shot_helper;
+    if (kind != Helper::one_shot && kind != Helper::three_shot) return;
+    const bool one_shot = kind == Helper::one_shot;
     one_shot_selected = one_shot;
     three_shot_selected = !one_shot;
     Helper* chosen = one_shot ? &helpers[0] : &helpers[2];
@@ -26,14 +26,6 @@ void Player::set_helper_type(int kind) {
         other[i].deactivate();
         other[i].reset();
     }
-}
-
-int Player::add_helper(int kind) {
-    int* count = kind == one_shot_helper ? &one_shot_count : kind == three_shot_helper ? &three_shot_count : nullptr;
-    if (!count) return 1;
-    if (++*count <= 99) return 1;
-    *count = 99;
-    return 0;
 }
 
 void Player::deselect_helpers() {
@@ -52,8 +44,8 @@ void Player::update_helpers() {
 
 // With both keys down the three-shot pair ends selected.
 void Player::poll_helper_keys() {
-    if (key[KEY_A]) set_helper_type(one_shot_helper);
-    if (key[KEY_S]) set_helper_type(three_shot_helper);
+    if (key[KEY_A]) set_helper_type(Helper::one_shot);
+    if (key[KEY_S]) set_helper_type(Helper::three_shot);
 }
 
 void Player::hit() {
@@ -92,11 +84,11 @@ void Player::respawn() {
     deselect_helpers();
     if (had_one_shot && --one_shot_count <= 0) {
         one_shot_count = 0;
-        if (three_shot_count > 0) set_helper_type(three_shot_helper);
+        if (three_shot_count > 0) set_helper_type(Helper::three_shot);
     }
     if (had_three_shot && --three_shot_count <= 0) {
         three_shot_count = 0;
-        if (one_shot_count > 0) set_helper_type(one_shot_helper);
+        if (one_shot_count > 0) set_helper_type(Helper::one_shot);
     }
 }
 

@@ -9,6 +9,12 @@ void replace_picture(BITMAP*& slot, BITMAP* fresh) {
     slot = fresh;
 }
 
+void set_frames_from(SpriteHead& record, BITMAP* loaded_strip, int n, int x, int y, int frame_w, int frame_h) {
+    set_frames(record, loaded_strip, n, x, y, frame_w, frame_h);
+    destroy_bitmap(loaded_strip);
+    record.strip = nullptr;
+}
+
 void replace_stream(FMOD_SOUND*& slot, const char* path, bool looping) {
     if (slot) {
         fmod_result = FMOD_Sound_Release(slot);

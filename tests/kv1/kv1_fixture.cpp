@@ -1,42 +1,12 @@
 #include "kv1_fixture.h"
 
-#include <filesystem>
-
 #include "audio_testing.h"
 #include "engine/gameengine.h"
 #include "engine/gif.h"
 #include "engine/settings.h"
 #include "support/test_support.h"
-#include "support/tones.h"
 
 namespace kv1_testing {
-
-namespace {
-
-namespace fs = std::filesystem;
-
-const char* const ship_effects[] = {"sfx/adam_bullet_1.ogg", "sfx/explosion.ogg", "sfx/take_off.ogg"};
-
-std::string make_ship_data_tree() {
-    const fs::path generated = testing_support::data_dir();
-    bool complete = true;
-    for (const char* effect : ship_effects) complete = complete && fs::exists(generated / effect);
-    if (complete) return generated.string();
-
-    const fs::path tree = testing_support::scratch_dir();
-    for (const char* entry : {"kv1_adam_ship.dat", "explosions.dat", "fonts"})
-        fs::create_symlink(generated / entry, tree / entry);
-    fs::create_directories(tree / "sfx");
-    for (const char* effect : ship_effects) testing_support::write_tone((tree / effect).string(), 400);
-    return tree.string();
-}
-
-}  // namespace
-
-const std::string& ship_data_tree() {
-    static const std::string tree = make_ship_data_tree();
-    return tree;
-}
 
 bool sounding(FMOD_CHANNEL* channel, FMOD_SOUND* sound) {
     for (const auto& voice : audio_testing::voices(fmod_system))
@@ -54,7 +24,7 @@ void Kv1ShipTest::SetUpTestSuite() {
 void Kv1ShipTest::SetUp() {
     for (int scancode : {key_left, key_right, key_shoot}) release(scancode);
     ship = std::make_unique<Kv1Player>();
-    testing_support::WorkingDirectory in_data(ship_data_tree());
+    testing_support::WorkingDirectory in_data(testing_support::data_dir());
     ship->load();
 }
 

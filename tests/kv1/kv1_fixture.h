@@ -5,15 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <string>
 
 #include "player/kv1player.h"
 
 namespace kv1_testing {
-
-// The data tree to load from: the generated one, completed by a scratch copy when it lacks
-// the ship's effects.
-const std::string& ship_data_tree();
 
 // The voice playing `sound` on `channel`, if any.
 bool sounding(FMOD_CHANNEL* channel, FMOD_SOUND* sound);

@@ -50,7 +50,7 @@ protected:
     static void SetUpTestSuite() {
         Kv1ShipTest::SetUpTestSuite();
         if (fonts) return;
-        testing_support::WorkingDirectory in_data(kv1_testing::ship_data_tree());
+        testing_support::WorkingDirectory in_data(testing_support::data_dir());
         fonts = load_datafile("fonts/fonts.dat");
         ASSERT_NE(fonts, nullptr);
         hud_font = static_cast<FONT*>(fonts[8].dat);

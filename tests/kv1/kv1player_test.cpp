@@ -126,7 +126,7 @@ TEST_F(Kv1Flight, AReloadStartsANewShipOverTheSameData) {
     ship->lives = 0;
     ship->hit();
 
-    testing_support::WorkingDirectory in_data(kv1_testing::ship_data_tree());
+    testing_support::WorkingDirectory in_data(testing_support::data_dir());
     ship->load();
     EXPECT_EQ(ship->datafile, datafile);
     EXPECT_EQ(ship->bullet_sound, bullet_sound);

@@ -36,7 +36,7 @@ TEST_F(BombsTest, TheBeamOpensBurnsAndClosesOnItsTimeline) {
     EXPECT_EQ(beam.frame, 0);
     EXPECT_FALSE(beam.idle);
     int burning = 0;
-    while (beam.phase == bomb_burning) {
+    while (beam.phase == Bomb::burning) {
         beam.update();
         ++burning;
     }
@@ -47,28 +47,28 @@ TEST_F(BombsTest, TheBeamOpensBurnsAndClosesOnItsTimeline) {
         ++closing;
     }
     EXPECT_EQ(closing, 32);
-    EXPECT_TRUE(beam.has_status(bomb_off));
+    EXPECT_TRUE(beam.has_status(Bomb::off));
     EXPECT_TRUE(beam.idle);
 }
 
 TEST_F(BombsTest, TheBeamKeyChargesThenReleasesTheBeamAndHoldsTheGuns) {
     auto ship = flying();
     ship->add_bombs(1, 2);
-    ship->bullets[main_group][3].active = true;
+    ship->bullets[Player::main_group][3].active = true;
     press(key_bomb1);
     press(key_shoot);
     step(*ship);
     EXPECT_EQ(ship->bomb1_count, 1);
     EXPECT_EQ(ship->bomb_kind, 1);
     EXPECT_TRUE(ship->charge.active);
-    EXPECT_FALSE(ship->bullets[main_group][3].active);
+    EXPECT_FALSE(ship->bullets[Player::main_group][3].active);
     EXPECT_EQ(voices_playing(ship->bomb_start_sound), 1);
     // Held down, the key starts nothing more.
     step(*ship, 20);
     EXPECT_EQ(ship->bomb1_count, 1);
-    EXPECT_EQ(ship->bomb1.phase, bomb_closing);
+    EXPECT_EQ(ship->bomb1.phase, Bomb::closing);
     step(*ship);  // the 22nd step: the charge is ready
-    EXPECT_EQ(ship->bomb1.phase, bomb_opening);
+    EXPECT_EQ(ship->bomb1.phase, Bomb::opening);
     EXPECT_GE(voices_playing(ship->bomb_one_sound), 1);
     // The guns stop once the opening reaches frame 8 and come back when closing reaches 9.
     int fired_while_open = 0, fired_after = 0;
@@ -78,7 +78,7 @@ TEST_F(BombsTest, TheBeamKeyChargesThenReleasesTheBeamAndHoldsTheGuns) {
         if (ship->next_slot == before) continue;
         if (ship->bomb1.frame <= 8)
             ++fired_while_open;
-        else if (ship->bomb1.phase == bomb_closing)
+        else if (ship->bomb1.phase == Bomb::closing)
             ++fired_after;
     }
     EXPECT_EQ(fired_while_open, 0);
@@ -90,10 +90,10 @@ TEST_F(BombsTest, ABombKeyWhileABombBurnsClearsBulletsButSpendsNothing) {
     ship->add_bombs(1, 3);
     ship->bomb1.start();
     while (!ship->bomb1.is_running()) ship->bomb1.update();
-    ship->bullets[left_side_group][9].active = true;
+    ship->bullets[Player::left_side_group][9].active = true;
     press(key_bomb1);
     step(*ship);
-    EXPECT_FALSE(ship->bullets[left_side_group][9].active);
+    EXPECT_FALSE(ship->bullets[Player::left_side_group][9].active);
     EXPECT_EQ(ship->bomb1_count, 3);
     EXPECT_FALSE(ship->charge.active);
 }
@@ -176,7 +176,7 @@ TEST_F(BombsTest, AColumnTurnsStrictlyPastItsEdgesAndScalesBetweenItsBounds) {
     EXPECT_FLOAT_EQ(part.scale, 1.5f);
     for (int n = 0; n < 30; ++n) {
         part.x = 575.0f;
-        part.direction = sweep_right;
+        part.direction = Bomb2Part::sweep_right;
         part.update();
     }
     EXPECT_FLOAT_EQ(part.scale, 0.75f);
@@ -189,15 +189,15 @@ TEST_F(BombsTest, AHitStopsABurningBeamButNotAnOpeningOne) {
     for (int n = 0; n < 10; ++n) beam.update();
     ship->hit();
     beam.update();
-    EXPECT_EQ(beam.phase, bomb_opening);
+    EXPECT_EQ(beam.phase, Bomb::opening);
     while (!beam.is_running()) beam.update();
     beam.update();
     ship->hit();
-    EXPECT_EQ(beam.phase, bomb_ending);
+    EXPECT_EQ(beam.phase, Bomb::ending);
     beam.update();
     EXPECT_EQ(beam.frame, 2);
-    EXPECT_EQ(beam.phase, bomb_closing);
-    EXPECT_TRUE(beam.has_status(bomb_off));
+    EXPECT_EQ(beam.phase, Bomb::closing);
+    EXPECT_TRUE(beam.has_status(Bomb::off));
 }
 
 }  // namespace

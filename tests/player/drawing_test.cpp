@@ -43,7 +43,7 @@ TEST_F(DrawingTest, TheMuzzleFlashShowsOnExactlyThreeDrawnFrames) {
     press(key_shoot);
     step(*ship);
     release(key_shoot);
-    ship->bullets[main_group][0].deactivate();
+    ship->bullets[Player::main_group][0].deactivate();
     const int left = static_cast<int>(ship->x), top = static_cast<int>(ship->y);
     // Above the ship's nose only the flash is drawn.
     for (int frame = 1; frame <= 4; ++frame) {
@@ -80,11 +80,13 @@ TEST_F(DrawingTest, ABlinkingShipShowsOnEvenStepsAndAnExplodingOneNotAtAll) {
     ship->blinking = false;
     ship->hit();
     step(*ship, 3);
-    const int left = static_cast<int>(ship->x), top = static_cast<int>(ship->y);
-    Picture canvas = drawn(*ship);
-    // Only the explosion is there: it covers less than the solid ship did.
-    EXPECT_TRUE(ship->exploding);
-    EXPECT_GT(painted_in(canvas.get(), left - 70, top - 70, left + 130, top + 70), 0);
+    ASSERT_TRUE(ship->exploding);
+    // Only the explosion is there.
+    Picture explosion_only(create_bitmap(640, 480), &destroy_bitmap);
+    clear_to_color(explosion_only.get(), backdrop);
+    ship->explosion.draw(explosion_only.get());
+    EXPECT_FALSE(same(explosion_only.get(), bare.get()));
+    EXPECT_TRUE(same(drawn(*ship).get(), explosion_only.get()));
 }
 
 // The ship with its shield, both helper pairs, the burning beam and the lasers.
@@ -111,9 +113,10 @@ TEST_F(DrawingTest, RendersTheShipWithEverythingOut) {
     ASSERT_TRUE(ship->bomb1.is_running());
     ASSERT_TRUE(ship->bomb2_parts[0].is_running());
 
-    Picture canvas(create_bitmap(640, 480), &destroy_bitmap);
-    clear_to_color(canvas.get(), makecol(6, 8, 28));
-    ship->draw(canvas.get());
+    Picture canvas = drawn(*ship);
+    // The beam stands over the ship's middle all the way to the top.
+    const int middle = static_cast<int>(ship->x) + ship->width / 2;
+    for (int row = 0; row < static_cast<int>(ship->y); ++row) ASSERT_NE(getpixel(canvas.get(), middle, row), backdrop) << row;
     // The three-shot pair, which flies when selected, drawn beside the one-shot pair.
     for (int n = 0; n < 10; ++n) {
         ship->helpers[2].activate();

@@ -7,7 +7,7 @@ namespace {
 
 using GunsTest = PlayerTest;
 
-Sprite& main_slot(Player& ship, int s) { return ship.bullets[main_group][s]; }
+Sprite& main_slot(Player& ship, int s) { return ship.bullets[Player::main_group][s]; }
 
 // Puts bullet s of the ring in flight at height y (the ship tests heights before moving them).
 void in_flight(Sprite& bullet, float y) {
@@ -71,11 +71,11 @@ TEST_F(GunsTest, AnOpenBeamHoldsBothGunsEvenWithTheKeyDown) {
     ship->bomb1.frame = 8;
     step(*ship);
     EXPECT_FALSE(main_slot(*ship, 0).active);
-    EXPECT_FALSE(ship->bullets[left_side_group][0].active);
+    EXPECT_FALSE(ship->bullets[Player::left_side_group][0].active);
     ship->bomb1.frame = 9;
     step(*ship);
     EXPECT_TRUE(main_slot(*ship, 0).active);
-    EXPECT_TRUE(ship->bullets[left_side_group][0].active);
+    EXPECT_TRUE(ship->bullets[Player::left_side_group][0].active);
 }
 
 TEST_F(GunsTest, NothingFiresWithoutTheKeyOrWithSideGunsAtLevelZero) {
@@ -87,8 +87,8 @@ TEST_F(GunsTest, NothingFiresWithoutTheKeyOrWithSideGunsAtLevelZero) {
     press(key_shoot);
     step(*ship);
     EXPECT_TRUE(main_slot(*ship, 0).active);
-    EXPECT_FALSE(ship->bullets[left_side_group][0].active);
-    EXPECT_FALSE(ship->bullets[right_side_group][0].active);
+    EXPECT_FALSE(ship->bullets[Player::left_side_group][0].active);
+    EXPECT_FALSE(ship->bullets[Player::right_side_group][0].active);
 }
 
 TEST_F(GunsTest, TheLeftSideGunSetsThePaceAndABlockedRightGunDoesNotAdvance) {
@@ -97,8 +97,8 @@ TEST_F(GunsTest, TheLeftSideGunSetsThePaceAndABlockedRightGunDoesNotAdvance) {
     ship->set_side_level(3);
     press(key_shoot);
     step(*ship);
-    const Sprite& left = ship->bullets[left_side_group][0];
-    const Sprite& right = ship->bullets[right_side_group][0];
+    const Sprite& left = ship->bullets[Player::left_side_group][0];
+    const Sprite& right = ship->bullets[Player::right_side_group][0];
     ASSERT_TRUE(left.active);
     ASSERT_TRUE(right.active);
     EXPECT_EQ(left.origin_x, ship->x + 16);
@@ -109,21 +109,21 @@ TEST_F(GunsTest, TheLeftSideGunSetsThePaceAndABlockedRightGunDoesNotAdvance) {
     EXPECT_EQ(ship->side_next_right, 1);
 
     // Right slot 1 is still busy: the left fires alone and only its index moves.
-    ship->bullets[left_side_group][0].deactivate();
-    Sprite& busy = ship->bullets[right_side_group][1];
+    ship->bullets[Player::left_side_group][0].deactivate();
+    Sprite& busy = ship->bullets[Player::right_side_group][1];
     in_flight(busy, 100.0f);
     busy.speed = 0.0f;
     step(*ship);
-    EXPECT_TRUE(ship->bullets[left_side_group][1].active);
+    EXPECT_TRUE(ship->bullets[Player::left_side_group][1].active);
     EXPECT_EQ(ship->side_next_left, 2);
     EXPECT_EQ(ship->side_next_right, 1);
 
     // A busy left slot stops both.
-    in_flight(ship->bullets[left_side_group][2], 100.0f);
-    ship->bullets[left_side_group][2].speed = 0.0f;
+    in_flight(ship->bullets[Player::left_side_group][2], 100.0f);
+    ship->bullets[Player::left_side_group][2].speed = 0.0f;
     busy.deactivate();
     step(*ship);
-    EXPECT_FALSE(ship->bullets[right_side_group][1].active);
+    EXPECT_FALSE(ship->bullets[Player::right_side_group][1].active);
     EXPECT_EQ(ship->side_next_left, 2);
 }
 
@@ -134,19 +134,19 @@ TEST_F(GunsTest, TheMenuPoseFiresWithoutAKeyWithAdamsOwnMuzzleAndGap) {
     ship->set_gun_level(3);
     ship->show_in_menu();
     step(*ship, 2);
-    EXPECT_EQ(ship->state, menu_pose);
+    EXPECT_EQ(ship->state, Player::menu_pose);
     const Sprite& shot = main_slot(*ship, 0);
     ASSERT_TRUE(shot.active);
     EXPECT_EQ(shot.origin_x, ship->x + 29);
     // Both sides share the left ring index and threshold.
-    EXPECT_TRUE(ship->bullets[left_side_group][0].active);
-    EXPECT_TRUE(ship->bullets[right_side_group][0].active);
+    EXPECT_TRUE(ship->bullets[Player::left_side_group][0].active);
+    EXPECT_TRUE(ship->bullets[Player::right_side_group][0].active);
     EXPECT_EQ(ship->side_next_left, 1);
     EXPECT_EQ(ship->side_next_right, 0);
 
     // Level 4 in the menu waits for a gap of 36, not 46.
     ship->set_gun_level(4);
-    for (Sprite& bullet : ship->bullets[main_group]) bullet.deactivate();
+    for (Sprite& bullet : ship->bullets[Player::main_group]) bullet.deactivate();
     ship->next_slot = 1;
     Sprite& before = main_slot(*ship, 0);
     before.speed = 0.0f;
@@ -161,17 +161,17 @@ TEST_F(GunsTest, TheMenuPairWaitsForBothSidesToClearTheThreshold) {
     ship->show_in_menu();
     step(*ship, 2);
     ASSERT_EQ(ship->side_next_left, 1);
-    Sprite& left_before = ship->bullets[left_side_group][0];
-    Sprite& right_before = ship->bullets[right_side_group][0];
+    Sprite& left_before = ship->bullets[Player::left_side_group][0];
+    Sprite& right_before = ship->bullets[Player::right_side_group][0];
     left_before.speed = right_before.speed = 0.0f;
     left_before.y = ship->side_threshold_left - 1.0f;
     right_before.y = ship->side_threshold_left;
     step(*ship);
-    EXPECT_FALSE(ship->bullets[left_side_group][1].active);
+    EXPECT_FALSE(ship->bullets[Player::left_side_group][1].active);
     left_before.y = right_before.y = ship->side_threshold_left - 1.0f;
     step(*ship);
-    EXPECT_TRUE(ship->bullets[left_side_group][1].active);
-    EXPECT_TRUE(ship->bullets[right_side_group][1].active);
+    EXPECT_TRUE(ship->bullets[Player::left_side_group][1].active);
+    EXPECT_TRUE(ship->bullets[Player::right_side_group][1].active);
 }
 
 }  // namespace

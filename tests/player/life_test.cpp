@@ -4,6 +4,7 @@
 
 #include "engine/settings.h"
 #include "player_fixture.h"
+#include "support/test_support.h"
 
 namespace player_testing {
 namespace {
@@ -32,7 +33,7 @@ TEST_F(LifeTest, SeveralHitsInOneStepCostOneExplosionAndOneRespawn) {
     }
     EXPECT_EQ(n, 1 + 25 + 31);
     EXPECT_EQ(ship->money, 1500);
-    EXPECT_EQ(ship->state, request_take_off);
+    EXPECT_EQ(ship->state, Player::request_take_off);
     EXPECT_EQ(ship->y, 480.0f);
     EXPECT_EQ(ship->x, 288.0f);
     EXPECT_TRUE(ship->blinking);
@@ -60,7 +61,7 @@ TEST_F(LifeTest, ExactlyFiveHundredPaysForTheRespawnAndLessEndsTheShip) {
     EXPECT_TRUE(ship->alive);
     EXPECT_FALSE(ship->exploding);
     EXPECT_EQ(ship->money, 1500);
-    EXPECT_EQ(ship->state, request_take_off);
+    EXPECT_EQ(ship->state, Player::request_take_off);
 }
 
 TEST_F(LifeTest, ADeathCostsTheFlyingPairOneHelperAndHandsOverWhenItRunsOut) {
@@ -160,6 +161,16 @@ TEST_F(LifeTest, ThreeShotHelpersFireAFanAgainOnceAllThreeAreGone) {
     EXPECT_TRUE(helper.bullets[0].active);
 }
 
+// A kind the game does not know has no fan armed: it flies and fires nothing.
+TEST_F(LifeTest, AHelperOfAnUnknownKindFiresNothing) {
+    testing_support::WorkingDirectory in_tree(testing_support::data_dir());
+    Helper helper;
+    helper.load(3, 1);
+    helper.activate();
+    for (int n = 0; n < 60; ++n) helper.update(300.0f, 300.0f);
+    for (const Sprite& bullet : helper.bullets) EXPECT_FALSE(bullet.active);
+}
+
 TEST_F(LifeTest, StageResetClearsTheFlightButKeepsMoneyAndEquipment) {
     auto ship = flying();
     ship->add_helper(1);
@@ -173,7 +184,7 @@ TEST_F(LifeTest, StageResetClearsTheFlightButKeepsMoneyAndEquipment) {
     ASSERT_TRUE(ship->stage_cleared);
     ship->stage_reset();
     EXPECT_FALSE(ship->stage_cleared);
-    EXPECT_EQ(ship->state, request_take_off);
+    EXPECT_EQ(ship->state, Player::request_take_off);
     EXPECT_EQ(ship->y, 480.0f);
     EXPECT_EQ(ship->money, 700);
     EXPECT_EQ(ship->shield_count, 3);

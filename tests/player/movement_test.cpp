@@ -9,27 +9,6 @@ namespace {
 
 using MovementTest = PlayerTest;
 
-TEST_F(MovementTest, LoadCentresTheShipBelowTheScreenWithItsStartingOutfit) {
-    auto ship = loaded(2);
-    EXPECT_EQ(ship->x, 288.0f);
-    EXPECT_EQ(ship->y, 480.0f);
-    EXPECT_EQ(ship->state, request_take_off);
-    EXPECT_EQ(ship->width, 64);
-    EXPECT_EQ(ship->height, 64);
-    EXPECT_EQ(ship->money, 1500);
-    EXPECT_EQ(ship->character, 2);
-    EXPECT_EQ(ship->bullet_limit, 50);
-    EXPECT_EQ(ship->gun_level, 1);
-    EXPECT_EQ(ship->explosion.mode, explosion_flash);
-    EXPECT_EQ(ship->bullets[left_side_group][0].speed, 10.5f);
-    EXPECT_EQ(ship->bullets[main_group][255].speed, 9.0f);
-    EXPECT_EQ(ship->bullets[spare_group_high][7].picture, ship->spare_bullet_picture);
-    EXPECT_EQ(ship->bomb1.frame, 10);
-    EXPECT_EQ(ship->charge.frame, 16);
-    EXPECT_EQ(ship->helpers[3].angle, 3.14159265358979f);
-    EXPECT_EQ(ship->helpers[3].fire_delay, 40);
-}
-
 // What the first load made is released on the second (the sanitizer build reports any leak).
 TEST_F(MovementTest, ReloadingGivesTheNewCharactersShipAndStartingOutfit) {
     auto ship = loaded(1);
@@ -37,32 +16,32 @@ TEST_F(MovementTest, ReloadingGivesTheNewCharactersShipAndStartingOutfit) {
     ship->add_bombs(1, 3);
     ship->money = 20;
     {
-        testing_support::WorkingDirectory in_tree(ship_data_tree());
+        testing_support::WorkingDirectory in_tree(testing_support::data_dir());
         ship->load(2);
     }
     EXPECT_EQ(ship->character, 2);
     EXPECT_EQ(ship->money, 1500);
     EXPECT_EQ(ship->bomb1_count, 0);
-    EXPECT_EQ(ship->bullets[main_group][0].picture, ship->main_bullet_picture);
-    EXPECT_EQ(ship->bullets[main_group][0].damage, 1);
+    EXPECT_EQ(ship->bullets[Player::main_group][0].picture, ship->main_bullet_picture);
+    EXPECT_EQ(ship->bullets[Player::main_group][0].damage, 1);
     auto kim = loaded(2);
     for (int px = 0; px < 64; ++px)
         for (int py = 0; py < 64; ++py)
             ASSERT_EQ(getpixel(ship->frames[2], px, py), getpixel(kim->frames[2], px, py));
 }
 
-TEST_F(MovementTest, TakeOffRisesIntoPlaceAndStartsTheBlinkOnceTheShipShows) {
+TEST_F(MovementTest, ALoadedShipTakesOffFromBelowTheMiddleAndBlinksOnceItShows) {
     auto ship = loaded();
-    ship->stage_reset();
+    EXPECT_EQ(ship->x, 288.0f);
     const float heights[] = {480, 460, 440, 420, 410};  // the request step, then three rising steps
     for (float expected : heights) {
         step(*ship);
         EXPECT_EQ(ship->y, expected);
     }
-    EXPECT_EQ(ship->state, request_stand);
+    EXPECT_EQ(ship->state, Player::request_stand);
     EXPECT_TRUE(ship->blinking);
     step(*ship);
-    EXPECT_EQ(ship->state, standing);
+    EXPECT_EQ(ship->state, Player::standing);
     // The blink began on the step at y 460 and ends after 61 steps.
     step(*ship, 56);
     EXPECT_TRUE(ship->blinking);
@@ -74,7 +53,7 @@ TEST_F(MovementTest, HoldingRightAcceleratesToFourAndBanksEveryFourthStep) {
     auto ship = flying();
     press(key_right);
     step(*ship, 2);  // the request, then the running state
-    EXPECT_EQ(ship->state, moving_right);
+    EXPECT_EQ(ship->state, Player::moving_right);
     float x = ship->x;
     const float speeds[] = {1, 2, 3, 4, 4, 4, 4, 4};
     const int banks[] = {2, 2, 2, 3, 3, 3, 3, 4};
@@ -133,14 +112,14 @@ TEST_F(MovementTest, FlyOffClimbsAndReportsTheStageClearedOnThe44thStep) {
     ship->fly_off();
     EXPECT_EQ(voices_playing(ship->take_off_sound), 1);
     step(*ship);
-    EXPECT_EQ(ship->state, flying_off);
+    EXPECT_EQ(ship->state, Player::flying_off);
     step(*ship, 43);
     EXPECT_FALSE(ship->stage_cleared);
     step(*ship);
     EXPECT_TRUE(ship->stage_cleared);
     EXPECT_EQ(ship->vy, -20.0f);
     step(*ship);
-    EXPECT_EQ(ship->state, flying_off);
+    EXPECT_EQ(ship->state, Player::flying_off);
 }
 
 TEST_F(MovementTest, SettersKeepTheirBounds) {
@@ -171,7 +150,7 @@ TEST_F(MovementTest, SettersKeepTheirBounds) {
     EXPECT_EQ(ship->side_level, 2);
     EXPECT_EQ(ship->set_side_level(0), 0);
     EXPECT_EQ(ship->side_level, 0);
-    EXPECT_EQ(ship->bullets[right_side_group][0].speed, 6.0f);  // level 2's arming stays
+    EXPECT_EQ(ship->bullets[Player::right_side_group][0].speed, 6.0f);  // level 2's arming stays
 
     ship->next_slot = 7;
     ship->set_bullet_limit(0);
@@ -185,7 +164,7 @@ TEST_F(MovementTest, AGunUpgradeReArmsBulletsInFlight) {
     auto ship = flying();
     press(key_shoot);
     step(*ship);
-    Sprite& bullet = ship->bullets[main_group][0];
+    Sprite& bullet = ship->bullets[Player::main_group][0];
     ASSERT_TRUE(bullet.active);
     const float origin = bullet.origin_y;
     ship->set_gun_level(3);

@@ -1,48 +1,19 @@
 #include "player_fixture.h"
 
-#include <filesystem>
-
 #include "audio_testing.h"
 #include "engine/gameengine.h"
 #include "engine/gif.h"
 #include "engine/timing.h"
 #include "support/test_support.h"
-#include "support/tones.h"
-
-namespace fs = std::filesystem;
 
 namespace player_testing {
 
 namespace {
 
-const char* const ship_effects[] = {"adam_bullet_1.ogg", "explosion.ogg", "take_off.ogg",
-                                    "bomb_start.ogg",    "bomb_one.ogg",  "bomb_two.ogg"};
-
-std::string build_tree() {
-    const fs::path source = testing_support::data_dir();
-    const fs::path tree = fs::path(testing_support::scratch_dir()) / "data";
-    fs::create_directories(tree / "sfx");
-    for (const auto& entry : fs::directory_iterator(source))
-        if (entry.path().filename() != "sfx") fs::create_symlink(entry.path(), tree / entry.path().filename());
-    for (const char* name : ship_effects) {
-        const fs::path made = source / "sfx" / name;
-        if (fs::exists(made))
-            fs::create_symlink(made, tree / "sfx" / name);
-        else
-            testing_support::write_tone((tree / "sfx" / name).string(), 500);
-    }
-    return tree.string();
-}
-
 int no_timer(void (*)(), long) { return 0; }
 void no_removal(void (*)()) {}
 
 }  // namespace
-
-const std::string& ship_data_tree() {
-    static const std::string tree = build_tree();
-    return tree;
-}
 
 int voices_playing(FMOD_SOUND* sound) {
     int count = 0;
@@ -71,7 +42,7 @@ void PlayerTest::TearDown() {
 }
 
 std::unique_ptr<Player> PlayerTest::loaded(int character) {
-    testing_support::WorkingDirectory in_tree(ship_data_tree());
+    testing_support::WorkingDirectory in_tree(testing_support::data_dir());
     auto ship = std::make_unique<Player>();
     ship->load(character);
     return ship;

@@ -5,15 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <string>
 
 #include "player/player.h"
 
 namespace player_testing {
-
-// The data tree the ship loads from: the generated one, with any ship effect it still lacks
-// made up as a short tone.
-const std::string& ship_data_tree();
 
 // How many live voices play `sound`.
 int voices_playing(FMOD_SOUND* sound);

@@ -1,13 +1,10 @@
-// The generated ship datafiles against the layout the ship loads, and how the two ships look.
+// The generated ship datafiles against the layout the ship loads, and the art in them.
 #include <allegro.h>
 #include <loadpng.h>
 
-#include <memory>
-#include <string>
 
 #include "engine/loaders.h"
 #include "player_fixture.h"
-#include "support/pictures.h"
 #include "support/test_support.h"
 
 namespace player_testing {
@@ -29,7 +26,7 @@ TEST_F(ShipDataTest, BothShipDatafilesHoldTheFourteenObjectsInOrder) {
     // Bullets are free in size: checked against their muzzles being centred on the gun.
     const Size fixed_sizes[14] = {{0, 0}, {0, 0}, {0, 0}, {0, 0}, {14, 12}, {0, 0}, {0, 0},
                                   {0, 0}, {0, 0}, {0, 0}, {0, 0}, {576, 66}, {320, 64}, {16, 10}};
-    testing_support::WorkingDirectory in_tree(ship_data_tree());
+    testing_support::WorkingDirectory in_tree(testing_support::data_dir());
     for (const char* name : {"adam_ship.dat", "kim_ship.dat"}) {
         DATAFILE* datafile = load_datafile(name);
         ASSERT_NE(datafile, nullptr) << name;
@@ -100,27 +97,6 @@ TEST_F(ShipDataTest, TheShieldCoversTheHitAreaFromItsTestPosition) {
             EXPECT_EQ(uncovered, 0) << "character " << character << ", shield frame " << frame << ", of " << reachable;
         }
     }
-}
-
-// Both ships in the menu outfit on a 640x480 field, written for a person to look at.
-TEST_F(ShipDataTest, RendersBothShipsFiringAtFullSize) {
-    testing_support::Picture field(create_bitmap(640, 480), &destroy_bitmap);
-    clear_to_color(field.get(), makecol(6, 8, 28));
-    for (int character : {1, 2}) {
-        auto ship = loaded(character);
-        ship->add_side_bullets();
-        ship->set_gun_level(character == 1 ? 2 : 4);
-        ship->set_side_level(3);
-        ship->add_shields(5);
-        ship->show_in_menu();
-        ship->set_position(character == 1 ? 180.0f : 400.0f, 410.0f);
-        step(*ship, 40);
-        ship->draw(field.get());
-        // All five bank frames of each ship along the top, for comparison.
-        for (int frame = 0; frame < 5; ++frame)
-            draw_sprite(field.get(), ship->frames[frame], (character - 1) * 320 + 8 + frame * 62, 20);
-    }
-    EXPECT_EQ(save_png(testing_support::picture_path("ships.png").c_str(), field.get(), nullptr), 0);
 }
 
 }  // namespace
