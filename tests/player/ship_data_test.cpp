@@ -1,10 +1,10 @@
-// The generated ship datafiles against the layout the ship loads, and the art in them.
+// The generated ship datafiles against the layout the ship loads, and how the two ships look.
 #include <allegro.h>
 #include <loadpng.h>
 
-
 #include "engine/loaders.h"
 #include "player_fixture.h"
+#include "support/pictures.h"
 #include "support/test_support.h"
 
 namespace player_testing {
@@ -97,6 +97,36 @@ TEST_F(ShipDataTest, TheShieldCoversTheHitAreaFromItsTestPosition) {
             EXPECT_EQ(uncovered, 0) << "character " << character << ", shield frame " << frame << ", of " << reachable;
         }
     }
+}
+
+// Both ships in the menu outfit on a 640x480 field, written for a person to look at: each must
+// stand out from the background where it is drawn.
+TEST_F(ShipDataTest, RendersBothShipsFiringAtFullSize) {
+    testing_support::Picture field(create_bitmap(640, 480), &destroy_bitmap);
+    const int background = makecol(6, 8, 28);
+    clear_to_color(field.get(), background);
+    const float ship_x[2] = {180.0f, 400.0f};
+    for (int character : {1, 2}) {
+        auto ship = loaded(character);
+        ship->add_side_bullets();
+        ship->set_gun_level(character == 1 ? 2 : 4);
+        ship->set_side_level(3);
+        ship->add_shields(5);
+        ship->show_in_menu();
+        ship->set_position(ship_x[character - 1], 410.0f);
+        step(*ship, 40);
+        ship->draw(field.get());
+        // All five bank frames of each ship along the top, for comparison.
+        for (int frame = 0; frame < 5; ++frame)
+            draw_sprite(field.get(), ship->frames[frame], (character - 1) * 320 + 8 + frame * 62, 20);
+    }
+    for (float x : ship_x) {
+        int lit = 0;
+        for (int y = 410; y < 474; ++y)
+            for (int dx = 0; dx < 64; ++dx) lit += getpixel(field.get(), static_cast<int>(x) + dx, y) != background;
+        EXPECT_GT(lit, 64 * 64 / 4) << "ship at x " << x;
+    }
+    EXPECT_EQ(save_png(testing_support::picture_path("ships.png").c_str(), field.get(), nullptr), 0);
 }
 
 }  // namespace
