@@ -33,7 +33,7 @@ Image charge_frame(int frame) {
     const float radius = 30 + 30 * g + 3 * pulse;
     const float heat = 0.35f + 0.65f * g;
     const Colour edge = mix(beam_gold, beam_hot, ready ? 0.55f + 0.45f * pulse : 0.6f * g);
-    c.glow(ring(charge_centre, radius - 4, 5 + 4 * g), beam_gold, 8 + 6 * g, 0.9f * heat);
+    c.glow(ring(charge_centre, radius - 3, 4 + 8 * g), beam_gold, 8 + 6 * g, 0.9f * heat);
     c.glow(ring(charge_centre, radius, 3), edge, 5, 1.4f * heat);
     c.fill(ring(charge_centre, radius, 1.5f + 1.5f * g + pulse), edge);
     if (ready)
@@ -44,6 +44,20 @@ Image charge_frame(int frame) {
             c.glow(capsule(from, to, 2), beam_gold, 3, 1.2f);
             c.fill(capsule(from, to, 2), beam_hot);
         }
+    // Crackling arcs from the aura towards the ship, more of them as the charge grows.
+    const int arcs = static_cast<int>(1 + 5 * g);
+    for (int i = 0; i < arcs; ++i) {
+        Random rnd(hash(frame, i, 0xa5c));
+        const float a0 = rnd.range(0, 2 * pi);
+        Vec2 from = charge_centre + Vec2{std::cos(a0), std::sin(a0)} * radius;
+        for (int k = 1; k <= 4; ++k) {
+            const float a = a0 + rnd.range(-0.25f, 0.25f);
+            const Vec2 to = charge_centre + Vec2{std::cos(a), std::sin(a)} * (radius - k * (radius - 34) / 4.5f);
+            c.glow(capsule(from, to, 1), beam_gold, 2.5f, 0.6f + 0.6f * g);
+            c.fill(capsule(from, to, 1.2f), mix(beam_gold, beam_hot, 0.7f));
+            from = to;
+        }
+    }
     const int sparks = ready ? 6 : 10;
     for (int i = 0; i < sparks; ++i) {
         // Each spark starts outside and falls onto the aura along a spiral; later frames have them

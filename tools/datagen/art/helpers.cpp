@@ -32,6 +32,9 @@ void cockpit(Canvas& c, Vec2 at, float rx, float ry) {
 
 float flicker(int frame) { return 0.75f + 0.25f * std::sin(frame * pi / 2 + 0.6f); }
 
+// The hot mouth of an engine, so the drone shows which way it flies.
+void nozzle(Canvas& c, Vec2 at, int frame) { light(c, at, 0.8f, mix(kv2::thrust_blue, white, 0.3f * flicker(frame))); }
+
 Image one_shot_frame(int frame) {
     Canvas c(14, 16);
     flame(c, {7, 12.5f}, {0, 1}, 3.5f * flicker(frame), 4.5f, mix(kv2::thrust_blue, white, 0.2f));
@@ -41,6 +44,7 @@ Image one_shot_frame(int frame) {
     seam(c, {4, 10}, {10, 10}, 0.35f);
     cockpit(c, {7, 6.5f}, 1.6f, 2.4f);
     light(c, {frame % 2 ? 2.0f : 12.0f, 12.0f}, 0.7f, drone_light);
+    nozzle(c, {7, 13.5f}, frame);
     return c.to_image();
 }
 
@@ -55,9 +59,12 @@ Image three_shot_frame(int frame) {
         const float half = middle ? 1.5f : 1.2f, top = middle ? 0.5f : 3.5f;
         hull(c, rect({x - half, top}, {x + half, top + (middle ? 8 : 6)}, 1.1f), kv2::gunmetal * 1.3f, 33, 1.2f);
     }
-    outlined_hull(c, ellipse({10.5f, 7.5f}, 3.5f, 5.5f), 34);
+    const Shape pod = ellipse({10.5f, 7.5f}, 3.5f, 5.5f);
+    c.fill(grown(pod, 0.9f), rgb(10, 12, 18));
+    hull(c, pod, drone_hull, 34, 1.5f);
     cockpit(c, {10.5f, 7}, 1.5f, 2.2f);
     light(c, {10.5f + (frame - 1.5f) * 2.5f, 11.5f}, 0.7f, drone_light);
+    for (float x : {7.0f, 14.0f}) nozzle(c, {x, 12}, frame + (x > 10));
     return c.to_image();
 }
 

@@ -103,11 +103,14 @@ Image statue() {
     return c.to_image();
 }
 
-// A piece of wreckage: a torn plate with seams, scorch and a hot edge.
-// Wreckage of the KV2 fleet. Pieces are laid along their picture's long axis, slightly turned.
+// Wreckage of the KV2 fleet: torn hull plates, snapped girders and pipes, charred at the edges.
+// Long pieces lie along their picture's long axis, slightly turned.
 struct Wreck {
     Vec2 a, b;     // the long axis, end to end
     float across;  // the room across it
+
+    Vec2 along() const { return normalised(b - a); }
+    Vec2 side() const { return {-along().y, along().x}; }
 };
 
 Wreck wreck_axis(int w, int h, Random& rnd) {
@@ -119,89 +122,90 @@ Wreck wreck_axis(int w, int h, Random& rnd) {
     return {centre - half, centre + half, room * 0.9f};
 }
 
-// A torn plate: a jagged polygon, bent along a crease that darkens the far side, with rivets.
-Shape torn_plate(int w, int h, Random& rnd) {
+// Every piece sits in a dark rim so it stands off the sky.
+void rimmed(Canvas& c, const Shape& s) { c.fill(grown(s, 0.8f), rgb(14, 14, 20)); }
+
+// A torn hull plate, bent along a crease: the far side turns from the light; a rivet row beside
+// the crease.
+Shape torn_plate(Canvas& c, Colour metal, Random& rnd, uint32_t seed) {
+    const float w = c.width(), h = c.height();
     Points corners;
     const int n = 8 + rnd.below(4);
     for (int i = 0; i < n; ++i) {
         const float a = i * 2 * pi / n + rnd.range(-0.2f, 0.2f);
         const float r = i % 2 ? rnd.range(0.55f, 0.8f) : rnd.range(0.85f, 1.0f);
-        corners.push_back({w / 2.0f + std::cos(a) * r * (w / 2.0f - 1), h / 2.0f + std::sin(a) * r * (h / 2.0f - 1)});
+        corners.push_back({w / 2 + std::cos(a) * r * (w / 2 - 1), h / 2 + std::sin(a) * r * (h / 2 - 1)});
     }
-    return polygon(corners);
-}
-
-void plate_detail(Canvas& c, const Shape& plate, int w, int h, Random& rnd) {
+    const Shape plate = polygon(corners);
+    rimmed(c, plate);
+    hull(c, plate, metal, seed, 2);
     const Box b = plate.bounds();
     const Vec2 p0{b.x0, b.y0 + (b.y1 - b.y0) * rnd.range(0.3f, 0.7f)}, p1{b.x1, b.y0 + (b.y1 - b.y0) * rnd.range(0.3f, 0.7f)};
-    // The bent-away side faces from the light.
-    const Shape far = polygon({p0, p1, {b.x1, b.y1 + 1}, {b.x0, b.y1 + 1}}) & plate;
-    c.paint_over(far, solid(rgb(20, 22, 34)), 0.5f);
+    c.paint_over(polygon({p0, p1, {b.x1, b.y1 + 1}, {b.x0, b.y1 + 1}}) & plate, solid(rgb(20, 22, 34)), 0.5f);
     c.paint_over(capsule(p0, p1, 1), solid(rgb(200, 210, 224)), 0.5f);
-    for (int i = 0; i < (w + h) / 5; ++i) {
-        const Vec2 at{rnd.range(b.x0 + 3, b.x1 - 3), rnd.range(b.y0 + 3, b.y1 - 3)};
-        if (plate.distance(at) < -2) c.paint_over(circle(at, 0.8f), solid(rgb(200, 204, 214)), 0.8f);
-    }
+    const Vec2 step = normalised(p1 - p0) * 4;
+    for (Vec2 at = p0 + Vec2{0, -3}; at.x < b.x1; at = at + step)
+        if (plate.distance(at) < -2.5f) c.paint_over(circle(at, 0.8f), solid(rgb(200, 204, 214)), 0.8f);
+    return plate;
 }
 
-// A girder: a flanged beam with lightening holes, snapped at both ends.
-Shape girder(const Wreck& k) {
-    const Vec2 along = normalised(k.b - k.a), side{-along.y, along.x};
-    const float half = std::min(k.across / 2, 6.0f);
-    Shape beam = polygon({k.a + side * half, k.b + side * (half * 0.6f) + along * 1.5f, k.b - side * half, k.a - side * (half * 0.5f) - along * 1.5f});
-    const float len = length(k.b - k.a);
+// A flanged girder with lightening holes, snapped at both ends.
+Shape girder(Canvas& c, const Wreck& k, Colour metal, uint32_t seed) {
+    const Vec2 along = k.along(), side = k.side();
+    const float half = std::min(k.across / 2, 6.0f), len = length(k.b - k.a);
+    Shape beam = polygon({k.a + side * half, k.b + side * (half * 0.6f) + along * 1.5f, k.b - side * half,
+                          k.a - side * (half * 0.5f) - along * 1.5f});
     for (float t = half + 2; t < len - half; t += half * 1.8f) beam = beam - circle(k.a + along * t, half * 0.38f);
+    rimmed(c, beam);
+    hull(c, beam, metal, seed, 1.5f);
+    for (float s : {-1.0f, 1.0f}) seam(c, k.a + side * (s * half * 0.55f), k.b + side * (s * half * 0.55f), 0.5f);
     return beam;
 }
 
-void girder_flanges(Canvas& c, const Wreck& k) {
-    const Vec2 along = normalised(k.b - k.a), side{-along.y, along.x};
-    const float inset = std::min(k.across / 2, 6.0f) * 0.55f;
-    for (float s : {-1.0f, 1.0f}) seam(c, k.a + side * (s * inset), k.b + side * (s * inset), 0.5f);
-}
-
-// A pipe: a tube shaded across, with collars and a dark bore at its broken end.
-void pipe(Canvas& c, const Wreck& k, Colour base, Random& rnd) {
-    const Vec2 along = normalised(k.b - k.a), side{-along.y, along.x};
-    const float r = std::min(k.across / 2, 5.0f);
+// A pipe shaded round, with collars and a dark bore at its broken end.
+Shape pipe(Canvas& c, const Wreck& k, Colour metal, Random& rnd) {
+    const Vec2 along = k.along(), side = k.side();
+    const float r = std::min(k.across / 2, 5.0f), len = length(k.b - k.a);
     const Shape tube = capsule(k.a + along * r, k.b - along * r, r * 2);
     const Vec2 mid = (k.a + k.b) * 0.5f;
-    c.fill(tube, linear(mid - side * r, mid + side * r, {{0, base * 0.45f}, {0.3f, base * 1.1f}, {0.45f, mix(base, white, 0.5f)}, {1, base * 0.4f}}));
-    const float len = length(k.b - k.a);
+    rimmed(c, tube);
+    c.fill(tube, linear(mid - side * r, mid + side * r,
+                        {{0, metal * 0.45f}, {0.3f, metal * 1.1f}, {0.45f, mix(metal, white, 0.5f)}, {1, metal * 0.4f}}));
     for (float t = rnd.range(4, 8); t < len - 4; t += rnd.range(8, 14))
-        c.paint_over(capsule(k.a + along * t - side * r, k.a + along * t + side * r, 1.5f), solid(base * 0.5f), 0.8f);
-    c.fill(ellipse(k.b - along * r, r * 0.6f, r * 0.6f), rgb(18, 16, 20));
+        c.paint_over(capsule(k.a + along * t - side * r, k.a + along * t + side * r, 1.5f), solid(metal * 0.5f), 0.8f);
+    c.fill(circle(k.b - along * r, r * 0.6f), rgb(18, 16, 20));
+    return tube;
 }
 
-// Scorched edges: charring creeps in from the outline, and a few embers still glow.
+// Charring creeps in from the edge; a few embers still glow just inside it.
 void scorch(Canvas& c, const Shape& s, int embers, Random& rnd, uint32_t seed) {
     c.paint_over(outline(s, 3.5f), textured(solid(rgb(26, 16, 12)), 3, 0.6f, seed), 0.8f);
     const Box b = s.bounds();
-    for (int i = 0, tries = 0; i < embers && tries < 60; ++tries) {
+    for (int placed = 0, tries = 0; placed < embers && tries < 60; ++tries) {
         const Vec2 at{rnd.range(b.x0, b.x1), rnd.range(b.y0, b.y1)};
         const float d = s.distance(at);
-        if (d > -2.5f || d < -0.5f - 2.5f) continue;
+        if (d > -1.5f || d < -3.5f) continue;
         light(c, at, 0.9f, rgb(255, 120, 30));
-        ++i;
+        ++placed;
     }
 }
 
 enum class WreckKind { plate, girder, pipe };
 
-// Twelve pieces: which kind, its metal, how many embers.
 struct DebrisLook {
     WreckKind kind;
     Colour metal;
     int embers;
 };
 
+// Pieces 1 to 12.
 const DebrisLook debris_looks[12] = {
-    {WreckKind::plate, kv2::steel, 0},         {WreckKind::pipe, kv2::gunmetal * 1.4f, 0},
-    {WreckKind::plate, kv2::gunmetal * 1.3f, 1}, {WreckKind::plate, kv2::adam_blue * 0.9f, 2},
-    {WreckKind::plate, kv2::steel * 0.85f, 0},   {WreckKind::plate, kv2::steel, 3},
+    {WreckKind::plate, kv2::steel, 0},            {WreckKind::pipe, kv2::gunmetal * 1.4f, 0},
+    {WreckKind::plate, kv2::gunmetal * 1.3f, 1},  {WreckKind::plate, kv2::adam_blue * 0.9f, 2},
+    {WreckKind::plate, kv2::steel * 0.85f, 0},    {WreckKind::plate, kv2::steel, 3},
     {WreckKind::girder, kv2::gunmetal * 1.5f, 1}, {WreckKind::plate, kv2::kim_red * 0.9f, 2},
-    {WreckKind::pipe, kv2::steel, 1},            {WreckKind::girder, kv2::steel * 0.9f, 0},
-    {WreckKind::plate, kv2::steel * 0.95f, 4},   {WreckKind::girder, kv2::gunmetal * 1.4f, 2},
+    {WreckKind::pipe, kv2::steel, 1},             {WreckKind::girder, kv2::steel * 0.9f, 0},
+    {WreckKind::plate, kv2::steel * 0.95f, 4},    {WreckKind::girder, kv2::gunmetal * 1.4f, 2},
 };
 
 Image debris(int w, int h, int index) {
@@ -210,31 +214,10 @@ Image debris(int w, int h, int index) {
     Random rnd(seed);
     const DebrisLook& look = debris_looks[index];
     const Wreck axis = wreck_axis(w, h, rnd);
-    switch (look.kind) {
-    case WreckKind::plate: {
-        const Shape plate = torn_plate(w, h, rnd);
-        c.fill(grown(plate, 0.8f), rgb(14, 14, 20));
-        hull(c, plate, look.metal, seed, 2);
-        plate_detail(c, plate, w, h, rnd);
-        scorch(c, plate, look.embers, rnd, seed);
-        break;
-    }
-    case WreckKind::girder: {
-        const Shape beam = girder(axis);
-        c.fill(grown(beam, 0.8f), rgb(14, 14, 20));
-        hull(c, beam, look.metal, seed, 1.5f);
-        girder_flanges(c, axis);
-        scorch(c, beam, look.embers, rnd, seed);
-        break;
-    }
-    case WreckKind::pipe: {
-        pipe(c, axis, look.metal, rnd);
-        const Vec2 along = normalised(axis.b - axis.a);
-        const float r = std::min(axis.across / 2, 5.0f);
-        scorch(c, capsule(axis.a + along * r, axis.b - along * r, r * 2), look.embers, rnd, seed);
-        break;
-    }
-    }
+    const Shape piece = look.kind == WreckKind::plate    ? torn_plate(c, look.metal, rnd, seed)
+                        : look.kind == WreckKind::girder ? girder(c, axis, look.metal, seed)
+                                                         : pipe(c, axis, look.metal, rnd);
+    scorch(c, piece, look.embers, rnd, seed);
     return c.to_image();
 }
 

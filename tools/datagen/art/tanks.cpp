@@ -25,23 +25,22 @@ Paint camo(Colour a, Colour b, uint32_t seed) {
 // the angle between their spokes, so three frames loop.
 Image wheel_frame(int w, int h, int frame) {
     Canvas c(w, h);
-    const float spacing = 6, shift = frame * spacing / 3;
-    c.fill(rect({0, 0}, {float(w), float(h)}), rgb(34, 32, 30));
+    const float fw = w, spacing = 6, shift = frame * spacing / 3;
     for (float y = -spacing + std::fmod(shift, spacing); y < h + spacing; y += spacing) {
-        const Shape bar = rect({0.5f, y}, {w - 0.5f, y + spacing * 0.6f}, 0.8f);
-        c.fill(bar, metal(bar, linear({0, 0}, {float(w), 0}, {{0, rgb(150, 144, 132)}, {1, rgb(92, 88, 80)}}), 1.2f, 0.9f));
+        const Shape bar = rect({0.5f, y}, {fw - 0.5f, y + spacing * 0.6f}, 0.8f);
+        c.fill(bar, metal(bar, linear({0, 0}, {fw, 0}, {{0, rgb(150, 144, 132)}, {1, rgb(92, 88, 80)}}), 1.2f, 0.9f));
     }
-    const float hub_r = std::min(w * 0.3f, 4.5f);
+    const float hub_r = std::min(w * 0.3f, 4.0f);
     const int hubs = std::max(2, static_cast<int>(h / (hub_r * 2 + 3)));
     for (int i = 0; i < hubs; ++i) {
-        const Vec2 at{w / 2.0f, h * (i + 0.5f) / hubs};
+        const Vec2 at{fw / 2, h * (i + 0.5f) / hubs};
         c.fill(circle(at, hub_r + 0.8f), rgb(20, 20, 22));
         const Shape hub = circle(at, hub_r);
-        c.fill(hub, metal(hub, sphere(at, hub_r, rgb(118, 120, 124), 0.25f), 1.2f, 0.8f));
+        c.fill(hub, metal(hub, sphere(at, hub_r, rgb(150, 152, 156), 0.25f), 1.2f, 0.8f));
         for (int k = 0; k < 3; ++k) {
             const float a = k * 2 * pi / 3 + frame * 2 * pi / 9 + i;
             const Vec2 dir{std::cos(a), std::sin(a)};
-            c.fill(capsule(at + dir * (hub_r * 0.3f), at + dir * (hub_r * 0.85f), 1.1f), rgb(40, 40, 46));
+            c.fill(capsule(at + dir * (hub_r * 0.3f), at + dir * (hub_r * 0.85f), 1.3f), rgb(16, 16, 20));
         }
         c.fill(circle(at, hub_r * 0.3f), rgb(190, 184, 160));
     }
