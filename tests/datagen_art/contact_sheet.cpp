@@ -146,11 +146,28 @@ Item assembled_tank(const std::string& kind, const std::vector<std::pair<int, in
     return {"assembled " + kind, out};
 }
 
+// Every frame of the bomb charge as the game shows it: the inner glow over the charge while the
+// frame is below 8, the ship on top.
+Item charge_over_ship() {
+    const Image charge = picture("gfx/player_bombs/bomb_charge.png"), middle = picture("gfx/player_bombs/charge_middle.png");
+    const Image ship = object("adam_ship.dat", 12);
+    const int frames = charge.width / 164;
+    Image out(164 * frames, 164, {8, 10, 26});
+    for (int i = 0; i < frames; ++i) {
+        put(out, charge, 164 * i, 0, 164, i);
+        if (i < 8) put(out, middle, 164 * i, 0);
+        put(out, ship, 164 * i + 50, 50, 64, 2);
+    }
+    return {"charge over the ship", out};
+}
+
 TEST(ContactSheet, ShowsEveryPicture) {
     save_sheet("scene", {play_scene()}, 1);
     save_sheet("ships", items_of(ship_pictures(), ship_datafiles()), 3);
     save_sheet("kit", items_of(helper_pictures(), {kv1_ship_datafile()}), 4);
-    save_sheet("bombs", items_of(bomb_pictures(), {}), 1);
+    std::vector<Item> bombs = items_of(bomb_pictures(), {});
+    bombs.push_back(charge_over_ship());
+    save_sheet("bombs", bombs, 1);
     save_sheet("enemies", items_of(enemy_pictures(), enemy_datafiles()), 2);
     save_sheet("trains", items_of(train_pictures(), train_datafiles()), 2);
     std::vector<Item> tanks = items_of(tank_pictures(), {});

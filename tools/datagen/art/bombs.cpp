@@ -19,33 +19,65 @@ const Colour laser_hot = rgb(255, 226, 240);
 constexpr int charge_size = 164;
 const Vec2 charge_centre{82, 82};
 
-// Sparks spiral in and a ring closes on the ship; from frame 11 (the release) the ring bursts
-// outward and fades.
+// How far the charge has grown: 0 at frame 0, 1 at the release (frame 11) and after.
+float charge_growth(int frame) { return std::min(frame / 11.0f, 1.0f); }
+
+// Energy gathers around the ship: an aura swells outward and brightens over frames 0-10, sparks
+// stream in along spirals to feed it. From the release (frame 11) it holds at full size and pulses
+// white-hot, ready. The ship's own pixels (the middle) stay clear so it shows through.
 Image charge_frame(int frame) {
     Canvas c(charge_size, charge_size);
-    const float t = frame / 16.0f;
-    const bool burst = frame >= 11;
-    const float ring_r = burst ? 36 + (frame - 10) * 7.0f : 76 - 42 * (frame / 10.0f);
-    const float heat = burst ? 1 - (frame - 11) / 7.0f : 0.4f + 0.6f * frame / 10.0f;
-    c.glow(circle(charge_centre, 10 + 22 * std::min(t * 1.6f, 1.0f)), beam_gold, 18, 1.6f * heat);
-    c.glow(ring(charge_centre, ring_r, 4), beam_gold, 8, 1.8f * heat);
-    c.fill(ring(charge_centre, ring_r, burst ? 2.5f : 2 + 2 * t), mix(beam_gold, beam_hot, 0.4f + 0.5f * heat));
-    if (!burst)
-        for (int i = 0; i < 12; ++i) {
-            const float a = i * pi / 6 + t * 5;
-            const float r = ring_r + 16 - 10 * t + 6 * std::sin(i * 2.3f);
-            const Vec2 head = charge_centre + Vec2{std::cos(a), std::sin(a)} * r;
-            const Vec2 tail = charge_centre + Vec2{std::cos(a - 0.22f), std::sin(a - 0.22f)} * (r + 12);
-            c.glow(capsule(head, tail, 2), beam_gold, 3, 1.2f);
-            c.fill(capsule(head, tail, 2.5f), linear(head, tail, {{0, beam_hot}, {1, beam_gold}}));
+    const float g = charge_growth(frame);
+    const bool ready = frame >= 11;
+    const float pulse = ready ? 0.5f + 0.5f * std::cos((frame - 11) * pi / 2) : 0;  // 1, 0, -, 0, 1 ...
+    const float radius = 30 + 30 * g + 3 * pulse;
+    const float heat = 0.35f + 0.65f * g;
+    const Colour edge = mix(beam_gold, beam_hot, ready ? 0.55f + 0.45f * pulse : 0.6f * g);
+    c.glow(ring(charge_centre, radius - 3, 4 + 8 * g), beam_gold, 8 + 6 * g, 0.9f * heat);
+    c.glow(ring(charge_centre, radius, 3), edge, 5, 1.4f * heat);
+    c.fill(ring(charge_centre, radius, 1.5f + 1.5f * g + pulse), edge);
+    if (ready)
+        for (int i = 0; i < 8; ++i) {
+            const float a = i * pi / 4 + (frame - 11) * 0.2f;
+            const Vec2 dir{std::cos(a), std::sin(a)};
+            const Vec2 from = charge_centre + dir * (radius + 3), to = charge_centre + dir * (radius + 8 + 6 * pulse);
+            c.glow(capsule(from, to, 2), beam_gold, 3, 1.2f);
+            c.fill(capsule(from, to, 2), beam_hot);
         }
+    // Crackling arcs from the aura towards the ship, more of them as the charge grows.
+    const int arcs = static_cast<int>(1 + 5 * g);
+    for (int i = 0; i < arcs; ++i) {
+        Random rnd(hash(frame, i, 0xa5c));
+        const float a0 = rnd.range(0, 2 * pi);
+        Vec2 from = charge_centre + Vec2{std::cos(a0), std::sin(a0)} * radius;
+        for (int k = 1; k <= 4; ++k) {
+            const float a = a0 + rnd.range(-0.25f, 0.25f);
+            const Vec2 to = charge_centre + Vec2{std::cos(a), std::sin(a)} * (radius - k * (radius - 34) / 4.5f);
+            c.glow(capsule(from, to, 1), beam_gold, 2.5f, 0.6f + 0.6f * g);
+            c.fill(capsule(from, to, 1.2f), mix(beam_gold, beam_hot, 0.7f));
+            from = to;
+        }
+    }
+    const int sparks = ready ? 6 : 10;
+    for (int i = 0; i < sparks; ++i) {
+        // Each spark starts outside and falls onto the aura along a spiral; later frames have them
+        // closer to the edge and longer.
+        const float phase = std::fmod(i * 0.37f + frame * 0.23f, 1.0f);
+        const float a = i * 2 * pi / sparks - phase * 1.4f;
+        const float r = radius + 6 + (1 - phase) * (78 - radius);
+        const Vec2 head = charge_centre + Vec2{std::cos(a), std::sin(a)} * r;
+        const Vec2 tail = charge_centre + Vec2{std::cos(a + 0.18f), std::sin(a + 0.18f)} * (r + 6 + 6 * g);
+        c.glow(capsule(head, tail, 2), beam_gold, 3, 0.8f + 0.6f * g);
+        c.fill(capsule(head, tail, 1.5f + g), linear(head, tail, {{0, beam_hot}, {1, beam_gold}}));
+    }
     return c.to_image();
 }
 
+// Early frames: a soft halo hugging the ship, clear over the ship itself.
 Image charge_middle() {
     Canvas c(charge_size, charge_size);
-    c.glow(circle(charge_centre, 26), beam_gold, 20, 1.6f);
-    c.fill(circle(charge_centre, 22), radial(charge_centre, 22, {{0, beam_hot}, {1, beam_gold}}), 0.9f);
+    c.glow(ring(charge_centre, 30, 6), beam_gold, 10, 0.9f);
+    c.fill(ring(charge_centre, 30, 1.5f), mix(beam_gold, beam_hot, 0.5f), 0.9f);
     return c.to_image();
 }
 

@@ -103,26 +103,121 @@ Image statue() {
     return c.to_image();
 }
 
-// A piece of wreckage: a torn plate with seams, scorch and a hot edge.
-Image debris(int w, int h, uint32_t seed) {
-    Canvas c(w, h);
-    Random rnd(seed);
+// Wreckage of the KV2 fleet: torn hull plates, snapped girders and pipes, charred at the edges.
+// Long pieces lie along their picture's long axis, slightly turned.
+struct Wreck {
+    Vec2 a, b;     // the long axis, end to end
+    float across;  // the room across it
+
+    Vec2 along() const { return normalised(b - a); }
+    Vec2 side() const { return {-along().y, along().x}; }
+};
+
+Wreck wreck_axis(int w, int h, Random& rnd) {
+    const bool wide = w >= h;
+    const float len = (wide ? w : h) - 3.0f, room = (wide ? h : w) - 3.0f;
+    const float tilt = rnd.range(-0.25f, 0.25f) * room;
+    const Vec2 centre{w / 2.0f, h / 2.0f};
+    const Vec2 half = wide ? Vec2{len / 2, tilt / 2} : Vec2{tilt / 2, len / 2};
+    return {centre - half, centre + half, room * 0.9f};
+}
+
+// Every piece sits in a dark rim so it stands off the sky.
+void rimmed(Canvas& c, const Shape& s) { c.fill(grown(s, 0.8f), rgb(14, 14, 20)); }
+
+// A torn hull plate, bent along a crease: the far side turns from the light; a rivet row beside
+// the crease.
+Shape torn_plate(Canvas& c, Colour metal, Random& rnd, uint32_t seed) {
+    const float w = c.width(), h = c.height();
     Points corners;
-    const int n = 7 + rnd.below(4);
+    const int n = 8 + rnd.below(4);
     for (int i = 0; i < n; ++i) {
-        const float a = i * 2 * pi / n + rnd.range(-0.25f, 0.25f);
-        const float r = rnd.range(0.55f, 1.0f);
-        corners.push_back({w / 2.0f + std::cos(a) * r * (w / 2.0f - 1), h / 2.0f + std::sin(a) * r * (h / 2.0f - 1)});
+        const float a = i * 2 * pi / n + rnd.range(-0.2f, 0.2f);
+        const float r = i % 2 ? rnd.range(0.55f, 0.8f) : rnd.range(0.85f, 1.0f);
+        corners.push_back({w / 2 + std::cos(a) * r * (w / 2 - 1), h / 2 + std::sin(a) * r * (h / 2 - 1)});
     }
     const Shape plate = polygon(corners);
-    hull(c, plate, rgb(150, 152, 160), seed, 2);
+    rimmed(c, plate);
+    hull(c, plate, metal, seed, 2);
     const Box b = plate.bounds();
-    for (int i = 0; i < 2; ++i) {
-        const float y = b.y0 + (b.y1 - b.y0) * rnd.range(0.25f, 0.75f);
-        seam(c, {b.x0, y}, {b.x1, y + rnd.range(-3, 3)}, 0.5f);
+    const Vec2 p0{b.x0, b.y0 + (b.y1 - b.y0) * rnd.range(0.3f, 0.7f)}, p1{b.x1, b.y0 + (b.y1 - b.y0) * rnd.range(0.3f, 0.7f)};
+    c.paint_over(polygon({p0, p1, {b.x1, b.y1 + 1}, {b.x0, b.y1 + 1}}) & plate, solid(rgb(20, 22, 34)), 0.5f);
+    c.paint_over(capsule(p0, p1, 1), solid(rgb(200, 210, 224)), 0.5f);
+    const Vec2 step = normalised(p1 - p0) * 4;
+    for (Vec2 at = p0 + Vec2{0, -3}; at.x < b.x1; at = at + step)
+        if (plate.distance(at) < -2.5f) c.paint_over(circle(at, 0.8f), solid(rgb(200, 204, 214)), 0.8f);
+    return plate;
+}
+
+// A flanged girder with lightening holes, snapped at both ends.
+Shape girder(Canvas& c, const Wreck& k, Colour metal, uint32_t seed) {
+    const Vec2 along = k.along(), side = k.side();
+    const float half = std::min(k.across / 2, 6.0f), len = length(k.b - k.a);
+    Shape beam = polygon({k.a + side * half, k.b + side * (half * 0.6f) + along * 1.5f, k.b - side * half,
+                          k.a - side * (half * 0.5f) - along * 1.5f});
+    for (float t = half + 2; t < len - half; t += half * 1.8f) beam = beam - circle(k.a + along * t, half * 0.38f);
+    rimmed(c, beam);
+    hull(c, beam, metal, seed, 1.5f);
+    for (float s : {-1.0f, 1.0f}) seam(c, k.a + side * (s * half * 0.55f), k.b + side * (s * half * 0.55f), 0.5f);
+    return beam;
+}
+
+// A pipe shaded round, with collars and a dark bore at its broken end.
+Shape pipe(Canvas& c, const Wreck& k, Colour metal, Random& rnd) {
+    const Vec2 along = k.along(), side = k.side();
+    const float r = std::min(k.across / 2, 5.0f), len = length(k.b - k.a);
+    const Shape tube = capsule(k.a + along * r, k.b - along * r, r * 2);
+    const Vec2 mid = (k.a + k.b) * 0.5f;
+    rimmed(c, tube);
+    c.fill(tube, linear(mid - side * r, mid + side * r,
+                        {{0, metal * 0.45f}, {0.3f, metal * 1.1f}, {0.45f, mix(metal, white, 0.5f)}, {1, metal * 0.4f}}));
+    for (float t = rnd.range(4, 8); t < len - 4; t += rnd.range(8, 14))
+        c.paint_over(capsule(k.a + along * t - side * r, k.a + along * t + side * r, 1.5f), solid(metal * 0.5f), 0.8f);
+    c.fill(circle(k.b - along * r, r * 0.6f), rgb(18, 16, 20));
+    return tube;
+}
+
+// Charring creeps in from the edge; a few embers still glow just inside it.
+void scorch(Canvas& c, const Shape& s, int embers, Random& rnd, uint32_t seed) {
+    c.paint_over(outline(s, 3.5f), textured(solid(rgb(26, 16, 12)), 3, 0.6f, seed), 0.8f);
+    const Box b = s.bounds();
+    for (int placed = 0, tries = 0; placed < embers && tries < 60; ++tries) {
+        const Vec2 at{rnd.range(b.x0, b.x1), rnd.range(b.y0, b.y1)};
+        const float d = s.distance(at);
+        if (d > -1.5f || d < -3.5f) continue;
+        light(c, at, 0.9f, rgb(255, 120, 30));
+        ++placed;
     }
-    c.paint_over(plate, textured(solid(rgb(40, 34, 30)), 4, 0.5f, seed + 5), 0.35f);
-    c.paint_over(outline(plate, 1.5f), solid(rgb(255, 150, 60)), 0.5f);
+}
+
+enum class WreckKind { plate, girder, pipe };
+
+struct DebrisLook {
+    WreckKind kind;
+    Colour metal;
+    int embers;
+};
+
+// Pieces 1 to 12.
+const DebrisLook debris_looks[12] = {
+    {WreckKind::plate, kv2::steel, 0},            {WreckKind::pipe, kv2::gunmetal * 1.4f, 0},
+    {WreckKind::plate, kv2::gunmetal * 1.3f, 1},  {WreckKind::plate, kv2::adam_blue * 0.9f, 2},
+    {WreckKind::plate, kv2::steel * 0.85f, 0},    {WreckKind::plate, kv2::steel, 3},
+    {WreckKind::girder, kv2::gunmetal * 1.5f, 1}, {WreckKind::plate, kv2::kim_red * 0.9f, 2},
+    {WreckKind::pipe, kv2::steel, 1},             {WreckKind::girder, kv2::steel * 0.9f, 0},
+    {WreckKind::plate, kv2::steel * 0.95f, 4},    {WreckKind::girder, kv2::gunmetal * 1.4f, 2},
+};
+
+Image debris(int w, int h, int index) {
+    Canvas c(w, h);
+    const uint32_t seed = 4200 + static_cast<uint32_t>(index);
+    Random rnd(seed);
+    const DebrisLook& look = debris_looks[index];
+    const Wreck axis = wreck_axis(w, h, rnd);
+    const Shape piece = look.kind == WreckKind::plate    ? torn_plate(c, look.metal, rnd, seed)
+                        : look.kind == WreckKind::girder ? girder(c, axis, look.metal, seed)
+                                                         : pipe(c, axis, look.metal, rnd);
+    scorch(c, piece, look.embers, rnd, seed);
     return c.to_image();
 }
 
@@ -181,7 +276,7 @@ std::vector<PictureFile> scenery_pictures() {
     for (int i = 0; i < 12; ++i) {
         const int w = sizes[i][0], h = sizes[i][1];
         out.push_back({"gfx/objects/debris/" + std::to_string(i + 1) + ".png",
-                       [w, h, i] { return debris(w, h, 4200 + static_cast<uint32_t>(i)); }});
+                       [w, h, i] { return debris(w, h, i); }});
     }
     for (PictureFile& p : std::vector<PictureFile>{
              {"gfx/objects/meteors/1.gif", [] { return rock(64, 64, rgb(128, 110, 96), 4301); }},

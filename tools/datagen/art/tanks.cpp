@@ -20,20 +20,31 @@ Paint camo(Colour a, Colour b, uint32_t seed) {
     return [a, b, seed](Vec2 p) { return fractal_noise(p * (1 / 14.0f), seed, 3) > 0.52f ? b : a; };
 }
 
-// Wheels: fully opaque over the whole picture; tread bars move a third of their spacing a frame.
+// Wheels: a track seen from above with road-wheel hubs on it, fully opaque over the whole
+// picture. The grouser bars move a third of their spacing a frame and the hubs turn a third of
+// the angle between their spokes, so three frames loop.
 Image wheel_frame(int w, int h, int frame) {
-    Image out(w, h);
-    const float spacing = 6;
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            const float u = std::fmod(y + frame * spacing / 3, spacing) / spacing;
-            const float across = std::abs((x + 0.5f) - w / 2.0f) / (w / 2.0f);
-            const float bar = u < 0.45f ? 1.0f : 0.55f;
-            const float round = 1 - 0.5f * across * across;
-            const float lit = x < w / 2 ? 1.1f : 0.9f;
-            out.at(x, y) = to_rgb(rgb(78, 74, 68) * (bar * round * lit));
+    Canvas c(w, h);
+    const float fw = w, spacing = 6, shift = frame * spacing / 3;
+    for (float y = -spacing + std::fmod(shift, spacing); y < h + spacing; y += spacing) {
+        const Shape bar = rect({0.5f, y}, {fw - 0.5f, y + spacing * 0.6f}, 0.8f);
+        c.fill(bar, metal(bar, linear({0, 0}, {fw, 0}, {{0, rgb(150, 144, 132)}, {1, rgb(92, 88, 80)}}), 1.2f, 0.9f));
+    }
+    const float hub_r = std::min(w * 0.3f, 4.0f);
+    const int hubs = std::max(2, static_cast<int>(h / (hub_r * 2 + 3)));
+    for (int i = 0; i < hubs; ++i) {
+        const Vec2 at{fw / 2, h * (i + 0.5f) / hubs};
+        c.fill(circle(at, hub_r + 0.8f), rgb(20, 20, 22));
+        const Shape hub = circle(at, hub_r);
+        c.fill(hub, metal(hub, sphere(at, hub_r, rgb(150, 152, 156), 0.25f), 1.2f, 0.8f));
+        for (int k = 0; k < 3; ++k) {
+            const float a = k * 2 * pi / 3 + frame * 2 * pi / 9 + i;
+            const Vec2 dir{std::cos(a), std::sin(a)};
+            c.fill(capsule(at + dir * (hub_r * 0.3f), at + dir * (hub_r * 0.85f), 1.3f), rgb(16, 16, 20));
         }
-    return out;
+        c.fill(circle(at, hub_r * 0.3f), rgb(190, 184, 160));
+    }
+    return c.to_opaque_image(rgb(34, 32, 30));
 }
 
 Image wheels(int w, int h) {
