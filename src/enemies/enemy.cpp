@@ -1,9 +1,11 @@
 #include "enemies/enemy.h"
 
+#include <algorithm>
 #include <map>
 #include <string>
 
 #include "engine/gameengine.h"
+#include "engine/loaders.h"
 #include "engine/settings.h"
 #include "engine/soundclip.h"
 #include "player/player.h"
@@ -14,7 +16,6 @@ FMOD_CHANNEL* enemy_bullet_channel = nullptr;
 
 namespace {
 
-constexpr float steering_step = 0.1f;
 constexpr float reward_rise = 25.0f;
 
 }  // namespace
@@ -24,6 +25,13 @@ FMOD_SOUND* enemy_sound(const char* path) {
     FMOD_SOUND*& stream = streams[path];
     if (!stream) stream = open_sound_stream_unchecked(path, false);
     return stream;
+}
+
+BITMAP* enemy_picture(const char* path) {
+    static std::map<std::string, BITMAP*> pictures;
+    BITMAP*& picture = pictures[path];
+    if (!picture) picture = load_png_ex(path);
+    return picture;
 }
 
 void play_enemy_sound(FMOD_CHANNEL*& channel, FMOD_SOUND* sound, bool at_master_volume) {
@@ -82,22 +90,36 @@ void Enemy::place_explosion() {
 void Enemy::common_step(const DeathRules& rules, FMOD_SOUND* explosion_sound) {
     start_death(explosion_sound, rules.explosion_at_master_volume);
     if (rules.escape_before_kill) escape_below(rules.escape_cost);
-    finish_death();
-    rise_reward();
-    follow_with_explosion();
+    continue_death();
     if (!rules.escape_before_kill) escape_below(rules.escape_cost);
     check_hits();
     animate_explosion();
 }
 
-void Enemy::start_death(FMOD_SOUND* explosion_sound, bool at_master_volume) {
-    if (damage <= hit_points || explosion.active || death_started >= 1 || dying) return;
+bool Enemy::leaving_step(const DeathRules& rules, FMOD_SOUND* explosion_sound, bool over_top, bool hittable) {
+    const bool started = start_death(explosion_sound, rules.explosion_at_master_volume);
+    continue_death();
+    leave_field(over_top);
+    if (hittable) check_hits();
+    animate_explosion();
+    return started;
+}
+
+bool Enemy::start_death(FMOD_SOUND* explosion_sound, bool at_master_volume) {
+    if (damage <= hit_points || explosion.active || death_started >= 1 || dying) return false;
     dying = true;
     place_explosion();
     explosion.start();
     show_reward();
     play_enemy_sound(enemy_explosion_channel, explosion_sound, at_master_volume);
     death_started += 1;
+    return true;
+}
+
+void Enemy::continue_death() {
+    finish_death();
+    rise_reward();
+    follow_with_explosion();
 }
 
 void Enemy::finish_death() {
@@ -134,20 +156,41 @@ void Enemy::escape_below(int cost) {
     hide();
 }
 
+void Enemy::leave_field(bool over_top) {
+    if (dying) return;
+    const bool out = y > escape_line || x < static_cast<float>(-w) || x > field_right ||
+                     (over_top && y < static_cast<float>(-h));
+    if (!out) return;
+    enemy_count -= 1;
+    leave_play();
+    dying = true;
+    alive = false;
+    hide();
+}
+
 void Enemy::animate_explosion() {
     if (explosion.active) explosion.animate();
 }
 
-void Enemy::accelerate_left() {
+void Enemy::accelerate_left(float gain) {
     direction = went_left;
-    if (dx > -max_speed) dx -= steering_step;
+    if (dx > -max_speed) dx -= gain;
     x += dx;
 }
 
-void Enemy::accelerate_right() {
+void Enemy::accelerate_right(float gain) {
     direction = went_right;
-    if (dx < max_speed) dx += steering_step;
+    if (dx < max_speed) dx += gain;
     x += dx;
+}
+
+void Enemy::bank(int step) {
+    if (last_frame == 0) return;  // no bank poses
+    tick += 1;
+    if (tick > ticks_per_frame) {
+        tick = 0;
+        frame = std::max(0, std::min(last_frame, frame + step));
+    }
 }
 
 void Enemy::draw_body(BITMAP* target) {

@@ -24,6 +24,10 @@ constexpr const char* enemy_explosion_path = "sfx/enemy_explosion.ogg";
 // plays it. A file that cannot be opened gives null and the game goes on without the sound.
 FMOD_SOUND* enemy_sound(const char* path);
 
+// The one copy of an enemy picture that records of a kind share (hit silhouettes, tank parts),
+// loaded on first use and kept for the run.
+BITMAP* enemy_picture(const char* path);
+
 // Plays `sound` on `channel`, replacing whatever that channel played; with `at_master_volume`
 // the channel is set to the master volume before and after the play.
 void play_enemy_sound(FMOD_CHANNEL*& channel, FMOD_SOUND* sound, bool at_master_volume);
@@ -103,30 +107,45 @@ protected:
     // escape, hit test, explosion animation. With `escape_before_kill` the escape comes right
     // after the death start.
     void common_step(const DeathRules& rules, FMOD_SOUND* explosion_sound);
+    // The same steps in the order of the kinds that leave play at any edge of the field: death
+    // start, kill, popup rise, the explosion following the record, the exit, the hit test when
+    // `hittable`, explosion animation. True in the step the death starts.
+    bool leaving_step(const DeathRules& rules, FMOD_SOUND* explosion_sound, bool over_top, bool hittable);
     // Out of play, a waiting record swallows the ship's and helpers' shots that touch it.
     void block_shots();
 
+    // Death, first step: damage beyond the hit points starts the explosion, the popup and the
+    // sound. An escaped record never starts one. True when it started.
+    bool start_death(FMOD_SOUND* explosion_sound, bool at_master_volume);
+    // Death, second step, once the explosion has run out, then the popup's rise and the explosion
+    // keeping to the record until it dies.
+    void continue_death();
+    // Past the bottom or a side of the field (with `over_top` also the top) the record leaves
+    // play for good; nothing is paid or charged.
+    void leave_field(bool over_top);
+    void animate_explosion();
+
     // Sideways acceleration toward the speed limit, then the move.
-    void accelerate_left();
-    void accelerate_right();
+    void accelerate_left(float gain = steering_gain);
+    void accelerate_right(float gain = steering_gain);
+    // Turns one bank pose toward `step` (-1 left, +1 right) every few steps.
+    void bank(int step);
 
     // The body, white after a hit, and the explosion.
     void draw_body(BITMAP* target);
 
 private:
+    static constexpr float steering_gain = 0.1f;
+
     void place_explosion();
-    // Death, first step: damage beyond the hit points starts the explosion, the popup and the
-    // sound. An escaped record never starts one.
-    void start_death(FMOD_SOUND* explosion_sound, bool at_master_volume);
-    // Death, second step: once the explosion has run out the record leaves the game and its
-    // reward is paid into the ship's money.
+    // Once the explosion has run out the record leaves the game and its reward is paid into the
+    // ship's money.
     void finish_death();
     void rise_reward();
     // Keeps the explosion centred on the record until it dies.
     void follow_with_explosion();
     // Below the field the record is lost: it stays in play, hidden, and costs the ship money.
     void escape_below(int cost);
-    void animate_explosion();
 };
 
 // An enemy bullet that has moved this step meets the ship: helpers and bombs stop it, the shield

@@ -1,7 +1,5 @@
 #include "enemies/wrapping_enemy.h"
 
-#include <algorithm>
-
 void WrappingEnemy::build(const EnemyKind& kind, const Gun<3>& gun, float x0, float y0) {
     ArmedEnemy::build(kind, gun, x0, y0);
     steering = wrapping_left;
@@ -11,15 +9,6 @@ void WrappingEnemy::steer() {
     switch (steering) {
     case wrapping_left: steer_left(); break;
     case wrapping_right: steer_right(); break;
-    }
-}
-
-void WrappingEnemy::bank(int step) {
-    if (last_frame == 0) return;  // no bank poses
-    tick += 1;
-    if (tick > ticks_per_frame) {
-        tick = 0;
-        frame = std::max(0, std::min(last_frame, frame + step));
     }
 }
 
