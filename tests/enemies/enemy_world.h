@@ -20,6 +20,8 @@ void spawn(Enemy& record, float x, float y);
 
 // Arranges the C library's generator so that the next rand() % chance is 0.
 void fire_on_next_draw(int chance);
+// Arranges it so that the next rand() % modulus is `remainder`.
+void next_draw_gives(int modulus, int remainder);
 
 // Puts an active bullet of the ship with its top-left corner at (x, y).
 Sprite& aim_ship_bullet(int group, int slot, float x, float y);
