@@ -123,8 +123,13 @@ void park_ship() {
         helper.set_position(-500.0f, -500.0f);
         for (Sprite& bullet : helper.bullets) bullet.deactivate();
     }
+    // Closed on their last frame, so they are neither tested nor drawn.
     player.bomb1.idle = true;
-    for (Bomb2Part& laser : player.bomb2_parts) laser.idle = true;
+    player.bomb1.frame = player.bomb1.last_frame;
+    for (Bomb2Part& laser : player.bomb2_parts) {
+        laser.idle = true;
+        laser.frame = laser.last_frame;
+    }
 }
 
 void spawn(Enemy& record, float x, float y) {
@@ -155,6 +160,16 @@ Sprite& aim_ship_bullet(int group, int slot, float x, float y) {
     Sprite& bullet = player.bullets[group][slot];
     place_bullet(bullet, x, y);
     return bullet;
+}
+
+int bright_pixels(BITMAP* bitmap, int x0, int y0, int w, int h) {
+    int n = 0;
+    for (int y = y0; y < y0 + h; ++y)
+        for (int x = x0; x < x0 + w; ++x) {
+            const int c = getpixel(bitmap, x, y);
+            n += getr(c) > 240 && getg(c) > 240 && getb(c) > 240;
+        }
+    return n;
 }
 
 float centre_x(const SpriteHead& record) { return record.x + static_cast<float>(record.current_frame()->w / 2); }

@@ -29,6 +29,9 @@ Sprite& aim_ship_bullet(int group, int slot, float x, float y);
 // Puts a bullet at (x, y), active and showing its current frame, as a move would leave it.
 void place_bullet(Sprite& bullet, float x, float y);
 
+// Near-white pixels in an area of a picture: a hit's silhouette, a popup's text.
+int bright_pixels(BITMAP* bitmap, int x0, int y0, int w, int h);
+
 // The centre of a record's frame, for aiming.
 float centre_x(const SpriteHead& record);
 float centre_y(const SpriteHead& record);

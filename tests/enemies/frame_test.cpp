@@ -40,16 +40,6 @@ void step_all(int n) {
     destroy_bitmap(scratch);
 }
 
-int bright_pixels(BITMAP* bitmap, int x0, int y0, int w, int h) {
-    int n = 0;
-    for (int y = y0; y < y0 + h; ++y)
-        for (int x = x0; x < x0 + w; ++x) {
-            const int c = getpixel(bitmap, x, y);
-            n += getr(c) > 240 && getg(c) > 240 && getb(c) > 240;
-        }
-    return n;
-}
-
 TEST(EnemyFrame, AFormationOfEveryKindWithShotsAFlashAnExplosionAndAPopup) {
     enemy_world::prepare();
     for (int i = 0; i < 6; ++i) spawn(enemy_one_pool[i], 40.0f + 70.0f * i, 20.0f);
@@ -96,11 +86,11 @@ TEST(EnemyFrame, AFormationOfEveryKindWithShotsAFlashAnExplosionAndAPopup) {
     player.set_position(288.0f, 400.0f);
     player.draw(frame);
     const EnemyOne& flashed = enemy_one_pool[2];
-    const int before = bright_pixels(frame, static_cast<int>(flashed.x), static_cast<int>(flashed.y), 64, 64);
+    const int before = enemy_world::bright_pixels(frame, static_cast<int>(flashed.x), static_cast<int>(flashed.y), 64, 64);
     draw_all(frame);
-    EXPECT_GT(bright_pixels(frame, static_cast<int>(flashed.x), static_cast<int>(flashed.y), 64, 64), before + 500);
+    EXPECT_GT(enemy_world::bright_pixels(frame, static_cast<int>(flashed.x), static_cast<int>(flashed.y), 64, 64), before + 500);
     EXPECT_FALSE(flashed.hit_flash);
-    EXPECT_GT(bright_pixels(frame, static_cast<int>(exploding.reward_x) - 30, static_cast<int>(exploding.reward_y),
+    EXPECT_GT(enemy_world::bright_pixels(frame, static_cast<int>(exploding.reward_x) - 30, static_cast<int>(exploding.reward_y),
                             60, 8),
               10)
         << "the popup's text";

@@ -138,6 +138,7 @@ protected:
 
     template <class Kind>
     static Kind& start(Kind& record, int entry) {
+        record.init(0.0f, 0.0f);
         record.reset();
         record.show();
         record.enter_play();
@@ -157,28 +158,21 @@ TEST_F(Tanks, EveryEntryStartsOnItsEdgeHeadingIn) {
         {4, 0.0f, -103.0f, 189.0f},   {5, 192.0f, 269.0f, 480.0f}, {6, 128.0f, 640.0f, 189.0f},
         {7, 152.0f, 640.0f, 480.0f},  {8, 232.0f, -103.0f, 480.0f},
     };
-    for (const Case& c : twelve) {
+    // Eleven's hull is 108 x 139; it has the first three.
+    const Case eleven[] = {{1, 24.0f, -108.0f, -139.0f}, {2, 64.0f, 266.0f, -139.0f}, {3, 104.0f, 640.0f, -139.0f}};
+    auto check = [](auto& record, const Case& c, int chance) {
         SCOPED_TRACE(c.entry);
-        EnemyTwelve& record = start(enemy_twelve_pool[0], c.entry);
+        start(record, c.entry);
         EXPECT_FLOAT_EQ(record.heading, c.heading);
         EXPECT_FLOAT_EQ(record.x, c.x);
         EXPECT_FLOAT_EQ(record.y, c.y);
         EXPECT_FLOAT_EQ(record.start_x, c.x);
         EXPECT_FLOAT_EQ(record.start_y, c.y);
-        step(record, 200, 1);
+        step(record, chance, 1);
         EXPECT_TRUE(record.in_play) << "on the edge is not out";
-    }
-    // Eleven's hull is 108 x 139; it has the first three.
-    const Case eleven[] = {{1, 24.0f, -108.0f, -139.0f}, {2, 64.0f, 266.0f, -139.0f}, {3, 104.0f, 640.0f, -139.0f}};
-    for (const Case& c : eleven) {
-        SCOPED_TRACE(c.entry);
-        EnemyEleven& record = start(enemy_eleven_pool[0], c.entry);
-        EXPECT_FLOAT_EQ(record.heading, c.heading);
-        EXPECT_FLOAT_EQ(record.x, c.x);
-        EXPECT_FLOAT_EQ(record.y, c.y);
-        step(record, 400, 1);
-        EXPECT_TRUE(record.in_play);
-    }
+    };
+    for (const Case& c : twelve) check(enemy_twelve_pool[0], c, 200);
+    for (const Case& c : eleven) check(enemy_eleven_pool[0], c, 400);
 }
 
 TEST_F(Tanks, ElevenSwingsOntoItsSlantOnceBelowItsTurnLine) {

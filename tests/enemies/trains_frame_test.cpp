@@ -30,14 +30,14 @@ void quiet_steps(Kind& record, int n) {
     }
 }
 
-int bright_pixels(BITMAP* bitmap, int x0, int y0, int w, int h) {
-    int n = 0;
-    for (int y = y0; y < y0 + h; ++y)
-        for (int x = x0; x < x0 + w; ++x) {
-            const int c = getpixel(bitmap, x, y);
-            n += getr(c) > 240 && getg(c) > 240 && getb(c) > 240;
-        }
-    return n;
+// A twelve on the heading of `entry`, driven `steps` from (x, y).
+EnemyTwelve& drive_twelve(EnemyTwelve& record, int entry, float x, float y, int steps) {
+    bring_in(record);
+    record.set_entry(entry);
+    record.start_x = x;
+    record.start_y = y;
+    quiet_steps(record, steps);
+    return record;
 }
 
 TEST(TrainsFrame, TrainsTheTenTrioAndTanksWithShotsAHitAndAnExplosion) {
@@ -91,19 +91,11 @@ TEST(TrainsFrame, TrainsTheTenTrioAndTanksWithShotsAHitAndAnExplosion) {
     eleven.set_entry(1);
     quiet_steps(eleven, 125);
     eleven.start_x += 50.0f;
-    EnemyTwelve& twelve = enemy_twelve_pool[0];
-    bring_in(twelve);
-    twelve.set_entry(7);
-    twelve.start_x = 480.0f, twelve.start_y = 420.0f;
-    quiet_steps(twelve, 30);
+    EnemyTwelve& twelve = drive_twelve(enemy_twelve_pool[0], 7, 480.0f, 420.0f, 30);
     enemy_world::fire_on_next_draw(200);
     twelve.update();
     quiet_steps(twelve, 6);
-    EnemyTwelve& flashed = enemy_twelve_pool[1];
-    bring_in(flashed);
-    flashed.set_entry(1);
-    flashed.start_x = 130.0f, flashed.start_y = 230.0f;
-    quiet_steps(flashed, 10);
+    EnemyTwelve& flashed = drive_twelve(enemy_twelve_pool[1], 1, 130.0f, 230.0f, 10);
 
     // One five of the train shot down: its explosion under the popup.
     EnemyFive& exploding = enemy_five_pool[1];
@@ -121,10 +113,10 @@ TEST(TrainsFrame, TrainsTheTenTrioAndTanksWithShotsAHitAndAnExplosion) {
     for (int i = 0; i < 140; ++i) putpixel(frame, (i * 97) % 640, (i * 61) % 480, makecol(150, 160, 200));
     player.draw(frame);
     for (EnemyEleven& record : enemy_eleven_pool) record.draw(frame);
-    const int before = bright_pixels(frame, static_cast<int>(flashed.x), static_cast<int>(flashed.y), 103, 130);
+    const int before = enemy_world::bright_pixels(frame, static_cast<int>(flashed.x), static_cast<int>(flashed.y), 103, 130);
     flashed.hit_flash = true;
     for (EnemyTwelve& record : enemy_twelve_pool) record.draw(frame);
-    EXPECT_GT(bright_pixels(frame, static_cast<int>(flashed.x), static_cast<int>(flashed.y), 103, 130), before + 2000)
+    EXPECT_GT(enemy_world::bright_pixels(frame, static_cast<int>(flashed.x), static_cast<int>(flashed.y), 103, 130), before + 2000)
         << "the hull white from the hit";
     for (EnemyTen& record : enemy_ten_pool) record.draw(frame);
     for (EnemySeven& record : enemy_seven_pool) record.draw(frame);

@@ -261,6 +261,7 @@ protected:
     // A record started as a stage starts one, from `side` (1 the top right, 2 the top left).
     EnemySeven& start(int side) {
         EnemySeven& record = enemy_seven_pool[0];
+        record.init(0.0f, 0.0f);
         enemy_world::next_draw_gives(2, side - 1);
         record.reset();
         record.show();
