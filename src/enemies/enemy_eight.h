@@ -1,5 +1,6 @@
 #pragma once
-// A train craft that climbs in from below the field, fires two shots straight down as it passes mid-field and banks away to a random side.
+// A train craft that climbs in from below the field, fires two shots straight down as it passes
+// mid-field and banks away to a random side.
 #include "enemies/train_enemy.h"
 
 class EnemyEight : public TrainEnemy<2> {

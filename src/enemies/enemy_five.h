@@ -1,5 +1,6 @@
 #pragma once
-// A train craft that drops in from above, fires two shots straight down at mid-field and banks away toward the other half.
+// A train craft that drops in from above, fires two shots straight down at mid-field and banks
+// away toward the other half.
 #include "enemies/train_enemy.h"
 
 class EnemyFive : public TrainEnemy<2> {

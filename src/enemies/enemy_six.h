@@ -1,5 +1,6 @@
 #pragma once
-// A train craft that drops in from above, fires two heavy shots straight down at mid-field and banks away toward its own edge.
+// A train craft that drops in from above, fires two heavy shots straight down at mid-field and
+// banks away toward its own edge.
 #include "enemies/train_enemy.h"
 
 class EnemySix : public TrainEnemy<2> {

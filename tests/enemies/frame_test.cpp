@@ -14,6 +14,8 @@
 
 namespace {
 
+using enemy_world::bright_pixels;
+
 template <class Kind>
 void spawn(Kind& record, float x, float y) {
     record.init(0.0f, 0.0f);
@@ -86,11 +88,11 @@ TEST(EnemyFrame, AFormationOfEveryKindWithShotsAFlashAnExplosionAndAPopup) {
     player.set_position(288.0f, 400.0f);
     player.draw(frame);
     const EnemyOne& flashed = enemy_one_pool[2];
-    const int before = enemy_world::bright_pixels(frame, static_cast<int>(flashed.x), static_cast<int>(flashed.y), 64, 64);
+    const int before = bright_pixels(frame, static_cast<int>(flashed.x), static_cast<int>(flashed.y), 64, 64);
     draw_all(frame);
-    EXPECT_GT(enemy_world::bright_pixels(frame, static_cast<int>(flashed.x), static_cast<int>(flashed.y), 64, 64), before + 500);
+    EXPECT_GT(bright_pixels(frame, static_cast<int>(flashed.x), static_cast<int>(flashed.y), 64, 64), before + 500);
     EXPECT_FALSE(flashed.hit_flash);
-    EXPECT_GT(enemy_world::bright_pixels(frame, static_cast<int>(exploding.reward_x) - 30, static_cast<int>(exploding.reward_y),
+    EXPECT_GT(bright_pixels(frame, static_cast<int>(exploding.reward_x) - 30, static_cast<int>(exploding.reward_y),
                             60, 8),
               10)
         << "the popup's text";

@@ -147,6 +147,20 @@ protected:
     }
 };
 
+TEST_F(Tanks, RecordsShareTheirKindsPicturesAndKeepTheirOwnCanvasThroughAnotherInit) {
+    EnemyEleven& first = enemy_eleven_pool[0];
+    EnemyEleven& second = enemy_eleven_pool[1];
+    BITMAP* canvas = first.wheel_canvas;
+    first.init(0.0f, 0.0f);
+    EXPECT_EQ(first.wheel_canvas, canvas);
+    EXPECT_NE(first.wheel_canvas, second.wheel_canvas);
+    EXPECT_EQ(first.hit_picture, second.hit_picture);
+    EXPECT_EQ(first.turret_picture, second.turret_picture);
+    EXPECT_EQ(first.wheels_picture, second.wheels_picture);
+    EXPECT_NE(first.turret_picture, enemy_twelve_pool[0].turret_picture);
+    EXPECT_EQ(enemy_seven_pool[0].hit_picture, enemy_seven_pool[4].hit_picture);
+}
+
 TEST_F(Tanks, EveryEntryStartsOnItsEdgeHeadingIn) {
     struct Case {
         int entry;

@@ -12,6 +12,8 @@
 
 namespace {
 
+using enemy_world::bright_pixels;
+
 template <class Kind>
 void bring_in(Kind& record) {
     record.init(0.0f, 0.0f);
@@ -113,10 +115,10 @@ TEST(TrainsFrame, TrainsTheTenTrioAndTanksWithShotsAHitAndAnExplosion) {
     for (int i = 0; i < 140; ++i) putpixel(frame, (i * 97) % 640, (i * 61) % 480, makecol(150, 160, 200));
     player.draw(frame);
     for (EnemyEleven& record : enemy_eleven_pool) record.draw(frame);
-    const int before = enemy_world::bright_pixels(frame, static_cast<int>(flashed.x), static_cast<int>(flashed.y), 103, 130);
+    const int before = bright_pixels(frame, static_cast<int>(flashed.x), static_cast<int>(flashed.y), 103, 130);
     flashed.hit_flash = true;
     for (EnemyTwelve& record : enemy_twelve_pool) record.draw(frame);
-    EXPECT_GT(enemy_world::bright_pixels(frame, static_cast<int>(flashed.x), static_cast<int>(flashed.y), 103, 130), before + 2000)
+    EXPECT_GT(bright_pixels(frame, static_cast<int>(flashed.x), static_cast<int>(flashed.y), 103, 130), before + 2000)
         << "the hull white from the hit";
     for (EnemyTen& record : enemy_ten_pool) record.draw(frame);
     for (EnemySeven& record : enemy_seven_pool) record.draw(frame);
