@@ -28,7 +28,8 @@ FMOD_SOUND* enemy_sound(const char* path) {
 }
 
 BITMAP* enemy_picture(const char* path) {
-    static std::map<std::string, BITMAP*> pictures;
+    // Never destroyed: the pictures stay reachable for the whole run, past the static destructors.
+    static auto& pictures = *new std::map<std::string, BITMAP*>;
     BITMAP*& picture = pictures[path];
     if (!picture) picture = load_png_ex(path);
     return picture;
