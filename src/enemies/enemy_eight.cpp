@@ -20,6 +20,6 @@ constexpr TrainRoute route{true, 0.0f, 5.0f, TrainTurn::at_random};
 
 void EnemyEight::init(float x0, float y0) { build(kind, gun, route, x0, y0); }
 
-void EnemyEight::place() { start_at(escape_line); }
+void EnemyEight::place() { start_at(static_cast<float>(playfield_height)); }
 
 void EnemyEight::update() { step(kind, gun, route); }

@@ -17,6 +17,8 @@ public:
     void update();
 
 private:
+    // Down to the hold line; once the halt is over, on along the lane's slant.
     void dive();
+    // Past the hold line: held still for a while, firing its fan when the last one is spent.
     void hold();
 };

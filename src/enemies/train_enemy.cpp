@@ -15,7 +15,7 @@ void TrainEnemy<n>::build(const EnemyKind& kind, const Gun<n>& gun, const TrainR
     ArmedEnemy<n>::build(kind, gun, x0, y0);
     this->state = Enemy::dropping;
     this->frame = level_pose;
-    start_at(route.climbs ? Enemy::escape_line : y0 - static_cast<float>(this->h));
+    start_at(route.climbs ? static_cast<float>(playfield_height) : y0 - static_cast<float>(this->h));
     passes = 0;
     entered = released = false;
     this->bullets_out = false;
@@ -67,7 +67,7 @@ float TrainEnemy<n>::beyond_line(bool climbs) const {
 
 template <std::size_t n>
 bool TrainEnemy<n>::inside(const TrainRoute& route, float depth) const {
-    if (route.climbs) return this->y < Enemy::escape_line - static_cast<float>(this->h) - depth;
+    if (route.climbs) return this->y < static_cast<float>(playfield_height - this->h) - depth;
     return this->y > depth;
 }
 
