@@ -109,8 +109,7 @@ void Tank<n>::draw_tank(BITMAP* target, const TankKind& tank) {
         for (const Wheel& wheel : wheels) wheel.draw(wheel_canvas);
         draw_rotated(target, wheel_canvas, this->x, this->y, this->heading);
         this->draw_hull(target);
-        draw_rotated(target, turret.current_frame(), static_cast<float>(static_cast<int>(this->x)) + turret.x,
-                     static_cast<float>(static_cast<int>(this->y)) + turret.y, turret.angle);
+        draw_rotated(target, turret, turret.angle, this->x, this->y);
     }
     if (this->explosion.active) this->explosion.draw(target);
     if (tank.shots_over_hull) this->draw_bullets(target);

@@ -11,3 +11,8 @@ void draw_rotated(BITMAP* target, BITMAP* picture, float x, float y, float headi
     rotate_sprite(target, picture, static_cast<int>(x), static_cast<int>(y),
                   ftofix(heading) + ftofix(64) + ftofix(128));
 }
+
+void draw_rotated(BITMAP* target, const SpriteHead& part, float heading, float ox, float oy) {
+    draw_rotated(target, part.current_frame(), static_cast<float>(static_cast<int>(part.x)) + ox,
+                 static_cast<float>(static_cast<int>(part.y)) + oy, heading);
+}
