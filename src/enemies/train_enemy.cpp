@@ -14,7 +14,6 @@ template <std::size_t n>
 void TrainEnemy<n>::build(const EnemyKind& kind, const Gun<n>& gun, const TrainRoute& route, float x0, float y0) {
     ArmedEnemy<n>::build(kind, gun, x0, y0);
     this->state = Enemy::dropping;
-    this->frame = level_pose;
     start_at(route.climbs ? static_cast<float>(playfield_height) : y0 - static_cast<float>(this->h));
     passes = 0;
     entered = released = false;
