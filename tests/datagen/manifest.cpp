@@ -104,6 +104,20 @@ const std::vector<Picture>& pictures() {
         {"gfx/stars/menu/star.gif", any_size},
         {"gfx/stars/story/star.gif", any_size},
         {"gfx/stars/character_select/star.gif", any_size},
+        // Bosses
+        {"gfx/boss1/boss1.gif", {457, INT_MAX, 197, 480}},
+        {"gfx/boss1/boss1_broke_phaser.gif", any_size},
+        {"gfx/boss1/boss1_left_gun.gif", exact(159, 45)},
+        {"gfx/boss1/boss1_right_gun.gif", exact(159, 45)},
+        {"gfx/boss1/boss1_break_left_sheet.gif", exact(212, 29)},
+        {"gfx/boss1/boss1_break_right_sheet.gif", exact(212, 29)},
+        {"gfx/boss1/boss1_top_shield.gif", exact(648, 24)},
+        {"gfx/boss1/boss1_bottom_shield.gif", exact(648, 50)},
+        {"gfx/boss1/boss1_phaser_charge.gif", exact(615, 123)},
+        {"gfx/boss1/boss1_phaser_blast.gif", exact(1314, 327)},
+        {"gfx/boss1/boss1_healthy_phaser.gif", exact(53, 29)},
+        {"gfx/boss1/boss1_bullet.gif", any_size},
+        {"gfx/boss1/boss1_phaser_bullet.gif", any_size},
     };
     return all;
 }

@@ -33,6 +33,11 @@ std::vector<PictureFile> all_pictures() {
     return out;
 }
 
+std::vector<PictureFile> boss_pictures() {
+    std::vector<PictureFile> out = boss1_pictures();
+    return out;
+}
+
 std::vector<DatafileFile> all_datafiles() {
     std::vector<DatafileFile> out = ship_datafiles();
     out.push_back(kv1_ship_datafile());

@@ -48,7 +48,11 @@ std::vector<PictureFile> kv1_enemy_pictures();
 std::vector<PictureFile> scenery_pictures();
 std::vector<DatafileFile> scenery_datafiles();
 
-// All of the above.
+// The bosses, one list each, and all ten in one.
+std::vector<PictureFile> boss1_pictures();
+std::vector<PictureFile> boss_pictures();
+
+// All of the above but the bosses.
 std::vector<PictureFile> all_pictures();
 std::vector<DatafileFile> all_datafiles();
 
