@@ -1,5 +1,7 @@
 #include "boss_world.h"
 
+#include <cstdlib>
+
 #include "engine/timing.h"
 #include "player/player.h"
 
@@ -23,6 +25,14 @@ int shakes_stopped() { return removals; }
 BITMAP* scratch() {
     static BITMAP* frame = create_bitmap(playfield_width, playfield_height);
     return frame;
+}
+
+void lucky_draw(int skipped, int chance) {
+    for (unsigned seed = 1;; ++seed) {
+        std::srand(seed);
+        for (int i = 0; i < skipped; ++i) std::rand();
+        if (std::rand() % chance == 0) return std::srand(seed);
+    }
 }
 
 void hold(Sprite& shot, float x, float y) {

@@ -33,6 +33,9 @@ void step(Boss& boss, int n = 1) {
     }
 }
 
+// Arranges rand() so that, after `skipped` draws, the next draw % chance is 0.
+void lucky_draw(int skipped, int chance);
+
 // A shot that stays at (x, y) as it moves, in flight.
 void hold(Sprite& shot, float x, float y);
 
