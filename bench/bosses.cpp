@@ -14,23 +14,12 @@
 #include "engine/gif.h"
 #include "engine/timing.h"
 #include "player/player.h"
+#include "ship_shots.h"
 
 namespace {
 
 int no_timer(void (*)(), long) { return 0; }
 void no_removal(void (*)()) {}
-
-// Every slot below the limit of every group in flight, spread over the field.
-void fly_ship_shots() {
-    for (int g = 0; g < Player::bullet_groups; ++g)
-        for (int slot = 0; slot < player.bullet_limit; ++slot) {
-            Sprite& bullet = player.bullets[g][slot];
-            bullet.x = static_cast<float>((slot * 13 + g * 111) % 630);
-            bullet.y = static_cast<float>((slot * 37 + g * 53) % 470);
-            bullet.bitmap = bullet.current_frame();
-            bullet.active = true;
-        }
-}
 
 // A shot that has left the field is sent again from the middle of the boss.
 void keep_in_flight(Sprite& shot, float heading) {
