@@ -16,20 +16,6 @@ using datagen::Rgb;
 using namespace datagen::art;
 using namespace art_sheet;
 
-// Each picture drawn once, when a sheet first needs it; bosses fire some of the enemies' shots.
-const Image& art(const std::string& path) {
-    static std::map<std::string, Image> drawn;
-    static const std::vector<PictureFile> files = [] {
-        std::vector<PictureFile> all = boss_pictures();
-        for (PictureFile& p : all_pictures()) all.push_back(std::move(p));
-        return all;
-    }();
-    if (!drawn.count(path))
-        for (const auto& p : files)
-            if (p.path == path) drawn.emplace(path, p.draw());
-    return drawn.at(path);
-}
-
 // pivot_sprite: the picture's point (px, py) lands on (x, y), turned clockwise by `angle` in
 // 256ths of a turn.
 void pivot(Image& screen, const Image& img, float x, float y, float px, float py, float angle) {
@@ -59,14 +45,14 @@ struct Scene {
         }
     }
     Scene& part(const std::string& path, int ox, int oy, int frame_w = -1, int frame = 0) {
-        put(screen, art(path), x + ox, y + oy, frame_w, frame);
+        put(screen, drawn(path), x + ox, y + oy, frame_w, frame);
         return *this;
     }
     // Shots launched with their top-left at (ox, oy), fanned over `angles`, drawn after `travelled`
     // px, turned from the way the picture faces (192 up, 64 down; round shots are not turned).
     Scene& volley(const std::string& path, float ox, float oy, std::vector<float> angles, float travelled, float facing = up,
                   int frame_w = -1) {
-        Image shot = art(path);
+        Image shot = drawn(path);
         if (frame_w > 0) shot = datagen::draw::frame_of(shot, frame_w, 0);
         for (float a : angles) {
             const datagen::draw::Vec2 d = boss::heading(a);
@@ -78,7 +64,7 @@ struct Scene {
     // pivot_sprite of a part (or rotate_sprite, pivoting about its centre): its point (px, py) at
     // boss offset (ox, oy).
     Scene& turned(const std::string& path, float ox, float oy, float px, float py, float angle, int frame_w = -1, int frame = 0) {
-        pivot(screen, frame_w > 0 ? datagen::draw::frame_of(art(path), frame_w, frame) : art(path), x + ox, y + oy, px, py, angle);
+        pivot(screen, frame_w > 0 ? datagen::draw::frame_of(drawn(path), frame_w, frame) : drawn(path), x + ox, y + oy, px, py, angle);
         return *this;
     }
     Scene& turned(const Image& picture, float ox, float oy, float angle) {
@@ -88,7 +74,7 @@ struct Scene {
     }
     // draw_sprite_h_flip / v_flip / vh_flip.
     Scene& flipped(const std::string& path, int ox, int oy, bool h, bool v) {
-        const Image& p = art(path);
+        const Image& p = drawn(path);
         Image f(p.width, p.height);
         for (int yy = 0; yy < p.height; ++yy)
             for (int xx = 0; xx < p.width; ++xx) f.at(xx, yy) = p.at(h ? p.width - 1 - xx : xx, v ? p.height - 1 - yy : yy);
@@ -98,7 +84,11 @@ struct Scene {
     Item done(const std::string& name) const { return {name, screen}; }
 };
 
-std::vector<Item> pictures_of(const std::vector<PictureFile>& files) { return items_of(files, {}); }
+std::vector<Item> pictures_of(const std::vector<PictureFile>& files) {
+    std::vector<Item> out;
+    for (const auto& p : files) out.emplace_back(p.path, drawn(p.path));
+    return out;
+}
 
 std::vector<Item> boss1_scenes() {
     const std::string d = "gfx/boss1/";
@@ -179,9 +169,9 @@ std::vector<Item> boss4_scenes() {
 Item boss5_scene() {
     const std::string d = "gfx/boss5/";
     Scene s(0, 0);
-    Image wheels(188, 200), body = art(d + "base.png");
-    for (auto [wx, wy] : {std::pair{0, 0}, {0, 109}, {141, 0}, {141, 109}}) put(wheels, art(d + "wheels.png"), wx, wy, 46, (wx + wy) % 2);
-    put(body, art(d + "weak_spot.png"), 74, 72);
+    Image wheels(188, 200), body = drawn(d + "base.png");
+    for (auto [wx, wy] : {std::pair{0, 0}, {0, 109}, {141, 0}, {141, 109}}) put(wheels, drawn(d + "wheels.png"), wx, wy, 46, (wx + wy) % 2);
+    put(body, drawn(d + "weak_spot.png"), 74, 72);
     const float headings[4] = {0, 32, 64, 96}, aims[4] = {64, 96, 40, 64};
     for (int i = 0; i < 4; ++i) {
         s.x = 40 + (i % 2) * 320;
