@@ -5,11 +5,25 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 
 namespace art_sheet {
 
 using datagen::Image;
 using namespace datagen::art;
+
+const Image& drawn(const std::string& path) {
+    static std::map<std::string, Image> cache;
+    static const std::vector<PictureFile> files = [] {
+        std::vector<PictureFile> all = boss_pictures();
+        for (PictureFile& p : all_pictures()) all.push_back(std::move(p));
+        return all;
+    }();
+    if (!cache.count(path))
+        for (const auto& p : files)
+            if (p.path == path) cache.emplace(path, p.draw());
+    return cache.at(path);
+}
 
 std::vector<Item> items_of(const std::vector<PictureFile>& pictures, const std::vector<DatafileFile>& datafiles) {
     std::vector<Item> out;

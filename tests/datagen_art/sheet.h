@@ -13,6 +13,9 @@ namespace art_sheet {
 
 using Item = std::pair<std::string, datagen::Image>;
 
+// A boss picture, or another picture of the art, drawn the first time it is asked for.
+const datagen::Image& drawn(const std::string& path);
+
 std::vector<Item> items_of(const std::vector<datagen::art::PictureFile>& pictures,
                            const std::vector<datagen::art::DatafileFile>& datafiles);
 void save_sheet(const std::string& name, const std::vector<Item>& items, int zoom);

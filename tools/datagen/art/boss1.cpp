@@ -80,7 +80,7 @@ std::vector<PictureFile> boss1_pictures() {
         {dir + "boss1_right_gun.gif", [] { return gun(1); }},
         {dir + "boss1_break_left_sheet.gif", [] { return boss::wreck(53, 29, 4, palette, 113); }},
         {dir + "boss1_break_right_sheet.gif", [] { return boss::wreck(53, 29, 4, palette, 114); }},
-        {dir + "boss1_healthy_phaser.gif", [] { return boss::core(53, 29, palette, 115); }},
+        {dir + "boss1_healthy_phaser.gif", [] { return boss::core(53, 29, {25, 29}, palette, 115); }},
         {dir + "boss1_broke_phaser.gif", [] { return boss::broken_core(53, 29, palette, 116); }},
         {dir + "boss1_bullet.gif", [] { return bolt(6, 14, palette.energy, -1); }},
         {dir + "boss1_phaser_bullet.gif", [] { return orb(10, 10, palette.energy); }},

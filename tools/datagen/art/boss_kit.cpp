@@ -59,6 +59,43 @@ void gun_head(Canvas& c, Vec2 centre, float radius, const std::vector<Mouth>& mo
     fleet_eye(c, centre + Vec2{0, radius * 0.22f}, std::max(1.5f, radius * 0.14f));
 }
 
+Image hanging_gun(int w, int h, const std::vector<Mouth>& mouths, float barrel_width, const Palette& p, int frame, uint32_t seed) {
+    Canvas c(w, h);
+    const float cx = w / 2.0f, fh = static_cast<float>(h);
+    const Shape pylon = rect({cx - w * 0.18f, 0}, {cx + w * 0.18f, fh * 0.5f}, 2);
+    hull(c, pylon, p.frame * 1.2f, seed, 2.5f);
+    for (float y = 4; y < fh * 0.4f; y += 6) seam(c, {cx - w * 0.15f, y}, {cx + w * 0.15f, y}, 0.35f);
+    for (const Mouth& m : mouths) {
+        barrel(c, m, m.at.y - fh * 0.55f, barrel_width);
+        // Coils that light one after another while the gun fires.
+        const Vec2 dir = heading(m.angle);
+        for (int k = 0; k < 3; ++k) {
+            const Vec2 at = m.at - dir * (barrel_width * 0.5f + 4 + k * (fh * 0.11f));
+            const bool lit = (k + frame) % 2 == 0;
+            c.fill(capsule(at - Vec2{barrel_width * 0.6f, 0}, at + Vec2{barrel_width * 0.6f, 0}, 1.6f),
+                   lit ? mix(p.energy, white, 0.5f) : p.energy * 0.35f);
+        }
+    }
+    const Shape housing = rect({w * 0.1f, fh * 0.28f}, {w * 0.9f, fh * 0.72f}, w * 0.18f);
+    c.fill(grown(housing, 1), recess);
+    hull(c, housing, p.armour, seed + 1, std::max(2.0f, w * 0.08f));
+    seam(c, {w * 0.16f, fh * 0.5f}, {w * 0.84f, fh * 0.5f}, 0.4f);
+    fleet_eye(c, {cx, fh * 0.4f}, std::max(1.5f, w * 0.06f), frame % 2 ? mix(kv2::enemy_light, white, 0.3f) : kv2::enemy_light);
+    return c.to_image();
+}
+
+Image side_turret(const Palette& p, uint32_t seed) {
+    return hanging_gun(27, 39, {mouth_of(3, 39, 8, 72), mouth_of(10, 39, 8, 56)}, 4, p, 0, seed);
+}
+
+void fan_nozzle(Canvas& c, Vec2 mouth, const Palette& p, uint32_t seed) {
+    const Shape cowl = rect(mouth - Vec2{10, 18}, mouth + Vec2{10, -5}, 4);
+    hull(c, cowl, p.frame * 1.3f, seed, 2.5f);
+    const Shape nozzle = rect(mouth - Vec2{6, 8}, mouth + Vec2{6, 0}, 2);
+    c.fill(nozzle, metal(nozzle, solid(kv2::gunmetal), 2, 0.8f));
+    c.fill(rect(mouth - Vec2{3.5f, 4}, mouth + Vec2{3.5f, 0}, 1), mix(p.energy, white, 0.3f));
+}
+
 void mount(Canvas& c, const Shape& socket, const Palette& p, uint32_t seed) {
     c.fill(grown(socket, 2), recess);
     hull(c, socket, p.frame, seed, 3);
@@ -148,7 +185,7 @@ Image beam(int w, int h, int frames, int firing, Colour energy, float core_width
     });
 }
 
-Image core(int w, int h, const Palette& p, uint32_t seed) {
+Image core(int w, int h, Vec2 emitter, const Palette& p, uint32_t seed) {
     Canvas c(w, h);
     const Shape housing = rect({0.5f, 0.5f}, {w - 0.5f, h - 0.5f}, std::min(w, h) * 0.3f);
     hull(c, housing, p.frame, seed, 3);
@@ -157,10 +194,10 @@ Image core(int w, int h, const Palette& p, uint32_t seed) {
     c.fill(ellipse(centre, rx + 2, ry + 2), recess);
     c.fill(ellipse(centre, rx, ry), radial(centre, std::max(rx, ry), {{0, white}, {0.35f, mix(p.energy, white, 0.5f)}, {1, p.energy * 0.7f}}));
     c.glow(ellipse(centre, rx * 0.6f, ry * 0.6f), p.energy, 4, 0.5f);
-    // The emitter the volleys leave from.
-    const Shape nozzle = rect({w / 2.0f - 4, h - 6.0f}, {w / 2.0f + 4, h - 0.5f}, 1.5f);
+    const Vec2 e{std::clamp(emitter.x, 4.5f, w - 4.5f), std::min(emitter.y, h - 0.5f)};
+    const Shape nozzle = rect({e.x - 4, e.y - 6}, {e.x + 4, e.y}, 1.5f);
     c.fill(nozzle, metal(nozzle, solid(kv2::gunmetal), 1.5f));
-    c.fill(rect({w / 2.0f - 2, h - 4.0f}, {w / 2.0f + 2, h - 0.5f}, 1), mix(p.energy, white, 0.4f));
+    c.fill(rect({e.x - 2, e.y - 4}, {e.x + 2, e.y}, 1), mix(p.energy, white, 0.4f));
     for (float s : {-1.0f, 1.0f}) fleet_eye(c, {w / 2.0f + s * (rx + 5), h * 0.45f}, 1.6f);
     return c.to_image();
 }
@@ -178,6 +215,17 @@ Image broken_core(int w, int h, const Palette& p, uint32_t seed) {
     }
     c.fill(circle(centre, 2), p.energy * 0.6f);
     return c.to_image();
+}
+
+Image pulsing_orb(int size, int frames, Colour colour) {
+    return strip_of(frames, [=](int f) {
+        Canvas c(size, size);
+        const Vec2 centre{size / 2.0f, size / 2.0f};
+        const float r = size / 2.0f, hot = 0.25f + 0.2f * std::sin(f * 2 * pi / frames);
+        c.fill(circle(centre, r), radial(centre, r, {{0, white}, {hot, mix(colour, white, 0.6f)}, {0.8f, colour}, {1, colour * 0.5f}}));
+        c.fill(ring(centre, r * (0.45f + 0.1f * f), 1), mix(colour, white, 0.8f), 0.7f);
+        return c.to_image(space_black, 0.4f);
+    });
 }
 
 Image wreck(int w, int h, int frames, const Palette& p, uint32_t seed) {

@@ -35,6 +35,15 @@ std::vector<PictureFile> all_pictures() {
 
 std::vector<PictureFile> boss_pictures() {
     std::vector<PictureFile> out = boss1_pictures();
+    append(out, boss2_pictures());
+    append(out, boss3_pictures());
+    append(out, boss4_pictures());
+    append(out, boss5_pictures());
+    append(out, boss6_pictures());
+    append(out, boss7_pictures());
+    append(out, boss8_pictures());
+    append(out, boss9_pictures());
+    append(out, boss10_pictures());
     return out;
 }
 

@@ -50,6 +50,15 @@ std::vector<DatafileFile> scenery_datafiles();
 
 // The bosses, one list each, and all ten in one.
 std::vector<PictureFile> boss1_pictures();
+std::vector<PictureFile> boss2_pictures();
+std::vector<PictureFile> boss3_pictures();
+std::vector<PictureFile> boss4_pictures();
+std::vector<PictureFile> boss5_pictures();
+std::vector<PictureFile> boss6_pictures();
+std::vector<PictureFile> boss7_pictures();
+std::vector<PictureFile> boss8_pictures();
+std::vector<PictureFile> boss9_pictures();
+std::vector<PictureFile> boss10_pictures();
 std::vector<PictureFile> boss_pictures();
 
 // All of the above but the bosses.
