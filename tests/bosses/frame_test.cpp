@@ -18,7 +18,7 @@ using boss_world::hold;
 using boss_world::step;
 
 constexpr FrameBossKind plate_kind{
-    "gfx/third_stage/island_1.png", "gfx/boss1/boss1_phaser_bullet.gif", 5.0f, 1, 0, 0, 3, 500,
+    "gfx/boss3/base.png", "gfx/boss1/boss1_phaser_bullet.gif", 5.0f, 1, 0, 0, 3, 500,
     {5.0f, 6.0f, 7.0f, 8.0f, 75}, {100.0f, 40.0f, true, 777}};
 
 class PlateBoss : public FrameBoss {
