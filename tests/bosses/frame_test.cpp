@@ -72,12 +72,12 @@ protected:
 };
 
 TEST_F(Frame, RidesTheScrollTillActiveThenTurnsOnlyPastAnEdge) {
-    PlateBoss waiting;
-    boss_world::load(waiting);
-    waiting.scroll(5);
-    EXPECT_FLOAT_EQ(waiting.y, 5.0f);
+    boss.active = false;
     boss.scroll(5);
-    EXPECT_FLOAT_EQ(boss.y, 40.0f);
+    EXPECT_FLOAT_EQ(boss.y, 45.0f);
+    boss.activate();
+    boss.scroll(5);
+    EXPECT_FLOAT_EQ(boss.y, 45.0f);
 
     const float right = static_cast<float>(playfield_width - boss.width);
     struct Case {
