@@ -17,6 +17,7 @@
 #include "enemies/train_enemy.h"
 #include "engine/slots.h"
 #include "player/player.h"
+#include "ship_shots.h"
 
 namespace {
 
@@ -44,17 +45,6 @@ void arm_ship(BITMAP* shot) {
     player.set_position(288.0f, 2000.0f);
     for (auto& group : player.bullets)
         for (Sprite& bullet : group) bullet.init_bullet(shot, 9.0f, bullet_up, 1, 0, 0);
-}
-
-void fly_ship_shots() {
-    for (int g = 0; g < Player::bullet_groups; ++g)
-        for (int slot = 0; slot < player.bullet_limit; ++slot) {
-            Sprite& bullet = player.bullets[g][slot];
-            bullet.x = static_cast<float>((slot * 13 + g * 111) % 630);
-            bullet.y = static_cast<float>((slot * 37 + g * 53) % 470);
-            bullet.bitmap = bullet.current_frame();
-            bullet.active = true;
-        }
 }
 
 template <class Kind, int n>

@@ -1,42 +1,9 @@
 // How enemies and their bullets meet the KV2 ship's weapons, helpers, shield and body.
 #include "enemies/enemy.h"
-#include "engine/collision.h"
 #include "player/player.h"
+#include "player/ship_weapons.h"
 
-namespace {
-
-constexpr int helper_pairs = 2;  // helpers 0 and 1 fire one shot, helpers 2 and 3 three
-
-int at(float v) { return static_cast<int>(v); }
-
-bool touches(BITMAP* a, float ax, float ay, BITMAP* b, float bx, float by) {
-    return pixel_collision(a, at(ax), at(ay), b, at(bx), at(by)) != 0;
-}
-
-bool bullet_touches(const Sprite& bullet, BITMAP* picture, float px, float py) {
-    return touches(bullet.bitmap, bullet.x, bullet.y, picture, px, py);
-}
-
-bool beam_counts() { return !player.bomb1.idle; }
-
-// Every shot of the ship and its helpers that could meet an enemy this step, with the damage it
-// adds (a helper's shot always 1), in the order the enemy takes them: per gun group, the helpers'
-// shots (first two groups only) before the group's.
-template <class Visit>
-void for_each_ship_shot(Visit&& visit) {
-    for (int i = 0; i < Player::bullet_groups; ++i) {
-        if (i < helper_pairs) {
-            visit(player.helpers[i].bullets[0], 1);
-            for (Sprite& bullet : player.helpers[i + helper_pairs].bullets) visit(bullet, 1);
-        }
-        for (int slot = 0; slot < player.bullet_limit; ++slot) {
-            Sprite& bullet = player.bullets[i][slot];
-            visit(bullet, bullet.damage);
-        }
-    }
-}
-
-}  // namespace
+using namespace ship_weapons;
 
 void Enemy::check_hits() {
     if (dying) return;

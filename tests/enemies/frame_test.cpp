@@ -7,7 +7,7 @@
 #include <algorithm>
 
 #include "enemies/pools.h"
-#include "enemy_world.h"
+#include "support/enemy_world.h"
 #include "engine/slots.h"
 #include "player/player.h"
 #include "support/pictures.h"

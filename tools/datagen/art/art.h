@@ -5,5 +5,7 @@
 namespace datagen {
 
 JobList art_jobs();
+// The ten bosses and their parts, the biggest pictures first.
+JobList boss_jobs();
 
 }  // namespace datagen

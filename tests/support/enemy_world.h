@@ -1,5 +1,5 @@
 #pragma once
-// What the enemy tests share: the data tree loaded once (enemy art in its slots, Adam's ship in
+// What the enemy and boss tests share: the data tree loaded once (enemy art in its slots, Adam's ship in
 // `player`, audio on the manual clock), a ship parked out of harm's way, and control of the
 // fire chance.
 #include <allegro.h>

@@ -1,4 +1,4 @@
-#include "enemy_world.h"
+#include "support/enemy_world.h"
 
 #include <gtest/gtest.h>
 
