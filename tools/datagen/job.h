@@ -16,9 +16,10 @@ struct Job {
 using JobList = std::vector<Job>;
 
 JobList audio_jobs();    // every tune and effect
-JobList picture_jobs();  // every picture, datafile and font: the three groups below
+JobList picture_jobs();  // every picture, datafile and font: the groups below
 JobList shared_jobs();   // engine and shared pictures and datafiles
 JobList font_jobs();     // fonts/fonts.dat
 JobList art_jobs();      // ships, bombs, helpers, enemies, scenery, stars, meteors, pick-up
+JobList scene_jobs();    // stage backdrops and scenery, boss faces, screens and menus
 
 }  // namespace datagen

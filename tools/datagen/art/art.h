@@ -1,9 +1,15 @@
 #pragma once
 // Ships, bombs, helpers, enemies, scenery, stars, meteors and the pick-up: one job per file.
+#include "art/catalogue.h"
 #include "job.h"
 
 namespace datagen {
 
 JobList art_jobs();
+
+namespace art {
+// The job that writes a picture as PNG or GIF, by its path's extension.
+Job picture_job(PictureFile file);
+}  // namespace art
 
 }  // namespace datagen
