@@ -29,18 +29,22 @@ float counting_loader() {
 // Where the screen prints its text, and how a line of Allegro's 8x8 font looks there.
 constexpr int text_x = 270, text_y = 336;
 
-// Whether the page shows exactly `text` in white at the text's place: every lit pixel of the
-// glyphs white, every other pixel of the line not.
+// Whether the page shows exactly `text` in white at the text's place, every other pixel of the
+// line not white, with a black shadow one pixel down and to the left where no glyph covers it.
 bool shows_text(BITMAP* page, const std::string& text) {
     const int w = text_length(font, text.c_str()), h = text_height(font);
     BITMAP* glyphs = create_bitmap(w, h);
     clear_bitmap(glyphs);
     textout_ex(glyphs, font, text.c_str(), 0, 0, makecol(255, 255, 255), -1);
-    const int white = makecol(255, 255, 255);
+    const int white = makecol(255, 255, 255), black = makecol(0, 0, 0);
     bool same = true;
     for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            same &= (getpixel(glyphs, x, y) == white) == (getpixel(page, text_x + x, text_y + y) == white);
+        for (int x = 0; x < w; ++x) {
+            const bool glyph = getpixel(glyphs, x, y) == white;
+            same &= glyph == (getpixel(page, text_x + x, text_y + y) == white);
+            const int shadow = getpixel(page, text_x + x - 1, text_y + y + 1);
+            if (glyph) same &= shadow == black || shadow == white;
+        }
     destroy_bitmap(glyphs);
     return same;
 }
