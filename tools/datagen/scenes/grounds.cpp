@@ -92,9 +92,11 @@ Image forest(uint32_t seed, void (*feature)(Canvas&)) {
     return framed_by(forest_edge(), c.to_opaque_image(black), 90);
 }
 
-// Fortress plating: 80-px plates with seams and rivets, lit strips between rows of plates.
+// Fortress plating: 80-px plates with seams and rivets, lit strips between rows of plates. The
+// rows of plates are offset by half a plate, so no seam falls on the picture's edge.
 void plating(Canvas& c) {
-    c.apply([](Vec2 p, Colour& col, float& a) {
+    c.apply([](Vec2 q, Colour& col, float& a) {
+        const Vec2 p = q + Vec2{0, 40};
         const float fx = std::fmod(p.x, 80.0f), fy = std::fmod(p.y, 80.0f);
         const float seam_x = smoothstep(1.5f, 0, std::min(fx, 80 - fx)), seam_y = smoothstep(1.5f, 0, std::min(fy, 80 - fy));
         const float bevel = smoothstep(6, 0, fx) - smoothstep(6, 0, 80 - fx) + smoothstep(6, 0, fy) - smoothstep(6, 0, 80 - fy);
@@ -104,13 +106,13 @@ void plating(Canvas& c) {
         col = col * (0.93f + 0.1f * fractal_noise(p * (1 / 8.0f), 852, 2));
         a = 1;
     });
-    for (int y = 0; y < c.height(); y += 80)
+    for (int y = -40; y < c.height(); y += 80)
         for (int x = 0; x < screen_w; x += 80)
             for (Vec2 corner : {Vec2{8, 8}, Vec2{72, 8}, Vec2{8, 72}, Vec2{72, 72}}) {
                 const Vec2 at = Vec2{static_cast<float>(x), static_cast<float>(y)} + corner;
                 c.fill(circle(at, 2.2f), sphere(at, 2.2f, rgb(150, 160, 176), 0.5f));
             }
-    for (int y = 40; y < c.height(); y += 160) {
+    for (int y = 0; y < c.height(); y += 160) {
         const Shape strip = rect({300, y - 3.0f}, {340, y + 3.0f}, 3);
         c.glow(strip, rgb(255, 90, 40), 10, 0.8f);
         c.fill(strip, rgb(255, 190, 120));
