@@ -117,8 +117,8 @@ Image portrait(const Livery& look, int w, int h) {
 }
 
 Image select_title() {
-    Canvas c(400, 90);
-    shared::draw_title(c, {200, 45}, 40, "SELECT YOUR PILOT");
+    Canvas c(580, 90);
+    shared::draw_title(c, {290, 45}, 46, "SELECT YOUR PILOT");
     return c.to_image(rgb(4, 8, 26));
 }
 
