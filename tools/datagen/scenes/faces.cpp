@@ -2,6 +2,7 @@
 // cabin, framed and lit like the pilots' faces, each a character of their own.
 #include <cmath>
 
+#include "art/kit.h"
 #include "scenes/scenes.h"
 
 namespace datagen::scenes {
@@ -25,6 +26,7 @@ struct Character {
     float brow;       // slant of the brows: positive frowns, negative raises
     bool beard, scar, eyepatch;
     Colour eyes;
+    bool fine = false;  // a narrower face, lashes and painted lips
 };
 
 const Character characters[10] = {
@@ -33,7 +35,7 @@ const Character characters[10] = {
     // The self-made doctor: goggles up, a thin sneer.
     {rgb(80, 200, 120), rgb(226, 200, 180), rgb(230, 230, 230), Hair::grey, Hat::goggles, Mouth::sneer, 0.15f, false, false, false, rgb(120, 255, 160)},
     // The banished lady who offers a drink.
-    {rgb(170, 90, 200), rgb(236, 196, 170), rgb(120, 40, 90), Hair::long_hair, Hat::tiara, Mouth::smile, -0.2f, false, false, false, rgb(200, 120, 255)},
+    {rgb(170, 90, 200), rgb(236, 196, 170), rgb(120, 40, 90), Hair::long_hair, Hat::tiara, Mouth::smile, -0.2f, false, false, false, rgb(200, 120, 255), true},
     // The smuggler who calls everyone "mate".
     {rgb(200, 160, 60), rgb(180, 128, 92), rgb(60, 40, 26), Hair::cropped, Hat::bandana, Mouth::smirk, 0.05f, true, false, true, rgb(255, 210, 90)},
     // The sentry with his orders.
@@ -71,15 +73,22 @@ void cabin(Canvas& c, const Character& who, uint32_t seed) {
 }
 
 void shoulders(Canvas& c, const Character& who) {
-    const Shape armour = polygon({{4, size}, {22, 196}, {78, 176}, {160, 176}, {216, 196}, {234, size}});
-    c.fill(grown(armour, 1.5f), rgb(6, 6, 10));
-    c.fill(armour, metal(armour, linear({0, 176}, {size, size}, {{0, who.machine * 1.3f}, {1, who.machine * 0.45f}}), 6, 0.8f));
-    const Shape neck = rect({mid - 24, 150}, {mid + 24, 186}, 8);
-    c.fill(neck, sphere({mid - 10, 150}, 60, who.skin * 0.8f, 0.1f));
-    const Shape collar = ellipse({mid, 184}, 56, 14);
-    c.fill(collar, metal(collar, solid(who.machine * 0.8f), 4, 0.9f));
-    c.glow(circle({mid, 206}, 5), who.eyes, 8, 1);
-    c.fill(circle({mid, 206}, 4), mix(who.eyes, white, 0.5f));
+    const Shape neck = rect({mid - 22, 150}, {mid + 22, 186}, 8);
+    c.fill(neck, linear({mid - 22, 0}, {mid + 22, 0}, {{0, who.skin * 0.85f}, {1, who.skin * 0.5f}}));
+    // Plated armour: a breastplate between two pauldrons, seams and rivets, lit from the top left.
+    const Shape chest = polygon({{40, size}, {58, 188}, {90, 178}, {148, 178}, {180, 188}, {198, size}});
+    art::hull(c, chest, who.machine * 0.8f, 31);
+    for (float s : {-1.0f, 1.0f}) {
+        const Shape pauldron = polygon({{mid + s * 44, 184}, {mid + s * 100, 188}, {mid + s * 119, 206}, {mid + s * 119, size}, {mid + s * 60, size}});
+        c.fill(grown(pauldron, 1.5f), rgb(6, 6, 10));
+        art::hull(c, pauldron, who.machine, 32);
+        art::seam(c, {mid + s * 58, 204}, {mid + s * 116, 212}, 0.5f);
+        c.paint_over(polygon({{mid + s * 60, 222}, {mid + s * 118, 226}, {mid + s * 118, 232}, {mid + s * 62, 229}}), solid(who.machine * 0.45f));
+    }
+    art::seam(c, {mid, 190}, {mid, size}, 0.5f);
+    const Shape collar = ellipse({mid, 184}, 50, 12) - ellipse({mid, 178}, 30, 8);
+    c.fill(collar, metal(collar, solid(who.machine * 0.6f), 3, 0.9f));
+    art::light(c, {mid, 214}, 4, who.eyes);
 }
 
 void hair_behind(Canvas& c, const Character& who) {
@@ -88,13 +97,25 @@ void hair_behind(Canvas& c, const Character& who) {
 }
 
 void head(Canvas& c, const Character& who) {
-    const Shape face = ellipse({mid, 108}, 52, 64);
+    const float half_w = who.fine ? 46.0f : 52.0f;
+    for (float s : {-1.0f, 1.0f}) {
+        const Vec2 ear{mid + s * half_w, 112};
+        c.fill(grown(ellipse(ear, 8, 13), 1.5f), rgb(10, 8, 10));
+        c.fill(ellipse(ear, 8, 13), who.skin * (s < 0 ? 0.9f : 0.65f));
+    }
+    const Shape face = ellipse({mid, 108}, half_w, 64) & ellipse({mid, 96}, half_w + 10, who.fine ? 72.0f : 80.0f);
     c.fill(grown(face, 1.5f), rgb(10, 8, 10));
-    c.fill(face, sphere({mid - 16, 90}, 78, who.skin, 0.18f));
-    for (float s : {-1.0f, 1.0f}) c.fill(ellipse({mid + s * 52, 112}, 8, 13), sphere({mid + s * 52, 108}, 14, who.skin * 0.85f, 0.1f));
-    // A shadow under the brow ridge and beside the nose, from the light at the top left.
-    c.paint_over(ellipse({mid + 4, 132}, 10, 16), solid(who.skin * 0.7f), 0.6f);
-    c.fill(ellipse({mid - 2, 126}, 6, 4), who.skin * 1.1f, 0.7f);
+    // Skin lit from the top left: a broad soft fall-off, warm cheeks, shade on the far side.
+    c.fill(face, [&who, half_w](Vec2 p) {
+        const float lit = clamp01(0.95f - 0.45f * (p.x - mid + 20) / half_w - 0.25f * (p.y - 80) / 64);
+        Colour col = who.skin * (0.45f + 0.6f * lit);
+        for (float s : {-1.0f, 1.0f}) col = mix(col, rgb(220, 110, 100) * (0.45f + 0.6f * lit), 0.18f * (1 - smoothstep(0, 16, length(p - Vec2{mid + s * 28, 128}))));
+        return col;
+    });
+    // The nose: a lit ridge, a shadow on its far side, nostrils.
+    c.fill(capsule({mid + 2, 108}, {mid + 5, 130}, 4), who.skin * 0.6f, 0.5f);
+    c.fill(capsule({mid - 2, 108}, {mid - 1, 128}, 2.5f), who.skin * 1.15f, 0.6f);
+    for (float s : {-1.0f, 1.0f}) c.fill(ellipse({mid + s * 5, 133}, 2.5f, 1.5f), who.skin * 0.35f);
 }
 
 void eyes(Canvas& c, const Character& who) {
@@ -110,6 +131,7 @@ void eyes(Canvas& c, const Character& who) {
         c.fill(circle(at + Vec2{s, 0}, 4.5f), who.eyes * 0.8f);
         c.fill(circle(at + Vec2{s, 0}, 2), rgb(6, 6, 8));
         c.fill(circle(at + Vec2{s - 1.5f, -1.5f}, 1.1f), white);
+        c.fill(ring(at + Vec2{0, 4}, 11, 1.6f) & rect(at - Vec2{14, 14}, at + Vec2{14, -1}), rgb(20, 12, 12), who.fine ? 1.0f : 0.6f);
         // Brows slant down towards the nose when the character frowns.
         const Vec2 inner{mid + s * 8, 92 + who.brow * 10}, outer{mid + s * 34, 90 - who.brow * 8};
         c.fill(capsule(inner, outer, 5), who.hair_colour * 0.8f);
@@ -117,7 +139,7 @@ void eyes(Canvas& c, const Character& who) {
 }
 
 void mouth(Canvas& c, const Character& who) {
-    const Colour lip = who.skin * 0.55f;
+    const Colour lip = who.fine ? rgb(190, 40, 80) : who.skin * 0.55f;
     const Vec2 m{mid, 146};
     switch (who.mouth) {
         case Mouth::grin: {

@@ -63,7 +63,7 @@ Image gate_bottom() {
     Canvas c(640, 240);
     beam(c, {-20, 60}, {660, 60}, 26, 961);
     beam(c, {-20, 190}, {660, 190}, 20, 962);
-    for (float x : {120.0f, 320.0f, 520.0f}) beam(c, {x, 60}, {x, 190}, 14, 963 + static_cast<uint32_t>(x));
+    for (float x : {120.0f, 520.0f}) beam(c, {x, 60}, {x, 190}, 14, 963 + static_cast<uint32_t>(x));
     const Shape ring_shape = ring({320, 125}, 46, 12);
     art::hull(c, ring_shape, rgb(84, 92, 110), 966);
     c.glow(circle({320, 125}, 30), rgb(60, 150, 255), 20, 0.5f);
