@@ -5,6 +5,7 @@
 #include "fonts/styled.h"
 #include "scenes/scenes.h"
 #include "shared/shared.h"
+#include "shared/text_shape.h"
 #include "shared/title.h"
 
 namespace datagen::scenes {
@@ -79,25 +80,44 @@ Image episode(const char* name, bool first) {
     return c.to_opaque_image(black);
 }
 
-// A pilot standing at ease, seen from the chest up, helmet on: Adam in white and blue, Kim in red
+// A pilot standing at ease, seen from the waist up, helmet on: Adam in white and blue, Kim in red
 // and gold. Nothing reaches x 215, where the selection boxes begin.
 struct Livery {
     Colour suit, trim, helmet, visor;
+    const char* name;
 };
-const Livery adam{rgb(200, 208, 220), art::kv2::adam_blue, rgb(222, 228, 238), rgb(250, 180, 60)};
-const Livery kim{art::kv2::kim_red, art::kv2::kim_gold, rgb(176, 36, 52), rgb(120, 170, 255)};
+const Livery adam{rgb(200, 208, 220), art::kv2::adam_blue, rgb(222, 228, 238), rgb(250, 180, 60), "ADAM"};
+const Livery kim{art::kv2::kim_red, art::kv2::kim_gold, rgb(176, 36, 52), rgb(120, 170, 255), "KIM"};
 
 void pilot_figure(Canvas& c, const Livery& look, Vec2 at, float scale) {
     const auto p = [at, scale](float x, float y) { return at + Vec2{x, y} * scale; };
-    const Shape body = polygon({p(-96, 240), p(-88, 110), p(-60, 84), p(-22, 76), p(22, 76), p(60, 84), p(88, 110), p(96, 240)});
-    c.fill(grown(body, 2), rgb(6, 8, 16));
-    c.fill(body, metal(body, linear(p(-90, 80), p(90, 240), {{0, look.suit * 1.25f}, {1, look.suit * 0.45f}}), 8 * scale, 0.7f));
+    const Paint suit = linear(p(-90, 80), p(90, 240), {{0, look.suit * 1.25f}, {1, look.suit * 0.45f}});
+    // Arms hang beside the body, the far one in shade.
     for (float s : {-1.0f, 1.0f}) {
-        const Shape strap = capsule(p(s * 44, 86), p(-s * 30, 200), 10 * scale);
-        c.paint_over(strap, solid(look.trim * 0.9f));
+        const Shape arm = capsule(p(s * 84, 108), p(s * 96, 236), 34 * scale);
+        c.fill(grown(arm, 2), rgb(6, 8, 16));
+        c.fill(arm, metal(arm, suit, 8 * scale, 0.6f));
+        const Shape glove = capsule(p(s * 96, 224), p(s * 97, 250), 30 * scale);
+        c.fill(glove, metal(glove, solid(rgb(50, 54, 66)), 5 * scale, 0.7f));
     }
-    const Shape buckle = rect(p(-12, 150), p(12, 170), 3 * scale);
+    const Shape body = polygon({p(-78, 250), p(-76, 110), p(-56, 84), p(-22, 76), p(22, 76), p(56, 84), p(76, 110), p(78, 250)});
+    c.fill(grown(body, 2), rgb(6, 8, 16));
+    c.fill(body, metal(body, suit, 8 * scale, 0.7f));
+    for (float s : {-1.0f, 1.0f}) {
+        const Shape pad = ellipse(p(s * 72, 100), 30 * scale, 18 * scale);
+        c.fill(grown(pad, 1.5f), rgb(6, 8, 16));
+        c.fill(pad, metal(pad, linear(p(40, 80), p(100, 120), {{0, look.trim * 1.3f}, {1, look.trim * 0.6f}}), 5 * scale, 0.8f));
+        c.paint_over(capsule(p(s * 44, 96), p(-s * 26, 196), 9 * scale), solid(look.trim * 0.85f));
+    }
+    const Shape belt = rect(p(-78, 214), p(78, 228));
+    c.paint_over(belt, solid(rgb(40, 42, 52)));
+    const Shape buckle = rect(p(-11, 150), p(11, 168), 3 * scale);
     c.fill(buckle, metal(buckle, solid(rgb(200, 204, 212)), 2, 0.9f));
+    // The name patch on the chest.
+    const Shape patch = rect(p(18, 120), p(64, 136), 3 * scale);
+    c.fill(patch, rgb(20, 24, 40));
+    const Shape name = text_shape(Face::sans_bold, static_cast<int>(11 * scale), look.name, p(41, 128), 1);
+    c.fill(name, rgb(230, 236, 246));
     const Shape collar = ellipse(p(0, 80), 40 * scale, 14 * scale);
     c.fill(collar, metal(collar, solid(rgb(120, 130, 150)), 4, 0.9f));
     const Shape helmet = ellipse(p(0, 20), 52 * scale, 58 * scale);
@@ -108,11 +128,12 @@ void pilot_figure(Canvas& c, const Livery& look, Vec2 at, float scale) {
     c.fill(grown(visor, 2), rgb(6, 8, 16));
     c.fill(visor, linear(p(0, 8), p(0, 62), {{0, look.visor * 0.3f}, {0.6f, look.visor}, {1, look.visor * 0.3f}}));
     c.fill((ellipse(p(-8, 28), 30 * scale, 20 * scale) - ellipse(p(-2, 34), 30 * scale, 20 * scale)) & visor, white, 0.5f);
+    c.glow(circle(p(18, 22), 1.5f), white, 4, 1);
 }
 
 Image portrait(const Livery& look, int w, int h) {
     Canvas c(w, h);
-    pilot_figure(c, look, {108, 120}, 1.05f);
+    pilot_figure(c, look, {106, 118}, 1.0f);
     return c.to_image(rgb(6, 8, 16));
 }
 
