@@ -133,7 +133,7 @@ void pilot_figure(Canvas& c, const Livery& look, Vec2 at, float scale) {
 
 Image portrait(const Livery& look, int w, int h) {
     Canvas c(w, h);
-    pilot_figure(c, look, {106, 118}, 1.0f);
+    pilot_figure(c, look, {106, 124}, 0.92f);
     return c.to_image(rgb(6, 8, 16));
 }
 
