@@ -24,7 +24,8 @@ Image pilot_ship(int pilot) {
 
 std::vector<PictureFile> all_pictures() {
     std::vector<PictureFile> out = star_backdrops();
-    for (auto more : {planet_pictures(), stage_scenery(), title_pictures(), main_menu_pictures()}) append(out, std::move(more));
+    for (auto more : {planet_pictures(), ground_pictures(), stage_scenery(), boss_face_pictures(), title_pictures(),
+                      main_menu_pictures(), screen_pictures()}) append(out, std::move(more));
     return out;
 }
 

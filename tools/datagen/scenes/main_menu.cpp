@@ -26,7 +26,7 @@ Image menu_backdrop() {
         const float u = (p.x + p.y) / 900;
         const float wave = 0.5f + 0.5f * std::sin(u * 2 * pi) * std::cos(u * 4 * pi + 1);
         col = at_stop(bands, u - std::floor(u)) + rgb(20, 40, 110) * (0.35f * wave);
-        col = col * (0.94f + 0.06f * fractal_noise(p * (1 / 6.0f), 611, 2));
+        col = col * (0.95f + 0.08f * unit(hash(static_cast<uint32_t>(p.x), static_cast<uint32_t>(p.y), 611)));
         a = 1;
     });
     Random r(612);
