@@ -16,7 +16,7 @@ shots=0
 while kill -0 "$GAME_PID" 2>/dev/null && [ "$shots" -lt 300 ]; do
   shots=$((shots + 1))
   screenshot "$E2E_WORK/shot_$shots.png"
-  sleep 0.15
+  sleep 0.1  # with the shot itself, about 150 ms apart
 done
 wait_game 30
 [ "$GAME_STATUS" -eq 0 ] || fail "exit status $GAME_STATUS after loading"
