@@ -1,5 +1,6 @@
 #pragma once
 // Ships, bombs, helpers, enemies, scenery, stars, meteors and the pick-up: one job per file.
+#include "art/catalogue.h"
 #include "job.h"
 
 namespace datagen {
@@ -7,5 +8,10 @@ namespace datagen {
 JobList art_jobs();
 // The ten bosses and their parts, the biggest pictures first.
 JobList boss_jobs();
+
+namespace art {
+// The job that writes a picture as PNG or GIF, by its path's extension.
+Job picture_job(PictureFile file);
+}  // namespace art
 
 }  // namespace datagen

@@ -24,18 +24,18 @@ Datafile to_datafile(const art::DatafileContents& contents) {
     return out;
 }
 
-Job picture_job(art::PictureFile file) {
+}  // namespace
+
+Job art::picture_job(PictureFile file) {
     const bool gif = ends_with(file.path, ".gif");
     return {file.path, [draw = std::move(file.draw), gif](const std::filesystem::path& to) {
                 return gif ? write_gif(to, draw()) : write_png(to, draw());
             }};
 }
 
-}  // namespace
-
 JobList art_jobs() {
     JobList jobs;
-    for (art::PictureFile& file : art::all_pictures()) jobs.push_back(picture_job(std::move(file)));
+    for (art::PictureFile& file : art::all_pictures()) jobs.push_back(art::picture_job(std::move(file)));
     for (art::DatafileFile& file : art::all_datafiles())
         jobs.push_back({file.path, [draw = std::move(file.draw)](const std::filesystem::path& to) {
                             return to_datafile(draw()).write(to);
@@ -45,7 +45,7 @@ JobList art_jobs() {
 
 JobList boss_jobs() {
     JobList jobs;
-    for (art::PictureFile& file : art::boss_pictures()) jobs.push_back(picture_job(std::move(file)));
+    for (art::PictureFile& file : art::boss_pictures()) jobs.push_back(art::picture_job(std::move(file)));
     return jobs;
 }
 

@@ -8,3 +8,4 @@
 #include "draw/noise.h"
 #include "draw/paint.h"
 #include "draw/shape.h"
+#include "draw/tiling.h"

@@ -1,5 +1,8 @@
 #include "draw/frames.h"
 
+#include "draw/canvas.h"
+
+#include <cmath>
 #include <cstddef>
 
 namespace datagen::draw {
@@ -17,6 +20,31 @@ Image frame_of(const Image& s, int frame_width, int i) {
     Image out(frame_width, s.height);
     for (int y = 0; y < s.height; ++y)
         for (int x = 0; x < frame_width; ++x) out.at(x, y) = s.at(i * frame_width + x, y);
+    return out;
+}
+
+Image enlarged(const Image& picture, int factor) {
+    Image out(picture.width * factor, picture.height * factor);
+    const auto sample = [&picture](int x, int y, float w, float sum[4]) {
+        if (x < 0 || y < 0 || x >= picture.width || y >= picture.height) return;
+        const Rgb c = picture.at(x, y);
+        if (c == mask_colour) return;
+        sum[0] += c.r * w, sum[1] += c.g * w, sum[2] += c.b * w, sum[3] += w;
+    };
+    for (int y = 0; y < out.height; ++y)
+        for (int x = 0; x < out.width; ++x) {
+            const float fx = (x + 0.5f) / factor - 0.5f, fy = (y + 0.5f) / factor - 0.5f;
+            const int x0 = static_cast<int>(std::floor(fx)), y0 = static_cast<int>(std::floor(fy));
+            const float tx = fx - x0, ty = fy - y0;
+            float sum[4] = {0, 0, 0, 0};
+            sample(x0, y0, (1 - tx) * (1 - ty), sum);
+            sample(x0 + 1, y0, tx * (1 - ty), sum);
+            sample(x0, y0 + 1, (1 - tx) * ty, sum);
+            sample(x0 + 1, y0 + 1, tx * ty, sum);
+            if (sum[3] < 0.5f) continue;
+            const float k = 1 / (255 * sum[3]);
+            out.at(x, y) = to_rgb(Colour{sum[0] * k, sum[1] * k, sum[2] * k});
+        }
     return out;
 }
 

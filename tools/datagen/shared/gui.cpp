@@ -92,6 +92,15 @@ Image helper_icon(int guns) {
     return c.to_image(space_black, 0.5f);
 }
 
+Image shield_icon() {
+    Canvas c = icon_tile();
+    Shape shield = polygon({{10, 3}, {16, 5}, {15.5f, 11}, {10, 17}, {4.5f, 11}, {4, 5}});
+    c.glow(shield, rgb(60, 170, 255), 3, 0.8f);
+    c.fill(shield, metal(shield, linear({4, 3}, {16, 17}, {{0, rgb(170, 245, 255)}, {1, rgb(20, 110, 220)}}), 1.5f, 0.9f));
+    c.fill(capsule({10, 6}, {10, 13}, 1.2f), white, 0.7f);
+    return c.to_image(space_black, 0.5f);
+}
+
 Image bomb_icon(int kind) {
     Canvas c = icon_tile();
     if (kind == 1) {

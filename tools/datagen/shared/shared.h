@@ -16,6 +16,7 @@ Image answer_button(const char* word);  // kv2_yes.gif / kv2_no.gif, 120x60
 Image shield_pip();                  // shield_bar.png, 9x12
 Image helper_icon(int guns);         // gfx/helpers/{one,three}_shot_frame.png, 20x20
 Image bomb_icon(int kind);           // gfx/bombs/bomb{1,2}_frame.png, 20x20
+Image shield_icon();                 // gfx/helpers/shield_frame.png, 20x20
 
 Image pause_panel();                 // paused_platform.png, 340x440
 Image dialog_back();                 // gfx/dialog/dialog_back.gif, 402x238, opaque

@@ -60,9 +60,9 @@ void draw_space(Canvas& c, unsigned seed, int star_count) {
     }
 }
 
-void draw_title(Canvas& c, Vec2 centre, int pixel_size) {
+void draw_title(Canvas& c, Vec2 centre, int pixel_size, const char* text) {
     const float s = pixel_size / 110.0f;
-    Shape title = text_shape(Face::sans_condensed_bold, pixel_size, "VOIDMARCH", centre, static_cast<int>(4 * s),
+    Shape title = text_shape(Face::sans_condensed_bold, pixel_size, text, centre, static_cast<int>(4 * s),
                              static_cast<int>(std::ceil(10 * s)));
     Box b = title.bounds();
     c.glow(grown(title, 4 * s), rgb(40, 130, 255), 26 * s, 0.9f);

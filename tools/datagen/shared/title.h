@@ -4,8 +4,8 @@
 
 namespace datagen::shared {
 
-// "VOIDMARCH" in bevelled chrome with a dark outline and a blue glow, centred on `centre`.
-void draw_title(draw::Canvas& canvas, draw::Vec2 centre, int pixel_size);
+// Title lettering in bevelled chrome with a dark outline and a blue glow, centred on `centre`.
+void draw_title(draw::Canvas& canvas, draw::Vec2 centre, int pixel_size, const char* text = "VOIDMARCH");
 
 // Deep space: a dark blue gradient, nebula clouds and stars (some with glows).
 void draw_space(draw::Canvas& canvas, unsigned seed, int star_count);
