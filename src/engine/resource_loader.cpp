@@ -226,14 +226,35 @@ void (*const steps[])() = {
     /* 57 */ [] { build_pool(enemy_two_pool); },
     /* 58 */ [] { build_pool(enemy_three_pool); },
     /* 59 */ [] { build_pool(enemy_four_pool); },
-    /* 60 */ [] { menu_words_void = picture("gfx/main_menu/kv2_words_void.gif"); },
-    /* 61 */ [] { menu_background = picture("gfx/main_menu/menu_background.gif"); },
-    /* 62 */ [] { menu_words_marchers = picture("gfx/main_menu/kv2_words_marchers.gif"); },
-    /* 63 */ [] { menu_words_kelvorn = picture("gfx/main_menu/kv2_words_kelvorn.png"); },
-    /* 64 */ [] {},
-    /* 65 */ [] { menu_start_button = picture("gfx/main_menu/kv_main_start.gif"); },
-    /* 66 */ [] { menu_exit_button = picture("gfx/main_menu/kv2_main_exit.gif"); },
-    /* 67 */ [] { menu_options_button = picture("gfx/main_menu/kv2_main_options.gif"); },
+    /* 60 */ [] {
+        build_pool(enemy_five_pool);
+        menu_words_void = picture("gfx/main_menu/kv2_words_void.gif");
+    },
+    /* 61 */ [] {
+        build_pool(enemy_six_pool);
+        menu_background = picture("gfx/main_menu/menu_background.gif");
+    },
+    /* 62 */ [] {
+        build_pool(enemy_seven_pool);
+        menu_words_marchers = picture("gfx/main_menu/kv2_words_marchers.gif");
+    },
+    /* 63 */ [] {
+        build_pool(enemy_eight_pool);
+        menu_words_kelvorn = picture("gfx/main_menu/kv2_words_kelvorn.png");
+    },
+    /* 64 */ [] { build_pool(enemy_nine_pool); },
+    /* 65 */ [] {
+        build_pool(enemy_ten_pool);
+        menu_start_button = picture("gfx/main_menu/kv_main_start.gif");
+    },
+    /* 66 */ [] {
+        build_pool(enemy_eleven_pool);
+        menu_exit_button = picture("gfx/main_menu/kv2_main_exit.gif");
+    },
+    /* 67 */ [] {
+        build_pool(enemy_twelve_pool);
+        menu_options_button = picture("gfx/main_menu/kv2_main_options.gif");
+    },
     /* 68 */ [] { menu_hover = picture("gfx/main_menu/kv2_main_hover.gif"); },
     /* 69 */ [] { menu_box = picture("gfx/main_menu/kv2_main_box.gif"); },
     /* 70 */ [] { menu_box_background = picture("gfx/main_menu/kv2_main_box_background.gif"); },

@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "enemies/pools.h"
-#include "enemy_world.h"
+#include "support/enemy_world.h"
 #include "player/player.h"
 
 namespace {

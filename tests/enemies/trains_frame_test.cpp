@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "enemies/pools.h"
-#include "enemy_world.h"
+#include "support/enemy_world.h"
 #include "player/player.h"
 #include "support/pictures.h"
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "enemies/pools.h"
-#include "enemy_world.h"
+#include "support/enemy_world.h"
 #include "player/player.h"
 
 using enemy_world::aim_ship_bullet;

@@ -48,6 +48,14 @@ public:
         renew_pool(enemy_two_pool);
         renew_pool(enemy_three_pool);
         renew_pool(enemy_four_pool);
+        renew_pool(enemy_five_pool);
+        renew_pool(enemy_six_pool);
+        renew_pool(enemy_seven_pool);
+        renew_pool(enemy_eight_pool);
+        renew_pool(enemy_nine_pool);
+        renew_pool(enemy_ten_pool);
+        renew_pool(enemy_eleven_pool);
+        renew_pool(enemy_twelve_pool);
     }
 };
 
@@ -199,6 +207,14 @@ TEST_F(Loader, BuildsEveryPoolRecordWithItsKindsFramesAndHitPoints) {
         {records(enemy_two_pool), enemy_two_strip, 1, 125, 23},
         {records(enemy_three_pool), enemy_three_strip, 1, 93, 6},
         {records(enemy_four_pool), enemy_four_strip, 5, 95, 7},
+        {records(enemy_five_pool), enemy_five_strip, 5, 94, 3},
+        {records(enemy_six_pool), enemy_six_strip, 5, 85, 3},
+        {records(enemy_seven_pool), enemy_seven_strip, 1, 131, 1},
+        {records(enemy_eight_pool), enemy_eight_strip, 5, 76, 5},
+        {records(enemy_nine_pool), enemy_nine_strip, 5, 83, 4},
+        {records(enemy_ten_pool), enemy_ten_strip, 1, 117, 4},
+        {records(enemy_eleven_pool), enemy_eleven_strip, 1, 108, 2},
+        {records(enemy_twelve_pool), enemy_twelve_strip, 1, 103, 3},
     };
     for (const auto& pool : pools)
         for (const Enemy* record : pool.records) {
