@@ -22,6 +22,7 @@ void ArmedEnemy<n>::fire(const Gun<n>& gun) {
         bullets[i].launch_from(x + muzzle.x, y + muzzle.y);
         bullets[i].active = true;
     }
+    bullets_out = true;
     if (gun.flashes) hit_flash = true;
     play_enemy_sound(enemy_bullet_channel, bullet_sound, gun.sound_at_master_volume);
 }
@@ -32,10 +33,15 @@ void ArmedEnemy<n>::fly_bullets() {
 }
 
 template <std::size_t n>
-void ArmedEnemy<n>::draw(BITMAP* target) {
-    draw_body(target);
+void ArmedEnemy<n>::draw_bullets(BITMAP* target) const {
     for (const Sprite& bullet : bullets)
         if (bullet.active) bullet.draw_rotated(target);
+}
+
+template <std::size_t n>
+void ArmedEnemy<n>::draw(BITMAP* target) {
+    draw_body(target);
+    draw_bullets(target);
     draw_reward(target);
 }
 

@@ -45,6 +45,7 @@ protected:
     void fire(const Gun<n>& gun);
     // One step of every bullet in flight: the move, then the meeting with the ship.
     void fly_bullets();
+    void draw_bullets(BITMAP* target) const;
 };
 
 extern template class ArmedEnemy<1>;

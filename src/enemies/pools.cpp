@@ -4,3 +4,7 @@ EnemyOne enemy_one_pool[enemy_one_pool_size];
 EnemyTwo enemy_two_pool[enemy_two_pool_size];
 EnemyThree enemy_three_pool[enemy_three_pool_size];
 EnemyFour enemy_four_pool[enemy_four_pool_size];
+Kv1EnemyOne kv1_enemy_one_pool[kv1_enemy_one_pool_size];
+Kv1EnemyTwo kv1_enemy_two_pool[kv1_enemy_two_pool_size];
+Kv1EnemyThree kv1_enemy_three_pool[kv1_enemy_three_pool_size];
+Kv1EnemyFour kv1_enemy_four_pool[kv1_enemy_four_pool_size];

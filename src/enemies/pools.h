@@ -5,6 +5,10 @@
 #include "enemies/enemy_one.h"
 #include "enemies/enemy_three.h"
 #include "enemies/enemy_two.h"
+#include "enemies/kv1_enemy_four.h"
+#include "enemies/kv1_enemy_one.h"
+#include "enemies/kv1_enemy_three.h"
+#include "enemies/kv1_enemy_two.h"
 
 constexpr int enemy_one_pool_size = 36;
 constexpr int enemy_two_pool_size = 16;
@@ -15,3 +19,13 @@ extern EnemyOne enemy_one_pool[enemy_one_pool_size];
 extern EnemyTwo enemy_two_pool[enemy_two_pool_size];
 extern EnemyThree enemy_three_pool[enemy_three_pool_size];
 extern EnemyFour enemy_four_pool[enemy_four_pool_size];
+
+constexpr int kv1_enemy_one_pool_size = 36;
+constexpr int kv1_enemy_two_pool_size = 4;
+constexpr int kv1_enemy_three_pool_size = 36;
+constexpr int kv1_enemy_four_pool_size = 54;
+
+extern Kv1EnemyOne kv1_enemy_one_pool[kv1_enemy_one_pool_size];
+extern Kv1EnemyTwo kv1_enemy_two_pool[kv1_enemy_two_pool_size];
+extern Kv1EnemyThree kv1_enemy_three_pool[kv1_enemy_three_pool_size];
+extern Kv1EnemyFour kv1_enemy_four_pool[kv1_enemy_four_pool_size];
