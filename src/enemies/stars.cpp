@@ -1,0 +1,196 @@
+#include "enemies/stars.h"
+
+#include <algorithm>
+
+#include "enemies/scenery_art.h"
+#include "engine/blit.h"
+#include "engine/loaders.h"
+#include "engine/sprite.h"
+
+namespace {
+
+constexpr const char* stage_star_path = "gfx/stars/stage/star.gif";
+constexpr int bottom_row = 479;
+
+// The twinkle: from these floors up to white and back, by these amounts a step.
+constexpr int floor_red = 66, floor_green = 125, floor_blue = 190;
+constexpr int rise_red = 30, rise_green = 20, rise_blue = 10;
+constexpr int stamps = 4;
+
+constexpr float color_star_scales[3] = {1.0f, 1.4f, 1.5f};
+constexpr int streak_pace = 10;
+constexpr int streak_length = 8;
+
+struct MenuPicture {
+    int r, g, b;
+    const char* path;
+};
+constexpr MenuPicture menu_pictures[] = {
+    {83, 71, 152, "gfx/stars/menu/star.gif"},
+    {44, 129, 58, "gfx/stars/story/star.gif"},
+    {107, 105, 34, "gfx/stars/character_select/star.gif"},
+};
+constexpr float menu_star_scales[3] = {1.0f, 1.5f, 2.0f};
+
+void release(BITMAP*& picture) {
+    if (picture) destroy_bitmap_safely(picture);
+    picture = nullptr;
+}
+
+void draw_scaled_about_centre(BITMAP* target, BITMAP* picture, int x, int y, float scale) {
+    pivot_scaled_sprite(target, picture, x, y, picture->w / 2, picture->h / 2, 0, ftofix(scale));
+}
+
+}  // namespace
+
+Star::~Star() { release(picture); }
+
+void Star::init(int new_x_min, int new_x_max) {
+    x_min = new_x_min;
+    x_max = new_x_max;
+    x = random_range(x_min, x_max);
+    y = random_range(0, bottom_row);
+    renew_copy(picture, shared_picture(stage_star_path));
+    red = floor_red, green = floor_green, blue = floor_blue;
+    rising = true;
+    falling = false;
+    hold_count = 0;
+    hold_length = random_range(10, 25);
+    alpha = 0.0f;
+}
+
+void Star::respawn() {
+    red = floor_red, green = floor_green, blue = floor_blue;
+    x = random_range(x_min, x_max);
+    y = -10;
+}
+
+void Star::update(int dy, float new_alpha) {
+    y += dy;
+    alpha = new_alpha;
+    const int sign = rising ? 1 : falling ? -1 : 0;
+    red = std::clamp(red + sign * rise_red, floor_red, 255);
+    green = std::clamp(green + sign * rise_green, floor_green, 255);
+    blue = std::clamp(blue + sign * rise_blue, floor_blue, 255);
+    const bool white = red == 255 && green == 255 && blue == 255;
+    const bool dim = red == floor_red && green == floor_green && blue == floor_blue;
+    // The colour holds at either end before it turns; only the first white holds long.
+    if ((white || dim) && ++hold_count > hold_length) {
+        hold_count = 0;
+        hold_length = random_range(0, 2);
+        rising = dim;
+        falling = white;
+    }
+    if (y > playfield_height) respawn();
+}
+
+void Star::draw(BITMAP* target) {
+    if (alpha <= 0.0f || alpha > 255.0f) return;
+    putpixel(picture, 0, 0, makecol(red, green, blue));
+    for (int i = 0; i < stamps; ++i) {
+        if (alpha == 255.0f)
+            blit(picture, target, 0, 0, x + i, y, picture->w, picture->h);
+        else
+            trans_blit(picture, target, x + i, y, static_cast<int>(alpha));
+    }
+}
+
+ColorStar::~ColorStar() { release(picture); }
+
+void ColorStar::init(int new_x_min, int new_x_max) {
+    x_min = new_x_min;
+    x_max = new_x_max;
+    x = random_range(x_min, x_max);
+    y = random_range(0, bottom_row);
+    pace.moving = false;
+    renew_copy(picture, shared_picture(stage_star_path));
+    scale = color_star_scales[random_range(1, 3) - 1];
+}
+
+void ColorStar::respawn(int v) {
+    pace.scroll = v;
+    pace.renew(v);
+    putpixel(picture, 0, 0, makecol(255, 255, 255));
+    x = random_range(x_min, x_max);
+    y = 0;
+    scale = color_star_scales[random_range(1, 3) - 1];
+}
+
+void ColorStar::update(int v) {
+    y += pace.advance(v, true);
+    if (y > bottom_row) respawn(v);
+}
+
+void ColorStar::draw(BITMAP* target) const {
+    if (pace.step < streak_pace) {
+        draw_scaled_about_centre(target, picture, x, y, scale);
+    } else if (pace.step == streak_pace) {
+        for (int k = 0; k < streak_length; ++k) blit(picture, target, 0, 0, x, y + k, picture->w, picture->h);
+    }
+}
+
+void MenuStar::choose_step() {
+    step = random_range(1, 3);
+    scale = menu_star_scales[step - 1];
+}
+
+void MenuStar::init(int new_x_min, int new_x_max, int new_travel, int new_key_colour) {
+    travel = new_travel;
+    key_colour = new_key_colour;
+    x_min = new_x_min;
+    x_max = new_x_max;
+    x = random_range(x_min, playfield_width);
+    y = random_range(0, playfield_height);
+    picture = nullptr;
+    for (const MenuPicture& choice : menu_pictures)
+        if (key_colour == makecol(choice.r, choice.g, choice.b)) picture = shared_picture(choice.path);
+    choose_step();
+}
+
+void MenuStar::respawn() {
+    choose_step();
+    switch (travel) {
+    case down_left:
+        x = random_range(playfield_width, 2 * playfield_width);
+        y = random_range(-720, 0);
+        break;
+    case left:
+        x = playfield_width;
+        y = random_range(0, playfield_height);
+        break;
+    case up_left:
+        x = random_range(playfield_width, 2 * playfield_width);
+        y = random_range(playfield_height, 1200);
+        break;
+    case right:
+        x = 0;
+        y = random_range(0, playfield_height);
+        break;
+    }
+}
+
+void MenuStar::update() {
+    switch (travel) {
+    case down_left:
+        x -= step, y += step;
+        if (x < 0 || y > playfield_height) respawn();
+        break;
+    case left:
+        x -= step;
+        if (x < 0) respawn();
+        break;
+    case up_left:
+        x -= step, y -= step;
+        if (x < 0 || y < 0) respawn();
+        break;
+    case right:
+        x += step;
+        if (x > playfield_width) respawn();
+        break;
+    }
+}
+
+void MenuStar::draw(BITMAP* target) const {
+    // A key colour of no menu has no picture.
+    if (picture) draw_scaled_about_centre(target, picture, x, y, scale);
+}
