@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr int frame_w = 28, frame_h = 23;
+constexpr int rock_w = 28, rock_h = 23;  // the strip's one frame
 constexpr float class_scales[2] = {1.0f, 1.5f};  // speed classes 2 and 3
 
 }  // namespace
@@ -14,7 +14,7 @@ void Meteor::init(int new_x_min, int new_x_max, int y_min, int y_max) {
     datafile = shared_datafile("meteor.dat");
     strip = nested_picture(datafile, 1);
     picture = nested_picture(datafile, 0);
-    set_frames(*this, strip, 1, 0, 0, frame_w, frame_h);
+    set_frames(*this, strip, 1, 0, 0, rock_w, rock_h);
     x = static_cast<float>(random_range(new_x_min, new_x_max - strip->w - 2));
     y = static_cast<float>(random_range(y_min, y_max));
     speed_class = random_range(2, 3);
