@@ -22,6 +22,12 @@ void Kv1Enemy<n>::finish_step(const Gun<n>& gun, std::optional<float> wrap_offse
 }
 
 template <std::size_t n>
+void Kv1Enemy<n>::formation_step(const Formation& formation, float wrap_offset, const Gun<n>& gun) {
+    this->sweep(formation);
+    finish_step(gun, wrap_offset);
+}
+
+template <std::size_t n>
 void Kv1Enemy<n>::update_bullets() {
     if (!this->bullets_out) return;
     bool any_active = false;

@@ -21,6 +21,8 @@ protected:
     // The rest of a step after the movement: death, wrap (none without an offset), the meeting
     // with the ship, and the volley.
     void finish_step(const Gun<n>& gun, std::optional<float> wrap_offset);
+    // A formation kind's step: the sweep, then the rest.
+    void formation_step(const Formation& formation, float wrap_offset, const Gun<n>& gun);
 };
 
 extern template class Kv1Enemy<1>;

@@ -46,12 +46,11 @@ void Kv1EnemyOne::init(float x0, float y0) {
 
 void Kv1EnemyOne::update() {
     if (!in_play) return;
-    sweep(formation);
+    formation_step(formation, wrap_offset, gun);
     if (++thruster_tick > thruster_period) {
         thruster_tick = 0;
         thruster_frame = (thruster_frame + 1) % 3;
     }
-    finish_step(gun, wrap_offset);
 }
 
 void Kv1EnemyOne::draw(BITMAP* target) {

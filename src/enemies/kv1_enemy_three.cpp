@@ -26,7 +26,5 @@ constexpr float wrap_offset = 0.0f;
 void Kv1EnemyThree::init(float x0, float y0) { build(kind, gun, x0, y0); }
 
 void Kv1EnemyThree::update() {
-    if (!in_play) return;
-    sweep(formation);
-    finish_step(gun, wrap_offset);
+    if (in_play) formation_step(formation, wrap_offset, gun);
 }

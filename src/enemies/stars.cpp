@@ -32,25 +32,26 @@ constexpr MenuPicture menu_pictures[] = {
 };
 constexpr float menu_star_scales[3] = {1.0f, 1.5f, 2.0f};
 
-void release(BITMAP*& picture) {
-    if (picture) destroy_bitmap_safely(picture);
-    picture = nullptr;
-}
-
 void draw_scaled_about_centre(BITMAP* target, BITMAP* picture, int x, int y, float scale) {
     pivot_scaled_sprite(target, picture, x, y, picture->w / 2, picture->h / 2, 0, ftofix(scale));
 }
 
 }  // namespace
 
-Star::~Star() { release(picture); }
+StageStar::~StageStar() {
+    if (picture) destroy_bitmap_safely(picture);
+}
 
-void Star::init(int new_x_min, int new_x_max) {
+void StageStar::set_up(int new_x_min, int new_x_max) {
     x_min = new_x_min;
     x_max = new_x_max;
     x = random_range(x_min, x_max);
     y = random_range(0, bottom_row);
     renew_copy(picture, shared_picture(stage_star_path));
+}
+
+void Star::init(int new_x_min, int new_x_max) {
+    set_up(new_x_min, new_x_max);
     red = floor_red, green = floor_green, blue = floor_blue;
     rising = true;
     falling = false;
@@ -95,15 +96,9 @@ void Star::draw(BITMAP* target) {
     }
 }
 
-ColorStar::~ColorStar() { release(picture); }
-
 void ColorStar::init(int new_x_min, int new_x_max) {
-    x_min = new_x_min;
-    x_max = new_x_max;
-    x = random_range(x_min, x_max);
-    y = random_range(0, bottom_row);
+    set_up(new_x_min, new_x_max);
     pace.moving = false;
-    renew_copy(picture, shared_picture(stage_star_path));
     scale = color_star_scales[random_range(1, 3) - 1];
 }
 

@@ -5,23 +5,33 @@
 
 #include "enemies/scroll_pace.h"
 
+// What the stages' stars share: a copy of the stage star of their own, which they recolour, and
+// a place within their columns.
+class StageStar {
+public:
+    BITMAP* picture = nullptr;  // its own copy
+    int x = 0, y = 0;
+    int x_min = 0, x_max = 0;
+
+    StageStar() = default;
+    ~StageStar();
+    StageStar(const StageStar&) = delete;
+    StageStar& operator=(const StageStar&) = delete;
+
+protected:
+    // Anywhere on the screen within the columns x_min to x_max, with a fresh copy of the star.
+    void set_up(int new_x_min, int new_x_max);
+};
+
 // A twinkling star of the stages: it brightens from blue to white, holds, fades back and holds
 // again, while it rides down with the scroll; drawn as four stamps side by side, translucent by
 // the alpha its stage gives it.
-class Star {
+class Star : public StageStar {
 public:
-    BITMAP* picture = nullptr;  // its own copy, recoloured every draw
     bool rising = false, falling = false;
-    int x = 0, y = 0;
-    int x_min = 0, x_max = 0;
     int red = 0, green = 0, blue = 0;  // each between its floor and 255
     int hold_count = 0, hold_length = 0;
     float alpha = 0.0f;  // 0 hides it, 255 draws it opaque
-
-    Star() = default;
-    ~Star();
-    Star(const Star&) = delete;
-    Star& operator=(const Star&) = delete;
 
     // Anywhere on the screen within the columns x_min to x_max.
     void init(int new_x_min, int new_x_max);
@@ -33,20 +43,13 @@ public:
 
 // A star of the stages and the store that falls at a pace tied to the scroll: scaled about its
 // centre at paces up to 9, a streak of eight pixels at pace 10.
-class ColorStar {
+class ColorStar : public StageStar {
 public:
-    BITMAP* picture = nullptr;  // its own copy, whitened at each respawn
-    int x = 0, y = 0;
-    int x_min = 0, x_max = 0;
-    ScrollPace pace;  // moving: the star has started
+    ScrollPace pace;     // moving: the star has started
     float scale = 1.0f;  // 1.0, 1.4 or 1.5
 
-    ColorStar() = default;
-    ~ColorStar();
-    ColorStar(const ColorStar&) = delete;
-    ColorStar& operator=(const ColorStar&) = delete;
-
-    // Anywhere on the screen within the columns x_min to x_max.
+    // Anywhere on the screen within the columns x_min to x_max, white as the file is until its
+    // first respawn whitens it.
     void init(int new_x_min, int new_x_max);
     // Back at the top with a new pace for scroll v.
     void respawn(int v);

@@ -1,13 +1,8 @@
 #include "kv1_field.h"
 
-#include <loadpng.h>
-
 #include <cstdlib>
 #include <new>
 
-#include "audio_testing.h"
-#include "engine/gameengine.h"
-#include "engine/gif.h"
 #include "engine/loaders.h"
 #include "engine/slots.h"
 #include "player/kv1player.h"
@@ -18,13 +13,7 @@ namespace kv1_field {
 namespace {
 
 void load_art() {
-    register_datafile_object(DAT_GIF, load_gif_object, destroy_gif_object);
-    register_bitmap_file_type("gif", load_gif, nullptr);
-    register_png_file_type();
-    if (!fmod_system) {
-        FMOD_System_Create(&fmod_system);
-        audio_testing::init_manual(fmod_system, 20);
-    }
+    testing_support::prepare_game_loading();
     kv1_enemy_one_strip = load_bitmap_ex("gfx/kv1/enemies/enemy_one/rocketship.gif");
     kv1_enemy_one_bullet_strip = datafile_bitmap(load_datafile_ex("enemy_one.dat")[1]);
     kv1_enemy_two_strip = load_bitmap_ex("gfx/kv1/enemies/enemy_two/enemytwo.gif");

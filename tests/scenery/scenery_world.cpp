@@ -1,15 +1,10 @@
 #include "scenery_world.h"
 
-#include <loadpng.h>
-
 #include <cstdlib>
 #include <new>
 #include <string>
 
-#include "audio_testing.h"
 #include "enemies/scenery.h"
-#include "engine/gameengine.h"
-#include "engine/gif.h"
 #include "engine/loaders.h"
 #include "engine/slots.h"
 #include "player/player.h"
@@ -46,13 +41,7 @@ const auto* const release_ship = ::testing::AddGlobalTestEnvironment(new Release
 
 void SceneryTest::SetUpTestSuite() {
     static const bool loaded = [] {
-        register_datafile_object(DAT_GIF, load_gif_object, destroy_gif_object);
-        register_bitmap_file_type("gif", load_gif, nullptr);
-        register_png_file_type();
-        if (!fmod_system) {
-            FMOD_System_Create(&fmod_system);
-            audio_testing::init_manual(fmod_system, 20);
-        }
+        testing_support::prepare_game_loading();
         testing_support::WorkingDirectory in_data(testing_support::data_dir());
         load_slots();
         player.load(1);
