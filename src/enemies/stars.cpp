@@ -32,6 +32,21 @@ constexpr MenuPicture menu_pictures[] = {
 };
 constexpr float menu_star_scales[3] = {1.0f, 1.5f, 2.0f};
 
+// Each travel: its direction, and where a star comes back once it has left the screen.
+struct Drift {
+    int dx, dy;
+    int x_lo, x_hi, y_lo, y_hi;
+};
+constexpr Drift drifts[4] = {
+    {-1, +1, 640, 1280, -720, 0},   // left and down, from above the right
+    {-1, 0, 640, 640, 0, 480},      // left, from the right edge
+    {-1, -1, 640, 1280, 480, 1200}, // left and up, from below the right
+    {+1, 0, 0, 0, 0, 480},          // right, from the left edge
+};
+
+// A fixed edge draws no number.
+int drawn_from(int lo, int hi) { return lo == hi ? lo : random_range(lo, hi); }
+
 void draw_scaled_about_centre(BITMAP* target, BITMAP* picture, int x, int y, float scale) {
     pivot_scaled_sprite(target, picture, x, y, picture->w / 2, picture->h / 2, 0, ftofix(scale));
 }
@@ -144,45 +159,19 @@ void MenuStar::init(int new_x_min, int new_x_max, int new_travel, int new_key_co
 
 void MenuStar::respawn() {
     choose_step();
-    switch (travel) {
-    case down_left:
-        x = random_range(playfield_width, 2 * playfield_width);
-        y = random_range(-720, 0);
-        break;
-    case left:
-        x = playfield_width;
-        y = random_range(0, playfield_height);
-        break;
-    case up_left:
-        x = random_range(playfield_width, 2 * playfield_width);
-        y = random_range(playfield_height, 1200);
-        break;
-    case right:
-        x = 0;
-        y = random_range(0, playfield_height);
-        break;
-    }
+    const Drift& drift = drifts[travel - 1];
+    x = drawn_from(drift.x_lo, drift.x_hi);
+    y = drawn_from(drift.y_lo, drift.y_hi);
 }
 
 void MenuStar::update() {
-    switch (travel) {
-    case down_left:
-        x -= step, y += step;
-        if (x < 0 || y > playfield_height) respawn();
-        break;
-    case left:
-        x -= step;
-        if (x < 0) respawn();
-        break;
-    case up_left:
-        x -= step, y -= step;
-        if (x < 0 || y < 0) respawn();
-        break;
-    case right:
-        x += step;
-        if (x > playfield_width) respawn();
-        break;
-    }
+    const Drift& drift = drifts[travel - 1];
+    x += drift.dx * step;
+    y += drift.dy * step;
+    // Off the screen on a side it drifts toward.
+    if ((drift.dx < 0 && x < 0) || (drift.dx > 0 && x > playfield_width) || (drift.dy > 0 && y > playfield_height) ||
+        (drift.dy < 0 && y < 0))
+        respawn();
 }
 
 void MenuStar::draw(BITMAP* target) const {

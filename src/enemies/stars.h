@@ -69,7 +69,7 @@ public:
     int x_min = 0, x_max = 0;
     int step = 0;        // pixels per step: 1, 2 or 3
     float scale = 1.0f;  // 1.0, 1.5 or 2.0 by step
-    int travel = 0;      // a Travel
+    int travel = 0;      // a Travel, 1 to 4
     int key_colour = 0;  // makecol of the menu's key colour, choosing the picture
 
     // Anywhere from x_min to the right edge; the picture of the menu whose key colour is given:
