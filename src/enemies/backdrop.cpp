@@ -63,7 +63,7 @@ void Backdrop::draw_piece(BITMAP* target) const {
     if (y <= static_cast<float>(-picture->h) || y >= static_cast<float>(playfield_height + picture->h)) return;
     const int px = static_cast<int>(x), py = static_cast<int>(y);
     if (scaled == 1)
-        rotate_scaled_sprite(target, picture, px, py, 0, ftofix(scale));
+        rotate_scaled(target, picture, px, py, 0, ftofix(scale));
     else
         masked_blit(picture, target, 0, 0, px, py, picture->w, picture->h);
 }

@@ -95,10 +95,9 @@ void Enemy::common_step(const DeathRules& rules, FMOD_SOUND* explosion_sound) {
     animate_explosion();
 }
 
-void Enemy::kv1_step(FMOD_SOUND* explosion_sound, std::optional<float> wrap_offset) {
-    static constexpr DeathRules kv1_death{0, false, false, Payee::kv1_ship};
-    start_death(kv1_death, explosion_sound);
-    finish_death(kv1_death.payee);
+void Enemy::kv1_step(const DeathRules& rules, FMOD_SOUND* explosion_sound, std::optional<float> wrap_offset) {
+    start_death(rules, explosion_sound);
+    finish_death(rules.payee);
     follow_with_explosion();
     if (wrap_offset && !dying && y + *wrap_offset > escape_line) {
         anchor_y -= y;

@@ -125,11 +125,10 @@ protected:
     // Out of play, a waiting record swallows the ship's and helpers' shots that touch it.
     void block_shots();
 
-    // The part of a KV1 record's step that follows its movement: death start and kill (paying
-    // the KV1 ship), the explosion following the record, the wrap to the top once past the line
-    // y + wrap_offset > 480 (a drop in progress goes on), the meeting with the KV1 ship, the
-    // explosion's animation.
-    void kv1_step(FMOD_SOUND* explosion_sound, std::optional<float> wrap_offset);
+    // The part of a KV1 record's step that follows its movement: death start and kill, the
+    // explosion following the record, the wrap to the top once past the line y + wrap_offset >
+    // 480 (a drop in progress goes on), the meeting with the KV1 ship, the explosion's animation.
+    void kv1_step(const DeathRules& rules, FMOD_SOUND* explosion_sound, std::optional<float> wrap_offset);
 
     // One formation step by `state`: the sweep toward the speed limit until the body meets the
     // field's edge, then the drop of a row and the turn back.

@@ -17,7 +17,7 @@ void Kv1Enemy<n>::reset() {
 
 template <std::size_t n>
 void Kv1Enemy<n>::finish_step(const Gun<n>& gun, std::optional<float> wrap_offset) {
-    this->kv1_step(this->explosion_sound, wrap_offset);
+    this->kv1_step(kv1_death, this->explosion_sound, wrap_offset);
     this->fire(gun);
 }
 

@@ -6,6 +6,9 @@
 
 #include "enemies/armed_enemy.h"
 
+// Every KV1 kind's death: a kill pays the KV1 ship, and nothing escapes.
+constexpr DeathRules kv1_death{0, false, false, Payee::kv1_ship};
+
 template <std::size_t n>
 class Kv1Enemy : public ArmedEnemy<n> {
 public:

@@ -7,7 +7,7 @@ namespace {
 constexpr EnemyKind kind{
     &kv1_enemy_four_strip, 1, 25, 28, 0,  // one frame of 25 x 28
     0, 0.3f, 0,                           // hit points, speed, reward (unused)
-    {0, false, false, Payee::kv1_ship},
+    kv1_death,
 };
 constexpr Gun<1> gun{
     &kv1_enemy_four_bullet_strip, 1.0f,

@@ -9,7 +9,7 @@ namespace {
 constexpr EnemyKind kind{
     &kv1_enemy_one_strip, 3, 64, 64, 1,  // three bank poses of 64 x 64, level first
     0, 0.4f, 0,                          // hit points, speed, reward (unused)
-    {0, false, false, Payee::kv1_ship},
+    kv1_death,
 };
 constexpr Gun<1> gun{
     &kv1_enemy_one_bullet_strip, 2.0f,

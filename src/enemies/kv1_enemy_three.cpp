@@ -7,7 +7,7 @@ namespace {
 constexpr EnemyKind kind{
     &kv1_enemy_three_strip, 1, 64, 64, 0,  // one frame of 64 x 64
     0, 0.45f, 0,                           // hit points, speed, reward (unused)
-    {0, false, false, Payee::kv1_ship},
+    kv1_death,
 };
 // The fan: right, middle and left of straight down, all from one muzzle.
 constexpr Gun<3> gun{

@@ -9,7 +9,7 @@ namespace {
 constexpr EnemyKind kind{
     &kv1_enemy_two_strip, 1, 64, 64, 0,  // one frame of 64 x 64
     0, 0.02f, 0,                         // hit points, radians per step, reward (unused)
-    {0, false, false, Payee::kv1_ship},
+    kv1_death,
 };
 constexpr Gun<1> gun{
     &kv1_enemy_two_bullet_strip, 4.0f,

@@ -33,6 +33,5 @@ void Meteor::scroll(int dy) {
 
 void Meteor::draw(BITMAP* target) const {
     BITMAP* shown = speed_class == 2 ? picture : current_frame();
-    pivot_scaled_sprite(target, shown, static_cast<int>(x), static_cast<int>(y), w / 2, h / 2, itofix(angle),
-                        ftofix(scale));
+    pivot_scaled(target, shown, static_cast<int>(x), static_cast<int>(y), w / 2, h / 2, itofix(angle), ftofix(scale));
 }

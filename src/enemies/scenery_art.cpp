@@ -11,11 +11,14 @@ namespace {
 
 template <class T, class Load>
 T* once_per_path(const char* path, Load load) {
-    static std::map<std::string, T*> loaded;
-    T*& resource = loaded[path];
+    // Kept for the run and never torn down, so exit leaves the resources where they were.
+    static auto* const loaded = new std::map<std::string, T*>;
+    T*& resource = (*loaded)[path];
     if (!resource) resource = load(path);
     return resource;
 }
+
+fixed to_fixed(int v) { return v * 0x10000; }
 
 }  // namespace
 
@@ -31,6 +34,18 @@ void renew_copy(BITMAP*& copy, BITMAP* source) {
     if (copy) destroy_bitmap_safely(copy);
     copy = create_bitmap(source->w, source->h);
     blit(source, copy, 0, 0, 0, 0, source->w, source->h);
+}
+
+void pivot_scaled(BITMAP* target, BITMAP* sprite, int x, int y, int cx, int cy, fixed angle, fixed scale) {
+    target->vtable->pivot_scaled_sprite_flip(target, sprite, to_fixed(x), to_fixed(y), to_fixed(cx), to_fixed(cy),
+                                             angle, scale, FALSE);
+}
+
+void rotate_scaled(BITMAP* target, BITMAP* sprite, int x, int y, fixed angle, fixed scale) {
+    // About the centre of the scaled picture, whose top-left corner is at (x, y).
+    target->vtable->pivot_scaled_sprite_flip(target, sprite, to_fixed(x) + sprite->w * scale / 2,
+                                             to_fixed(y) + sprite->h * scale / 2, to_fixed(sprite->w) / 2,
+                                             to_fixed(sprite->h) / 2, angle, scale, FALSE);
 }
 
 void draw_with_alpha(BITMAP* target, BITMAP* picture, float x, float y, float alpha) {

@@ -14,6 +14,11 @@ BITMAP* nested_picture(const DATAFILE* datafile, int index);
 // Makes `copy` a copy of `source` that the caller owns, releasing the copy it held before.
 void renew_copy(BITMAP*& copy, BITMAP* source);
 
+// Allegro's pivot_scaled_sprite and rotate_scaled_sprite, for pictures that may lie partly off
+// the top or left: Allegro's inline forms shift negative coordinates, which C++ leaves undefined.
+void pivot_scaled(BITMAP* target, BITMAP* sprite, int x, int y, int cx, int cy, fixed angle, fixed scale);
+void rotate_scaled(BITMAP* target, BITMAP* sprite, int x, int y, fixed angle, fixed scale);
+
 // Translucent by `alpha`, masked at 255, nothing at 0; only while -h < y < 480, where some of
 // the picture may show.
 void draw_with_alpha(BITMAP* target, BITMAP* picture, float x, float y, float alpha);

@@ -48,7 +48,7 @@ constexpr Drift drifts[4] = {
 int drawn_from(int lo, int hi) { return lo == hi ? lo : random_range(lo, hi); }
 
 void draw_scaled_about_centre(BITMAP* target, BITMAP* picture, int x, int y, float scale) {
-    pivot_scaled_sprite(target, picture, x, y, picture->w / 2, picture->h / 2, 0, ftofix(scale));
+    pivot_scaled(target, picture, x, y, picture->w / 2, picture->h / 2, 0, ftofix(scale));
 }
 
 }  // namespace

@@ -15,7 +15,8 @@ namespace {
 void load_art() {
     testing_support::prepare_game_loading();
     kv1_enemy_one_strip = load_bitmap_ex("gfx/kv1/enemies/enemy_one/rocketship.gif");
-    kv1_enemy_one_bullet_strip = datafile_bitmap(load_datafile_ex("enemy_one.dat")[1]);
+    enemy_datafiles[0] = load_datafile_ex("enemy_one.dat");
+    kv1_enemy_one_bullet_strip = datafile_bitmap(enemy_datafiles[0][1]);
     kv1_enemy_two_strip = load_bitmap_ex("gfx/kv1/enemies/enemy_two/enemytwo.gif");
     kv1_enemy_two_bullet_strip = load_bitmap_ex("gfx/kv1/enemies/enemy_two/bullet.png");
     kv1_enemy_three_strip = load_bitmap_ex("gfx/kv1/enemies/enemy_three/enemythree.png");

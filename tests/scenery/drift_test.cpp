@@ -152,4 +152,9 @@ TEST_F(SceneryTest, AMenuStarComesBackFromBeyondTheEdgeItDriftsFrom) {
                 << star.x << ", " << star.y;
         }
     }
+    MenuStar stray;
+    stray.init(0, 640, MenuStar::left, makecol(1, 2, 3));
+    testing_support::Picture canvas = scenery_world::blank_screen();
+    stray.draw(canvas.get());
+    EXPECT_EQ(scenery_world::drawn_pixels(canvas.get()), 0) << "a colour of no menu has no picture to draw";
 }

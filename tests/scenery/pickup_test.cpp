@@ -90,3 +90,13 @@ TEST_F(SceneryTest, ThePickUpPaysOnceAndItsBannerRestsFiftyStepsInTheMiddleUnder
     EXPECT_EQ(player.money, 20000) << "paid once, however long the ship stays";
     EXPECT_LT(box_of([&pickup](BITMAP* canvas) { pickup.draw(canvas); }).right, 0) << "taken and gone";
 }
+
+TEST_F(SceneryTest, APickUpOfATypeWithNoPictureCanBeNeitherSeenNorTaken) {
+    PowerUp pickup;
+    pickup.init(2, 300.0f, 60.0f);
+    player.set_position(300.0f, 60.0f);
+    pickup.update(0);
+    EXPECT_FALSE(pickup.taken);
+    EXPECT_EQ(player.money, 0);
+    EXPECT_LT(box_of([&pickup](BITMAP* canvas) { pickup.draw(canvas); }).right, 0);
+}

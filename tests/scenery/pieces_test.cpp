@@ -30,7 +30,8 @@ TEST_F(SceneryTest, PiecesTakeMarkersInOrderAndNoTwoPlacedPiecesOverlap) {
         EXPECT_TRUE(pieces[i]->spot_found);
     }
     for (std::size_t i = 0; i < pieces.size(); ++i)
-        for (std::size_t j = i + 1; j < pieces.size(); ++j) EXPECT_FALSE(touch(*pieces[i], *pieces[j])) << i << ", " << j;
+        for (std::size_t j = i + 1; j < pieces.size(); ++j)
+            EXPECT_FALSE(touch(*pieces[i], *pieces[j])) << i << ", " << j;
     EXPECT_EQ(scenery_world::used_markers(), 8);
 }
 
