@@ -27,9 +27,6 @@ public:
     int scaled = 0;          // 1: drawn scaled
     int speed_class = 0;     // rocks: 1 to 3, choosing the scale
 
-    Backdrop(const Backdrop&) = delete;
-    Backdrop& operator=(const Backdrop&) = delete;
-
     // One logic step at scroll v. Past the bottom a recycling record comes back at the top;
     // one that does not is parked at row 480, and never starts moving by itself.
     void update(int v, float a);

@@ -11,7 +11,7 @@ SceneryMarker scenery_markers[scenery_marker_count];
 
 namespace {
 
-constexpr int max_redraws = 64;
+constexpr int max_draws = 64;
 constexpr int bottom_row = 479;
 constexpr int wait_unit = 50;  // waits are one to four of these
 
@@ -63,14 +63,14 @@ bool SceneryPiece::overlaps_a_piece() const {
 
 void SceneryPiece::find_spot(int top, int bottom) {
     spot_found = false;
-    for (int redraws = 0;; ++redraws) {
+    for (int draws = 1;; ++draws) {
         x = static_cast<float>(random_range(-picture->w, playfield_width));
         y = static_cast<float>(random_range(top, bottom));
         if (!overlaps_a_piece()) {
             spot_found = true;
             return;
         }
-        if (redraws == max_redraws) return;
+        if (draws == max_draws) return;
     }
 }
 

@@ -43,9 +43,8 @@ public:
     float alpha = 0.0f;   // islands: translucency 0 to 255, given by the stage each step
     bool spot_found = false;
 
+    // Gives back its marker.
     ~SceneryPiece();
-    SceneryPiece(const SceneryPiece&) = delete;
-    SceneryPiece& operator=(const SceneryPiece&) = delete;
 
     // Somewhere on or just off the screen, in the first free marker.
     void init();
@@ -64,7 +63,7 @@ protected:
 private:
     void choose_kind();
     // A spot drawn from these rows and the field's columns, drawn again while it overlaps a
-    // registered piece, at most `max_redraws` times; then the last one stands.
+    // registered piece, at most 64 draws in all; then the last one stands.
     void find_spot(int top, int bottom);
     bool overlaps_a_piece() const;
 
