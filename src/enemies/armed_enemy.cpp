@@ -30,6 +30,7 @@ void ArmedEnemy<n>::launch(const Gun<n>& gun, const Launch& how) {
         bullets[i].set_angle(muzzle.heading + how.turn, how.head_start);
         bullets[i].active = true;
     }
+    bullets_out = true;
     if (gun.flashes) hit_flash = true;
     play_enemy_sound(enemy_bullet_channel, bullet_sound, gun.sound_at_master_volume);
 }
@@ -44,7 +45,6 @@ template <std::size_t n>
 bool ArmedEnemy<n>::fire_when_spent(const Gun<n>& gun, const Launch& how) {
     if (!all_idle() || bullets_out) return false;
     launch(gun, how);
-    bullets_out = true;
     return true;
 }
 

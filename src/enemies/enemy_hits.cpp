@@ -1,9 +1,23 @@
-// How enemies and their bullets meet the KV2 ship's weapons, helpers, shield and body.
+// How enemies and their bullets meet the KV2 ship's weapons, helpers, shield and body, and the
+// KV1 ship and its shots.
 #include "enemies/enemy.h"
+#include "player/kv1player.h"
 #include "player/player.h"
 #include "player/ship_weapons.h"
 
 using namespace ship_weapons;
+
+namespace {
+
+bool touches_kv1_ship(BITMAP* picture, float px, float py) {
+    return touches(picture, px, py, kv1_player.frames[kv1_player.frame], kv1_player.x, kv1_player.y);
+}
+
+bool kv1_ship_flies_off() {
+    return kv1_player.state == Kv1Player::request_fly_off || kv1_player.state == Kv1Player::flying_off;
+}
+
+}  // namespace
 
 void Enemy::check_hits() {
     if (dying) return;
@@ -31,6 +45,30 @@ void Enemy::block_shots() {
     for_each_ship_shot([&](Sprite& bullet, int) {
         if (bullet.active && bullet_touches(bullet, body, x, y)) bullet.deactivate();
     });
+}
+
+void Enemy::meet_kv1_ship() {
+    // A dying record still rams the ship; the ship's own hit ignores it while it explodes.
+    if (touches_kv1_ship(current_frame(), x, y)) kv1_player.hit();
+    if (dying) return;
+    for (auto& group : kv1_player.bullets)
+        for (int slot = 0; slot < kv1_player.bullet_limit; ++slot) {
+            Sprite& bullet = group[slot];
+            if (bullet.active && bullet_touches(bullet, current_frame(), x, y)) {
+                bullet.deactivate();
+                hit_flash = true;
+                damage += 1;  // whatever the bullet's own damage
+            }
+        }
+}
+
+void fly_kv1_enemy_bullet(Sprite& bullet) {
+    if (!bullet.active) return;
+    bullet.move_bullet();
+    if (bullet.active && !kv1_ship_flies_off() && touches_kv1_ship(bullet.bitmap, bullet.x, bullet.y)) {
+        kv1_player.hit();
+        bullet.deactivate();
+    }
 }
 
 void enemy_bullet_meets_ship(Sprite& bullet) {

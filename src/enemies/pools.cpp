@@ -13,3 +13,8 @@ EnemyNine enemy_nine_pool[enemy_train_pool_size];
 EnemyTen enemy_ten_pool[enemy_ten_pool_size];
 EnemyEleven enemy_eleven_pool[enemy_eleven_pool_size];
 EnemyTwelve enemy_twelve_pool[enemy_twelve_pool_size];
+
+Kv1EnemyOne kv1_enemy_one_pool[kv1_enemy_one_pool_size];
+Kv1EnemyTwo kv1_enemy_two_pool[kv1_enemy_two_pool_size];
+Kv1EnemyThree kv1_enemy_three_pool[kv1_enemy_three_pool_size];
+Kv1EnemyFour kv1_enemy_four_pool[kv1_enemy_four_pool_size];

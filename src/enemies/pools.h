@@ -13,6 +13,10 @@
 #include "enemies/enemy_three.h"
 #include "enemies/enemy_twelve.h"
 #include "enemies/enemy_two.h"
+#include "enemies/kv1_enemy_four.h"
+#include "enemies/kv1_enemy_one.h"
+#include "enemies/kv1_enemy_three.h"
+#include "enemies/kv1_enemy_two.h"
 
 constexpr int enemy_one_pool_size = 36;
 constexpr int enemy_two_pool_size = 16;
@@ -38,3 +42,14 @@ extern EnemyNine enemy_nine_pool[enemy_train_pool_size];
 extern EnemyTen enemy_ten_pool[enemy_ten_pool_size];
 extern EnemyEleven enemy_eleven_pool[enemy_eleven_pool_size];
 extern EnemyTwelve enemy_twelve_pool[enemy_twelve_pool_size];
+
+// The KV1 kinds.
+constexpr int kv1_enemy_one_pool_size = 36;
+constexpr int kv1_enemy_two_pool_size = 4;
+constexpr int kv1_enemy_three_pool_size = 36;
+constexpr int kv1_enemy_four_pool_size = 54;
+
+extern Kv1EnemyOne kv1_enemy_one_pool[kv1_enemy_one_pool_size];
+extern Kv1EnemyTwo kv1_enemy_two_pool[kv1_enemy_two_pool_size];
+extern Kv1EnemyThree kv1_enemy_three_pool[kv1_enemy_three_pool_size];
+extern Kv1EnemyFour kv1_enemy_four_pool[kv1_enemy_four_pool_size];

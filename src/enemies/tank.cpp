@@ -92,11 +92,11 @@ void Tank<n>::set_entry(int n_entry, int entries) {
 
 template <std::size_t n>
 void Tank<n>::drive_step(const EnemyKind& kind, bool leaves_over_top) {
-    this->start_death(this->explosion_sound, kind.death.explosion_at_master_volume);
+    this->start_death(kind.death, this->explosion_sound);
     this->leave_field(leaves_over_top);
     turret.aim(this->x, this->y);
     for (Wheel& wheel : wheels) wheel.animate();
-    this->continue_death();
+    this->continue_death(kind.death.payee);
     this->check_hits();
     this->animate_explosion();
 }

@@ -39,13 +39,13 @@ void TrainEnemy<n>::reset() {
 template <std::size_t n>
 void TrainEnemy<n>::steer_left() {
     this->accelerate_left(turn_gain);
-    this->bank(-1);
+    this->bank(-1, this->ticks_per_frame);
 }
 
 template <std::size_t n>
 void TrainEnemy<n>::steer_right() {
     this->accelerate_right(turn_gain);
-    this->bank(+1);
+    this->bank(+1, this->ticks_per_frame);
 }
 
 template <std::size_t n>

@@ -14,12 +14,12 @@ void WrappingEnemy::steer() {
 
 void WrappingEnemy::steer_left() {
     accelerate_left();
-    bank(-1);
+    bank(-1, ticks_per_frame);
     if (x < static_cast<float>(-w)) x = field_right;
 }
 
 void WrappingEnemy::steer_right() {
     accelerate_right();
-    bank(+1);
+    bank(+1, ticks_per_frame);
     if (x > field_right) x = static_cast<float>(-w);
 }

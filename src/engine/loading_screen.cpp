@@ -2,6 +2,7 @@
 
 #include <initializer_list>
 
+#include "enemies/scenery.h"
 #include "engine/game_state.h"
 #include "engine/loaders.h"
 #include "engine/resource_loader.h"
@@ -26,6 +27,7 @@ LoadingScreen::LoadingScreen(float (*load_step)())
       bar_(load_bitmap_ex("gfx/loader/bar.gif")),
       background_(load_bitmap_ex("gfx/loader/kv2_options_background.gif")) {
     tune_.load_music("bgm/loading/tune.ogg", 0, true);
+    for (SceneryMarker& marker : scenery_markers) marker.clear();
     tune_.play_music();
 }
 

@@ -255,10 +255,22 @@ void (*const steps[])() = {
         build_pool(enemy_twelve_pool);
         menu_options_button = picture("gfx/main_menu/kv2_main_options.gif");
     },
-    /* 68 */ [] { menu_hover = picture("gfx/main_menu/kv2_main_hover.gif"); },
-    /* 69 */ [] { menu_box = picture("gfx/main_menu/kv2_main_box.gif"); },
-    /* 70 */ [] { menu_box_background = picture("gfx/main_menu/kv2_main_box_background.gif"); },
-    /* 71 */ menu_animation,
+    /* 68 */ [] {
+        build_pool(kv1_enemy_one_pool);
+        menu_hover = picture("gfx/main_menu/kv2_main_hover.gif");
+    },
+    /* 69 */ [] {
+        build_pool(kv1_enemy_four_pool);
+        menu_box = picture("gfx/main_menu/kv2_main_box.gif");
+    },
+    /* 70 */ [] {
+        build_pool(kv1_enemy_three_pool);
+        menu_box_background = picture("gfx/main_menu/kv2_main_box_background.gif");
+    },
+    /* 71 */ [] {
+        build_pool(kv1_enemy_two_pool);
+        menu_animation();
+    },
     /* 72 */ [] { equipped_template(adam_ship, 1); },
     /* 73 */ [] { equipped_template(kim_ship, 2); },
 };

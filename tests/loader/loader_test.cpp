@@ -56,6 +56,10 @@ public:
         renew_pool(enemy_ten_pool);
         renew_pool(enemy_eleven_pool);
         renew_pool(enemy_twelve_pool);
+        renew_pool(kv1_enemy_one_pool);
+        renew_pool(kv1_enemy_two_pool);
+        renew_pool(kv1_enemy_three_pool);
+        renew_pool(kv1_enemy_four_pool);
     }
 };
 
@@ -215,7 +219,14 @@ TEST_F(Loader, BuildsEveryPoolRecordWithItsKindsFramesAndHitPoints) {
         {records(enemy_ten_pool), enemy_ten_strip, 1, 117, 4},
         {records(enemy_eleven_pool), enemy_eleven_strip, 1, 108, 2},
         {records(enemy_twelve_pool), enemy_twelve_strip, 1, 103, 3},
+        {records(kv1_enemy_one_pool), kv1_enemy_one_strip, 3, 64, 0},
+        {records(kv1_enemy_two_pool), kv1_enemy_two_strip, 1, 64, 0},
+        {records(kv1_enemy_three_pool), kv1_enemy_three_strip, 1, 64, 0},
+        {records(kv1_enemy_four_pool), kv1_enemy_four_strip, 1, 25, 0},
     };
+    std::size_t records_built = 0;
+    for (const auto& pool : pools) records_built += pool.records.size();
+    EXPECT_EQ(records_built, 247u);
     for (const auto& pool : pools)
         for (const Enemy* record : pool.records) {
             EXPECT_EQ(record->strip, pool.strip);
