@@ -4,8 +4,39 @@
 #include <array>
 #include <vector>
 
-// Every screen that can come next; each screen adds its name here and its row to screen_table.
-enum class Screen { none };
+// Every screen that can come next. Each screen adds its row to screen_table where it is built.
+enum class Screen {
+    none,
+    // KV2
+    series_menu,
+    instructions,  // (episode)
+    story,
+    main_menu,
+    options_screen,
+    character_select,
+    stage_intro,  // (stage)
+    stage_one,
+    stage_two,
+    stage_three,
+    stage_four,
+    stage_five,
+    stage_six,
+    stage_seven,
+    stage_eight,
+    stage_nine,
+    stage_ten,
+    challenge_stage,  // (previous stage)
+    upgrade_store,    // (next stage)
+    ending_screen,
+    // KV1
+    kv1_menu,
+    kv1_controls,
+    kv1_mission,
+    kv1_stage,  // (its six arguments)
+    kv1_continue,
+    kv1_ending,
+    what_to_do,
+};
 
 using ScreenArgs = std::array<int, 6>;  // the most any screen takes
 
