@@ -27,8 +27,7 @@ Image body() {
         c.fill(grown(plate, 1), rgb(10, 24, 28), 0.8f);
         hull(c, plate, palette.armour * (1.05f - 0.04f * i), 611 + i, 4);
     }
-    for (float s : {-1.0f, 1.0f}) {
-        const auto at = [s](float x, float y) { return Vec2{axis + s * (axis - x), y}; };
+    for (const boss::Side& at : boss::sides(axis)) {
         // Spines along the rim, hips where the legs join, and a pincer each side of the head.
         for (float y : {40.0f, 90.0f, 140.0f}) c.fill(polygon({at(12, y), at(2, y + 8), at(14, y + 14)}), palette.frame * 1.6f);
         for (float y : {65.0f, 195.0f}) boss::mount(c, circle(at(24, y), 12), palette, 602);

@@ -26,6 +26,13 @@ Points ragged(Box b, int teeth, Random& r) {
 
 }  // namespace
 
+Shape Side::box(float x0, float y0, float x1, float y1, float corner) const {
+    const Vec2 a = (*this)(x0, y0), b = (*this)(x1, y1);
+    return rect({std::min(a.x, b.x), a.y}, {std::max(a.x, b.x), b.y}, corner);
+}
+
+std::vector<Side> sides(float axis) { return {{axis, -1}, {axis, 1}}; }
+
 Vec2 heading(float angle) {
     const float a = angle * 2 * pi / 256;
     return {std::cos(a), std::sin(a)};
