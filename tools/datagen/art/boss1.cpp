@@ -37,8 +37,7 @@ Image body() {
     const Shape wing = polygon(mirrored({{axis, 6}, {230, 8}, {150, 24}, {60, 48}, {10, 72}, {2, 90}, {10, 104}, {60, 110},
                                          {150, 118}, {230, 124}, {axis, 126}}, axis));
     hull(c, wing, palette.armour * 0.9f, 101, 5);
-    for (float s : {-1.0f, 1.0f}) {
-        const auto at = [s](float x, float y) { return Vec2{axis + s * (axis - x), y}; };
+    for (const boss::Side& at : boss::sides(axis)) {
         // Crimson bands and panel lines along the wing.
         c.paint_over(polygon({at(20, 70), at(120, 44), at(124, 54), at(24, 82)}), plating(wing, crimson, 102), 0.9f);
         for (float x : {70.0f, 110.0f, 190.0f}) seam(c, at(x, 30 + (150 - x) * 0.15f), at(x, 112));
@@ -46,7 +45,7 @@ Image body() {
         fleet_eye(c, at(8, 88), 2.5f);
         fleet_eye(c, at(60, 92), 1.8f);
         // The gun pod and the pylon flanking the shields.
-        const Shape pod = rect(at(s < 0 ? 146 : 212, 96), at(s < 0 ? 212 : 146, 170), 12);
+        const Shape pod = at.box(146, 96, 212, 170, 12);
         hull(c, pod, palette.armour, 103, 4);
         boss::mount(c, circle(at(178.5f, 152), 20), palette, 104);
         const Shape pylon = polygon({at(244, 118), at(280, 118), at(280, 198), at(262, 198), at(248, 186)});

@@ -21,8 +21,7 @@ Image body() {
     const Shape wall = polygon(mirrored({{axis, 0}, {0, 0}, {0, 64}, {14, 96}, {60, 100}, {120, 132}, {180, 100},
                                          {230, 104}, {250, 150}, {axis, 158}}, axis));
     hull(c, wall, palette.armour, 1001, 6);
-    for (float s : {-1.0f, 1.0f}) {
-        const auto at = [s](float x, float y) { return Vec2{axis + s * (axis - x), y}; };
+    for (const boss::Side& at : boss::sides(axis)) {
         c.paint_over(polygon({at(0, 20), at(240, 20), at(240, 27), at(0, 27)}), plating(wall, gold, 1002), 0.9f);
         for (float x : {40.0f, 200.0f, 236.0f}) seam(c, at(x, 30), at(x, 96));
         // The great turret's ring, and the sockets of the small turrets.

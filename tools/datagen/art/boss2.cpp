@@ -35,20 +35,19 @@ Image body() {
     Canvas c(640, 150);
     const Shape wall = polygon(mirrored({{axis, 0}, {0, 0}, {0, 46}, {30, 60}, {180, 66}, {236, 76}, {axis, 78}}, axis));
     hull(c, wall, palette.armour * 0.85f, 201, 5);
-    for (float s : {-1.0f, 1.0f}) {
-        const auto at = [s](float x, float y) { return Vec2{axis + s * (axis - x), y}; };
+    for (const boss::Side& at : boss::sides(axis)) {
         // Battlements along the lower edge, amber warning bands, lights.
         for (float x : {12.0f, 44.0f, 186.0f, 218.0f}) {
             const Shape block = rect(at(x, 50) - Vec2{9, 0}, at(x, 50) + Vec2{9, 18}, 3);
             hull(c, block, palette.armour * 0.75f, 202, 3);
         }
-        c.paint_over(rect(at(0, 30) - Vec2{s < 0 ? 0.0f : 70.0f, 0}, at(0, 30) + Vec2{s < 0 ? 70.0f : 0.0f, 8}),
+        c.paint_over(at.box(0, 30, 70, 38),
                      [](Vec2 q) { return std::fmod(q.x + q.y, 12.0f) < 6 ? amber : rgb(40, 36, 26); }, 0.9f);
         for (float x : {20.0f, 60.0f, 200.0f}) fleet_eye(c, at(x, 16), 2);
         seam(c, at(4, 24), at(236, 24));
         seam(c, at(70, 4), at(70, 56));
         // The gun bay.
-        const Shape bay = rect(at(s < 0 ? 72 : 167, 36), at(s < 0 ? 167 : 72, 120), 14);
+        const Shape bay = at.box(72, 36, 167, 120, 14);
         hull(c, bay, palette.armour, 203, 5);
         boss::mount(c, circle(at(119.5f, 101), 26), palette, 204);
         // The pylon beside the shield.

@@ -19,8 +19,7 @@ Image body() {
     const Shape crescent = polygon(mirrored({{axis, 2}, {110, 4}, {44, 22}, {6, 52}, {0, 82}, {18, 108}, {58, 124},
                                              {100, 128}, {124, 146}, {136, 172}, {axis, 180}}, axis));
     hull(c, crescent, palette.armour, 301, 6);
-    for (float s : {-1.0f, 1.0f}) {
-        const auto at = [s](float x, float y) { return Vec2{axis + s * (axis - x), y}; };
+    for (const boss::Side& at : boss::sides(axis)) {
         // Ribs sweeping back along each horn.
         for (float k : {0.0f, 1.0f, 2.0f}) seam(c, at(30 + k * 26, 40 + k * 4), at(22 + k * 30, 110 + k * 6), 0.5f);
         c.paint_over(polygon({at(8, 62), at(60, 30), at(66, 38), at(14, 74)}), plating(crescent, palette.energy * 0.5f, 302), 0.8f);

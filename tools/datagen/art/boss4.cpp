@@ -16,8 +16,7 @@ Image body() {
     const Shape manta = polygon(mirrored({{axis, 0}, {112, 4}, {52, 22}, {12, 56}, {0, 92}, {14, 118}, {46, 126},
                                           {60, 150}, {72, 166}, {88, 166}, {100, 140}, {120, 126}, {axis, 122}}, axis));
     hull(c, manta, palette.armour, 401, 6);
-    for (float s : {-1.0f, 1.0f}) {
-        const auto at = [s](float x, float y) { return Vec2{axis + s * (axis - x), y}; };
+    for (const boss::Side& at : boss::sides(axis)) {
         seam(c, at(20, 80), at(110, 40));
         seam(c, at(40, 110), at(120, 70));
         seam(c, at(80, 128), at(84, 158));
@@ -25,7 +24,7 @@ Image body() {
         fleet_eye(c, at(8, 92), 2.5f);
         fleet_eye(c, at(54, 108), 2);
         // Intakes on the back.
-        const Shape intake = rect(at(s < 0 ? 70 : 110, 14), at(s < 0 ? 110 : 70, 30), 6);
+        const Shape intake = at.box(70, 14, 110, 30, 6);
         c.fill(intake, rgb(24, 20, 18));
         for (float x = 74; x < 108; x += 6) seam(c, at(x, 16), at(x, 28), 0.7f);
     }

@@ -19,12 +19,11 @@ Image body() {
     Canvas c(188, 200);
     const Shape deck = polygon(mirrored({{axis, 2}, {60, 4}, {44, 16}, {42, 184}, {58, 198}, {axis, 198}}, axis));
     hull(c, deck, palette.armour, 501, 5);
-    for (float s : {-1.0f, 1.0f}) {
-        const auto at = [s](float x, float y) { return Vec2{axis + s * (axis - x), y}; };
+    for (const boss::Side& at : boss::sides(axis)) {
         // Track guards between the wheel pairs, engine grilles at the rear.
-        const Shape guard = rect(at(s < 0 ? 30 : 50, 92), at(s < 0 ? 50 : 30, 108), 3);
+        const Shape guard = at.box(30, 92, 50, 108, 3);
         hull(c, guard, palette.frame * 1.3f, 502, 2);
-        c.fill(rect(at(s < 0 ? 54 : 84, 10), at(s < 0 ? 84 : 54, 34), 2), rgb(30, 28, 24));
+        c.fill(at.box(54, 10, 84, 34, 2), rgb(30, 28, 24));
         for (float y = 13; y < 32; y += 4) seam(c, at(56, y), at(82, y), 0.8f);
         fleet_eye(c, at(52, 186), 2.2f);
     }

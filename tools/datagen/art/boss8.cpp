@@ -16,16 +16,15 @@ Image body() {
     Canvas c(303, 192);
     const Shape wings = polygon(mirrored({{axis, 30}, {110, 30}, {30, 56}, {0, 92}, {4, 104}, {40, 100}, {100, 112}, {axis, 116}}, axis));
     hull(c, wings, palette.armour * 0.9f, 801, 5);
-    for (float s : {-1.0f, 1.0f}) {
-        const auto at = [s](float x, float y) { return Vec2{axis + s * (axis - x), y}; };
+    for (const boss::Side& at : boss::sides(axis)) {
         seam(c, at(20, 84), at(120, 60));
         seam(c, at(50, 98), at(60, 60));
         fleet_eye(c, at(6, 98), 2.5f);
         // Engine pods on the wing roots, flames trailing up.
-        const Shape pod = rect(at(s < 0 ? 96 : 118, 6), at(s < 0 ? 118 : 96, 50), 8);
+        const Shape pod = at.box(96, 6, 118, 50, 8);
         flame(c, at(107, 8), {0, -1}, 10, 10, palette.energy);
         hull(c, pod, palette.frame * 1.4f, 802, 3);
-        boss::mount(c, rect(at(s < 0 ? 58 : 97, 96), at(s < 0 ? 97 : 58, 124), 5), palette, 803);
+        boss::mount(c, at.box(58, 96, 97, 124, 5), palette, 803);
     }
     const Shape hull_shape = polygon(mirrored({{axis, 0}, {136, 2}, {124, 30}, {122, 120}, {130, 160}, {140, 180}, {axis, 184}}, axis));
     hull(c, hull_shape, palette.armour * 1.1f, 804, 5);

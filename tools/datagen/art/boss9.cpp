@@ -14,7 +14,8 @@ const Colour gold = rgb(200, 160, 70);
 
 Image body() {
     Canvas c(378, 200);
-    // The bogie on the rail, then the hull hanging from it.
+    // The bogie on the rail, the hangers, then the hull hanging from them.
+    for (float x : {96.0f, 280.0f}) hull(c, rect({x, 20}, {x + 22, 50}, 3), palette.frame * 1.8f, 911, 3);
     const Shape bogie = rect({40, 0}, {338, 30}, 8);
     hull(c, bogie, palette.frame * 1.5f, 901, 4);
     for (float x = 60; x < 330; x += 40) c.fill(circle({x, 14}, 9), rgb(24, 22, 26)), hull(c, circle({x, 14}, 7), gold, 902, 2);
@@ -22,9 +23,15 @@ Image body() {
                                       {72, 164}, {30, 140}, {0, 80}});
     hull(c, hull_shape, palette.armour, 903, 6);
     c.paint_over(rect({0, 52}, {378, 60}), plating(hull_shape, gold, 904), 0.9f);
-    for (float x : {60.0f, 230.0f, 300.0f}) seam(c, {x, 64}, {x + 10, 150});
-    for (float x : {240.0f, 280.0f, 320.0f}) fleet_eye(c, {x, 100}, 2.5f);
-    canopy(c, {280, 124}, 24, 12, rgb(255, 210, 110));
+    // A raised deck with the bridge, vents along the flanks.
+    const Shape deck = polygon({{200, 66}, {352, 66}, {326, 128}, {250, 146}, {208, 130}});
+    c.fill(grown(deck, 1.2f), rgb(16, 14, 20));
+    hull(c, deck, palette.armour * 1.25f, 912, 5);
+    for (float y = 74; y < 122; y += 8) c.fill(rect({30 + (y - 74) * 0.3f, y}, {70 + (y - 74) * 0.3f, y + 3}, 1), rgb(18, 16, 22));
+    for (float x : {60.0f, 190.0f}) seam(c, {x, 64}, {x + 10, 150});
+    hull(c, rect({256, 80}, {304, 100}, 5), palette.frame * 1.6f, 913, 3);
+    c.fill(rect({262, 86}, {298, 94}, 3), rgb(255, 190, 80) * 0.9f);
+    for (float x : {232.0f, 276.0f, 320.0f}) fleet_eye(c, {x, 116}, 2.5f);
     boss::mount(c, rect({92, 104}, {170, 128}, 6), palette, 905);
     boss::fan_nozzle(c, {131, 200}, palette, 906);
     return c.to_image();

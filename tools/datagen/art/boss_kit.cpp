@@ -26,6 +26,13 @@ Points ragged(Box b, int teeth, Random& r) {
 
 }  // namespace
 
+Shape Side::box(float x0, float y0, float x1, float y1, float corner) const {
+    const Vec2 a = (*this)(x0, y0), b = (*this)(x1, y1);
+    return rect({std::min(a.x, b.x), a.y}, {std::max(a.x, b.x), b.y}, corner);
+}
+
+std::vector<Side> sides(float axis) { return {{axis, -1}, {axis, 1}}; }
+
 Vec2 heading(float angle) {
     const float a = angle * 2 * pi / 256;
     return {std::cos(a), std::sin(a)};
@@ -47,16 +54,22 @@ void gun_head(Canvas& c, Vec2 centre, float radius, const std::vector<Mouth>& mo
     c.fill(circle(centre, radius + 1.5f), recess);
     const Shape ring_mount = ring(centre, radius - 1.5f, 3);
     c.fill(ring_mount, metal(ring_mount, solid(p.frame), 1.5f, 0.8f));
-    for (const Mouth& m : mouths) {
-        // From the foot of the dome's centre on the barrel's line, so every barrel grows out of the dome.
-        const float reach = dot(m.at - centre, heading(m.angle));
-        barrel(c, m, std::max(reach - barrel_width / 2, 6.0f), barrel_width);
-    }
     const Shape dome = circle(centre, radius * 0.72f);
     c.fill(grown(dome, 1), recess);
     c.fill(dome, metal(dome, sphere(centre, radius * 0.72f, p.armour, 0.5f), 2.5f, 0.7f));
     seam(c, centre - Vec2{radius * 0.5f, 0}, centre + Vec2{radius * 0.5f, 0}, 0.3f);
-    fleet_eye(c, centre + Vec2{0, radius * 0.22f}, std::max(1.5f, radius * 0.14f));
+    for (const Mouth& m : mouths) {
+        // Each barrel rides on the dome from the point level with its centre, a breech block
+        // where it joins.
+        const Vec2 dir = heading(m.angle);
+        const float reach = std::max(dot(m.at - centre, dir) - barrel_width / 2, 6.0f);
+        barrel(c, m, reach, barrel_width);
+        const Vec2 breech = m.at - dir * (reach + barrel_width * 0.2f);
+        const Shape block = capsule(breech, breech + dir * (barrel_width * 1.2f), barrel_width * 1.7f);
+        c.fill(grown(block, 0.8f), recess);
+        c.fill(block, metal(block, solid(p.frame * 1.4f), 2, 0.8f));
+    }
+    fleet_eye(c, centre + Vec2{0, -radius * 0.25f}, std::max(1.5f, radius * 0.14f));
 }
 
 Image hanging_gun(int w, int h, const std::vector<Mouth>& mouths, float barrel_width, const Palette& p, int frame, uint32_t seed) {

@@ -16,6 +16,17 @@ struct Palette {
     Colour energy;
 };
 
+// One side of a body drawn symmetric about `axis`: points are given as on the left side and
+// mirrored onto the right one.
+struct Side {
+    float axis, sign;  // sign -1 left, +1 right
+    Vec2 operator()(float x, float y) const { return {axis + sign * (axis - x), y}; }
+    // The box between two left-side corners, on this side.
+    Shape box(float x0, float y0, float x1, float y1, float corner = 0) const;
+};
+// The left side, then the right.
+std::vector<Side> sides(float axis);
+
 // Unit direction of an angle in 256ths of a turn: 0 right, 64 straight down.
 Vec2 heading(float angle);
 
