@@ -72,14 +72,27 @@ void river(Canvas& c) {
     });
 }
 
+// Glades of long grass, shaded by the crowns round their rim, a few lone trees and rocks in them.
 void clearings(Canvas& c) {
     Random r(831);
     for (int i = 0; i < 5; ++i) {
         const Vec2 at{r.range(60, 580), r.range(120, 400)};
         const float rx = r.range(30, 60), ry = r.range(24, 44);
-        c.fill(ellipse(at, rx + 4, ry + 4), rgb(30, 60, 24), 0.8f);
-        c.fill(ellipse(at, rx, ry), textured(solid(rgb(110, 140, 60)), 6, 0.3f, 832 + i));
-        c.fill(circle(at + Vec2{rx * 0.3f, 0}, 5), rgb(120, 116, 108));
+        const Shape glade = ellipse(at, rx, ry);
+        c.fill(grown(glade, 6), rgb(6, 22, 10), 0.7f);
+        c.fill(glade, [at, rx](Vec2 p) {
+            const float grass = fractal_noise({p.x / 3, p.y / 7}, 832, 3);
+            const float shade = smoothstep(rx * 0.4f, rx * 1.1f, length(p - at - Vec2{-6, -6}));
+            return mix(rgb(120, 150, 60), rgb(70, 110, 40), grass) * (1 - 0.45f * shade);
+        });
+        for (int k = 0; k < 3; ++k) {
+            const Vec2 tree = at + Vec2{r.range(-rx, rx) * 0.6f, r.range(-ry, ry) * 0.6f};
+            const float radius = r.range(5, 9);
+            c.fill(circle(tree + Vec2{3, 4}, radius), rgb(20, 40, 14), 0.6f);
+            c.fill(circle(tree, radius), sphere(tree, radius, rgb(50, 120, 50), 0.15f));
+        }
+        const Vec2 rock = at + Vec2{rx * 0.4f, ry * 0.3f};
+        c.fill(ellipse(rock, 5, 4), sphere(rock, 5, rgb(140, 136, 126), 0.3f));
     }
 }
 
