@@ -27,23 +27,21 @@ struct BitmapDeleter {
 };
 using Bitmap = std::unique_ptr<BITMAP, BitmapDeleter>;
 
-// The scene, shared and font files written once into a scratch tree, loaded as the game loads them.
+// The scene, shared and font files, each written into a scratch tree the first time it is asked
+// for and loaded as the game loads it.
 class Tree {
 public:
     Tree() : top_(testing_support::scratch_dir()) {
         for (const datagen::JobList& group : {datagen::scene_jobs(), datagen::shared_jobs(), datagen::font_jobs()})
-            for (const datagen::Job& job : group) {
-                fs::create_directories((top_ / job.path).parent_path());
-                EXPECT_TRUE(job.write(top_ / job.path)) << job.path;
-            }
-        fonts_ = load_datafile((top_ / "fonts/fonts.dat").c_str());
+            for (const datagen::Job& job : group) jobs_.emplace(job.path, job);
+        fonts_ = load_datafile(written("fonts/fonts.dat").c_str());
     }
     ~Tree() { unload_datafile(fonts_); }
 
     BITMAP* operator[](const std::string& path) {
         Bitmap& b = pictures_[path];
         if (!b) {
-            const fs::path full = top_ / path;
+            const fs::path full = written(path);
             b.reset(full.extension() == ".png" ? load_png(full.c_str(), nullptr) : load_gif(full.c_str(), nullptr));
         }
         return b.get();
@@ -51,7 +49,15 @@ public:
     FONT* font(int index) const { return static_cast<FONT*>(fonts_[index].dat); }
 
 private:
+    fs::path written(const std::string& path) {
+        const fs::path full = top_ / path;
+        fs::create_directories(full.parent_path());
+        EXPECT_TRUE(jobs_.at(path).write(full)) << path;
+        return full;
+    }
+
     fs::path top_;
+    std::map<std::string, datagen::Job> jobs_;
     DATAFILE* fonts_;
     std::map<std::string, Bitmap> pictures_;
 };
