@@ -144,19 +144,19 @@ Image wall() {
     return mirrored_left(fold_rows(c.to_opaque_image(rgb(20, 22, 28)), fold));
 }
 
-// KV1's own look: a bright, saturated sky of stars over a violet nebula.
+// KV1's own look, in its brighter palette: a saturated blue sky, red and orange clouds, yellow stars.
 Image kv1_backdrop() {
     Canvas c(screen_w, screen_h);
     c.apply([](Vec2 p, Colour& col, float& a) {
         const float cloud = smoothstep(0.35f, 0.85f, fractal_noise(p * (1 / 140.0f), 871, 5));
-        col = mix(rgb(20, 14, 70), rgb(150, 40, 170), cloud) + rgb(40, 120, 255) * (0.4f * (1 - p.y / 480) * cloud);
+        const float warm = smoothstep(0.5f, 0.8f, fractal_noise(p * (1 / 90.0f), 873, 4));
+        col = mix(art::kv1::blue * 0.18f, art::kv1::blue * 0.7f, cloud) + mix(art::kv1::red, art::kv1::orange, warm) * (0.45f * cloud * warm);
         a = 1;
     });
     Random r(872);
     for (int i = 0; i < 260; ++i) {
         const Vec2 at{r.range(0, screen_w), r.range(0, screen_h)};
-        const Colour tone = art::kv1::yellow * r.range(0.6f, 1.0f) + white * 0.3f;
-        c.fill(circle(at, 0.6f + r.next()), tone);
+        c.fill(circle(at, 0.6f + r.next()), mix(art::kv1::yellow, white, r.next()));
     }
     return c.to_opaque_image(black);
 }
