@@ -4,6 +4,8 @@
 // reward popup, the escape at the bottom of the field, the hit test) and the common drawing.
 #include <allegro.h>
 
+#include <optional>
+
 #include "audio/audio.h"
 #include "engine/explosion.h"
 #include "engine/sprite.h"
@@ -24,15 +26,34 @@ constexpr const char* enemy_explosion_path = "sfx/enemy_explosion.ogg";
 // plays it. A file that cannot be opened gives null and the game goes on without the sound.
 FMOD_SOUND* enemy_sound(const char* path);
 
+// The one copy of an enemy picture that records of a kind share (hit silhouettes, tank parts),
+// loaded on first use and kept for the run.
+BITMAP* enemy_picture(const char* path);
+
 // Plays `sound` on `channel`, replacing whatever that channel played; with `at_master_volume`
 // the channel is set to the master volume before and after the play.
 void play_enemy_sound(FMOD_CHANNEL*& channel, FMOD_SOUND* sound, bool at_master_volume);
+
+// Whom a kill pays: the KV2 ship the kind's reward under a rising popup, or the KV1 ship a flat
+// sum with no popup.
+enum class Payee { ship, kv1_ship };
 
 // How a kind's records die and get away.
 struct DeathRules {
     int escape_cost;                  // dollars the ship loses when a record gets past the bottom
     bool explosion_at_master_volume;  // the explosion's channel is set to the master volume
     bool escape_before_kill;          // the escape is tested right after the death start
+    Payee payee = Payee::ship;
+};
+
+// How a formation kind sweeps: the columns of its frame that turn it at the field's edges, how
+// it drops a row and what each turn gains.
+struct Formation {
+    float left_edge;   // it turns once x + left_edge < 0
+    float right_edge;  // or once x + right_edge > 640
+    float drop_step;   // added to the drop speed while that is below 0.2
+    float turn_gain;   // speed limit gained at each turn
+    int bank_period;   // steps between bank poses, for kinds that have them
 };
 
 // What a kind gives every record it builds.
@@ -88,6 +109,8 @@ public:
     void object_reset() { hit_points = max_hit_points; }
     // Halts the sideways flight and starts a drop from the present row.
     void stop();
+    // The pose of a record flying level: the middle of its bank poses.
+    int level_pose() const { return last_frame / 2; }
     void show_reward();
     void hide_reward() { reward_shown = false; }
     void draw_reward(BITMAP* target) const;
@@ -103,30 +126,62 @@ protected:
     // escape, hit test, explosion animation. With `escape_before_kill` the escape comes right
     // after the death start.
     void common_step(const DeathRules& rules, FMOD_SOUND* explosion_sound);
+    // The same steps in the order of the kinds that leave play at any edge of the field: death
+    // start, kill, popup rise, the explosion following the record, the exit, the hit test when
+    // `hittable`, explosion animation. True in the step the death starts.
+    bool leaving_step(const DeathRules& rules, FMOD_SOUND* explosion_sound, bool over_top, bool hittable);
     // Out of play, a waiting record swallows the ship's and helpers' shots that touch it.
     void block_shots();
 
+    // Death, first step: damage beyond the hit points starts the explosion, the popup and the
+    // sound. An escaped record never starts one. True when it started.
+    bool start_death(const DeathRules& rules, FMOD_SOUND* explosion_sound);
+    // Death, second step, once the explosion has run out, then the popup's rise and the explosion
+    // keeping to the record until it dies.
+    void continue_death(Payee payee);
+    // Past the bottom or a side of the field (with `over_top` also the top) the record leaves
+    // play for good; nothing is paid or charged.
+    void leave_field(bool over_top);
+    void animate_explosion();
+
+    // The part of a KV1 record's step that follows its movement: death start and kill, the
+    // explosion following the record, the wrap to the top once past the line y + wrap_offset >
+    // 480 (a drop in progress goes on), the meeting with the KV1 ship, the explosion's animation.
+    void kv1_step(const DeathRules& rules, FMOD_SOUND* explosion_sound, std::optional<float> wrap_offset);
+
+    // One formation step by `state`: the sweep toward the speed limit until the body meets the
+    // field's edge, then the drop of a row and the turn back.
+    void sweep(const Formation& formation);
+    void steer_left(const Formation& formation);
+    void steer_right(const Formation& formation);
+    void drop(const Formation& formation);
+
     // Sideways acceleration toward the speed limit, then the move.
-    void accelerate_left();
-    void accelerate_right();
+    void accelerate_left(float gain = steering_gain);
+    void accelerate_right(float gain = steering_gain);
+    // Turns one bank pose toward `step` (-1 left, +1 right) once `period` steps have passed.
+    void bank(int step, int period);
 
     // The body, white after a hit, and the explosion.
     void draw_body(BITMAP* target);
+    // The current frame, or once after a hit a white silhouette.
+    void draw_figure(BITMAP* target);
 
 private:
+    static constexpr float steering_gain = 0.1f;
+
     void place_explosion();
-    // Death, first step: damage beyond the hit points starts the explosion, the popup and the
-    // sound. An escaped record never starts one.
-    void start_death(FMOD_SOUND* explosion_sound, bool at_master_volume);
-    // Death, second step: once the explosion has run out the record leaves the game and its
-    // reward is paid into the ship's money.
-    void finish_death();
+    // Death, second step: once the explosion has run out the record leaves the game and the kill
+    // is paid.
+    void finish_death(Payee payee);
     void rise_reward();
     // Keeps the explosion centred on the record until it dies.
     void follow_with_explosion();
     // Below the field the record is lost: it stays in play, hidden, and costs the ship money.
     void escape_below(int cost);
-    void animate_explosion();
+    void reach_edge();
+    // Rams the KV1 ship, and takes its shots.
+    void meet_kv1_ship();
 };
 
 // An enemy bullet that has moved this step meets the ship: helpers and bombs stop it, the shield
@@ -134,3 +189,5 @@ private:
 void enemy_bullet_meets_ship(Sprite& bullet);
 // One step of an active bullet: the move, then the meeting with the ship.
 void fly_enemy_bullet(Sprite& bullet);
+// The same against the KV1 ship, which shots pass while it flies off a cleared stage.
+void fly_kv1_enemy_bullet(Sprite& bullet);

@@ -1,39 +1,20 @@
-// How enemies and their bullets meet the KV2 ship's weapons, helpers, shield and body.
+// How enemies and their bullets meet the KV2 ship's weapons, helpers, shield and body, and the
+// KV1 ship and its shots.
 #include "enemies/enemy.h"
-#include "engine/collision.h"
+#include "player/kv1player.h"
 #include "player/player.h"
+#include "player/ship_weapons.h"
+
+using namespace ship_weapons;
 
 namespace {
 
-constexpr int helper_pairs = 2;  // helpers 0 and 1 fire one shot, helpers 2 and 3 three
-
-int at(float v) { return static_cast<int>(v); }
-
-bool touches(BITMAP* a, float ax, float ay, BITMAP* b, float bx, float by) {
-    return pixel_collision(a, at(ax), at(ay), b, at(bx), at(by)) != 0;
+bool touches_kv1_ship(BITMAP* picture, float px, float py) {
+    return touches(picture, px, py, kv1_player.frames[kv1_player.frame], kv1_player.x, kv1_player.y);
 }
 
-bool bullet_touches(const Sprite& bullet, BITMAP* picture, float px, float py) {
-    return touches(bullet.bitmap, bullet.x, bullet.y, picture, px, py);
-}
-
-bool beam_counts() { return !player.bomb1.idle; }
-
-// Every shot of the ship and its helpers that could meet an enemy this step, with the damage it
-// adds (a helper's shot always 1), in the order the enemy takes them: per gun group, the helpers'
-// shots (first two groups only) before the group's.
-template <class Visit>
-void for_each_ship_shot(Visit&& visit) {
-    for (int i = 0; i < Player::bullet_groups; ++i) {
-        if (i < helper_pairs) {
-            visit(player.helpers[i].bullets[0], 1);
-            for (Sprite& bullet : player.helpers[i + helper_pairs].bullets) visit(bullet, 1);
-        }
-        for (int slot = 0; slot < player.bullet_limit; ++slot) {
-            Sprite& bullet = player.bullets[i][slot];
-            visit(bullet, bullet.damage);
-        }
-    }
+bool kv1_ship_flies_off() {
+    return kv1_player.state == Kv1Player::request_fly_off || kv1_player.state == Kv1Player::flying_off;
 }
 
 }  // namespace
@@ -64,6 +45,30 @@ void Enemy::block_shots() {
     for_each_ship_shot([&](Sprite& bullet, int) {
         if (bullet.active && bullet_touches(bullet, body, x, y)) bullet.deactivate();
     });
+}
+
+void Enemy::meet_kv1_ship() {
+    // A dying record still rams the ship; the ship's own hit ignores it while it explodes.
+    if (touches_kv1_ship(current_frame(), x, y)) kv1_player.hit();
+    if (dying) return;
+    for (auto& group : kv1_player.bullets)
+        for (int slot = 0; slot < kv1_player.bullet_limit; ++slot) {
+            Sprite& bullet = group[slot];
+            if (bullet.active && bullet_touches(bullet, current_frame(), x, y)) {
+                bullet.deactivate();
+                hit_flash = true;
+                damage += 1;  // whatever the bullet's own damage
+            }
+        }
+}
+
+void fly_kv1_enemy_bullet(Sprite& bullet) {
+    if (!bullet.active) return;
+    bullet.move_bullet();
+    if (bullet.active && !kv1_ship_flies_off() && touches_kv1_ship(bullet.bitmap, bullet.x, bullet.y)) {
+        kv1_player.hit();
+        bullet.deactivate();
+    }
 }
 
 void enemy_bullet_meets_ship(Sprite& bullet) {

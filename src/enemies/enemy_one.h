@@ -7,11 +7,4 @@ class EnemyOne : public ArmedEnemy<1> {
 public:
     void init(float x0, float y0);
     void update();
-
-    void steer_left();
-    void steer_right();
-    void drop();
-
-private:
-    void reach_edge();
 };

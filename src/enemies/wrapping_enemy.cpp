@@ -1,7 +1,5 @@
 #include "enemies/wrapping_enemy.h"
 
-#include <algorithm>
-
 void WrappingEnemy::build(const EnemyKind& kind, const Gun<3>& gun, float x0, float y0) {
     ArmedEnemy::build(kind, gun, x0, y0);
     steering = wrapping_left;
@@ -14,23 +12,14 @@ void WrappingEnemy::steer() {
     }
 }
 
-void WrappingEnemy::bank(int step) {
-    if (last_frame == 0) return;  // no bank poses
-    tick += 1;
-    if (tick > ticks_per_frame) {
-        tick = 0;
-        frame = std::max(0, std::min(last_frame, frame + step));
-    }
-}
-
 void WrappingEnemy::steer_left() {
     accelerate_left();
-    bank(-1);
+    bank(-1, ticks_per_frame);
     if (x < static_cast<float>(-w)) x = field_right;
 }
 
 void WrappingEnemy::steer_right() {
     accelerate_right();
-    bank(+1);
+    bank(+1, ticks_per_frame);
     if (x > field_right) x = static_cast<float>(-w);
 }

@@ -15,8 +15,4 @@ protected:
     void build(const EnemyKind& kind, const Gun<3>& gun, float x0, float y0);
     // Steers as `steering` says.
     void steer();
-
-private:
-    // Turns one bank pose toward `step` (-1 left, +1 right) every few steps.
-    void bank(int step);
 };

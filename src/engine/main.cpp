@@ -1,13 +1,10 @@
-#include <allegro.h>
-
 #include "engine/gameengine.h"
-#include "engine/timing.h"
-#include "screens/splash.h"
+#include "engine/loading_screen.h"
+#include "engine/screen_flow.h"
 
 int main() {
     if (!start_engine()) return 1;
-    buffer = create_bitmap(SCREEN_W, SCREEN_H);
-    fade_buffer = create_bitmap(SCREEN_W, SCREEN_H);
-    splash_logo();
+    loading_screen();
+    run_screens(first_screen);
     return 0;
 }

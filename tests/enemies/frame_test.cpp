@@ -7,12 +7,14 @@
 #include <algorithm>
 
 #include "enemies/pools.h"
-#include "enemy_world.h"
+#include "support/enemy_world.h"
 #include "engine/slots.h"
 #include "player/player.h"
 #include "support/pictures.h"
 
 namespace {
+
+using enemy_world::bright_pixels;
 
 template <class Kind>
 void spawn(Kind& record, float x, float y) {
@@ -38,16 +40,6 @@ void step_all(int n) {
         draw_all(scratch);
     }
     destroy_bitmap(scratch);
-}
-
-int bright_pixels(BITMAP* bitmap, int x0, int y0, int w, int h) {
-    int n = 0;
-    for (int y = y0; y < y0 + h; ++y)
-        for (int x = x0; x < x0 + w; ++x) {
-            const int c = getpixel(bitmap, x, y);
-            n += getr(c) > 240 && getg(c) > 240 && getb(c) > 240;
-        }
-    return n;
 }
 
 TEST(EnemyFrame, AFormationOfEveryKindWithShotsAFlashAnExplosionAndAPopup) {

@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "enemies/pools.h"
-#include "enemy_world.h"
+#include "support/enemy_world.h"
 #include "engine/collision.h"
 #include "player/player.h"
 

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "enemies/pools.h"
-#include "enemy_world.h"
+#include "support/enemy_world.h"
 #include "player/player.h"
 
 using enemy_world::spawn;

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "enemies/enemy.h"
-#include "enemy_world.h"
+#include "support/enemy_world.h"
 #include "engine/slots.h"
 #include "player/player.h"
 

@@ -3,7 +3,7 @@
 
 #include "audio_testing.h"
 #include "enemies/pools.h"
-#include "enemy_world.h"
+#include "support/enemy_world.h"
 #include "engine/gameengine.h"
 #include "engine/settings.h"
 #include "support/test_support.h"

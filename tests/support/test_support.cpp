@@ -1,10 +1,16 @@
 #include "support/test_support.h"
 
+#include <allegro.h>
+#include <loadpng.h>
 #include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
+
+#include "audio_testing.h"
+#include "engine/gameengine.h"
+#include "engine/gif.h"
 
 namespace testing_support {
 
@@ -28,6 +34,15 @@ std::string scratch_dir() {
     fs::path dir = root / std::to_string(count++);
     fs::create_directories(dir);
     return dir.string();
+}
+
+void prepare_game_loading() {
+    register_datafile_object(DAT_GIF, load_gif_object, destroy_gif_object);
+    register_bitmap_file_type("gif", load_gif, nullptr);
+    register_png_file_type();
+    if (fmod_system) return;
+    FMOD_System_Create(&fmod_system);
+    audio_testing::init_manual(fmod_system, 20);
 }
 
 WorkingDirectory::WorkingDirectory(const std::string& path) : previous_(std::filesystem::current_path().string()) {

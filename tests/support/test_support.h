@@ -10,6 +10,10 @@ std::string data_dir();
 // A fresh empty folder for a test's files, removed at process exit.
 std::string scratch_dir();
 
+// What loading the game's own files needs, as start-up provides it: the GIF and PNG picture
+// types, the 'GIF ' datafile object, and an audio system on the manual clock (made once).
+void prepare_game_loading();
+
 // Changes the working directory for the lifetime of the object.
 class WorkingDirectory {
 public:

@@ -20,6 +20,7 @@ JobList picture_jobs();  // every picture, datafile and font: the groups below
 JobList shared_jobs();   // engine and shared pictures and datafiles
 JobList font_jobs();     // fonts/fonts.dat
 JobList art_jobs();      // ships, bombs, helpers, enemies, scenery, stars, meteors, pick-up
+JobList boss_jobs();     // the bosses and their parts
 JobList scene_jobs();    // stage backdrops and scenery, boss faces, screens and menus
 
 }  // namespace datagen

@@ -5,7 +5,7 @@ namespace datagen {
 
 JobList picture_jobs() {
     JobList jobs;
-    for (JobList group : {shared_jobs(), font_jobs(), art_jobs(), scene_jobs()})
+    for (JobList group : {boss_jobs(), shared_jobs(), font_jobs(), art_jobs(), scene_jobs()})
         for (Job& job : group) jobs.push_back(std::move(job));
     return jobs;
 }

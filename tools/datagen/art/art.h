@@ -6,6 +6,8 @@
 namespace datagen {
 
 JobList art_jobs();
+// The ten bosses and their parts, the biggest pictures first.
+JobList boss_jobs();
 
 namespace art {
 // The job that writes a picture as PNG or GIF, by its path's extension.

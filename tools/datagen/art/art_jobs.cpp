@@ -43,4 +43,10 @@ JobList art_jobs() {
     return jobs;
 }
 
+JobList boss_jobs() {
+    JobList jobs;
+    for (art::PictureFile& file : art::boss_pictures()) jobs.push_back(art::picture_job(std::move(file)));
+    return jobs;
+}
+
 }  // namespace datagen

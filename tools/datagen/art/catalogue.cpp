@@ -33,6 +33,20 @@ std::vector<PictureFile> all_pictures() {
     return out;
 }
 
+std::vector<PictureFile> boss_pictures() {
+    std::vector<PictureFile> out = boss1_pictures();
+    append(out, boss2_pictures());
+    append(out, boss3_pictures());
+    append(out, boss4_pictures());
+    append(out, boss5_pictures());
+    append(out, boss6_pictures());
+    append(out, boss7_pictures());
+    append(out, boss8_pictures());
+    append(out, boss9_pictures());
+    append(out, boss10_pictures());
+    return out;
+}
+
 std::vector<DatafileFile> all_datafiles() {
     std::vector<DatafileFile> out = ship_datafiles();
     out.push_back(kv1_ship_datafile());

@@ -48,7 +48,20 @@ std::vector<PictureFile> kv1_enemy_pictures();
 std::vector<PictureFile> scenery_pictures();
 std::vector<DatafileFile> scenery_datafiles();
 
-// All of the above.
+// The bosses, one list each, and all ten in one.
+std::vector<PictureFile> boss1_pictures();
+std::vector<PictureFile> boss2_pictures();
+std::vector<PictureFile> boss3_pictures();
+std::vector<PictureFile> boss4_pictures();
+std::vector<PictureFile> boss5_pictures();
+std::vector<PictureFile> boss6_pictures();
+std::vector<PictureFile> boss7_pictures();
+std::vector<PictureFile> boss8_pictures();
+std::vector<PictureFile> boss9_pictures();
+std::vector<PictureFile> boss10_pictures();
+std::vector<PictureFile> boss_pictures();
+
+// All of the above but the bosses.
 std::vector<PictureFile> all_pictures();
 std::vector<DatafileFile> all_datafiles();
 

@@ -1,5 +1,5 @@
 #pragma once
-// What the enemy tests share: the data tree loaded once (enemy art in its slots, Adam's ship in
+// What the enemy and boss tests share: the data tree loaded once (enemy art in its slots, Adam's ship in
 // `player`, audio on the manual clock), a ship parked out of harm's way, and control of the
 // fire chance.
 #include <allegro.h>
@@ -20,12 +20,17 @@ void spawn(Enemy& record, float x, float y);
 
 // Arranges the C library's generator so that the next rand() % chance is 0.
 void fire_on_next_draw(int chance);
+// Arranges it so that the next rand() % modulus is `remainder`.
+void next_draw_gives(int modulus, int remainder);
 
 // Puts an active bullet of the ship with its top-left corner at (x, y).
 Sprite& aim_ship_bullet(int group, int slot, float x, float y);
 
 // Puts a bullet at (x, y), active and showing its current frame, as a move would leave it.
 void place_bullet(Sprite& bullet, float x, float y);
+
+// Near-white pixels in an area of a picture: a hit's silhouette, a popup's text.
+int bright_pixels(BITMAP* bitmap, int x0, int y0, int w, int h);
 
 // The centre of a record's frame, for aiming.
 float centre_x(const SpriteHead& record);

@@ -1,4 +1,4 @@
-#include "enemy_world.h"
+#include "support/enemy_world.h"
 
 #include <gtest/gtest.h>
 
@@ -26,6 +26,11 @@ void load_enemy_art(int kind, const char* path, BITMAP*& strip, BITMAP*& bullet_
     bullet_strip = datafile_bitmap(datafile[1]);
 }
 
+template <class Kind, int n>
+void init_pool(Kind (&pool)[n]) {
+    for (Kind& record : pool) record.init(0.0f, 0.0f);
+}
+
 int no_timer(void (*)(), long) { return 0; }
 void no_removal(void (*)()) {}
 
@@ -42,7 +47,21 @@ void load_everything() {
     load_enemy_art(2, "enemy_two.dat", enemy_two_strip, enemy_two_bullet_strip);
     load_enemy_art(3, "enemy_three.dat", enemy_three_strip, enemy_three_bullet_strip);
     load_enemy_art(4, "enemy_four.dat", enemy_four_strip, enemy_four_bullet_strip);
+    load_enemy_art(5, "enemy_five.dat", enemy_five_strip, enemy_five_bullet_strip);
+    load_enemy_art(6, "enemy_six.dat", enemy_six_strip, enemy_six_bullet_strip);
+    load_enemy_art(7, "enemy_seven.dat", enemy_seven_strip, enemy_seven_bullet_strip);
+    load_enemy_art(8, "enemy_eight.dat", enemy_eight_strip, enemy_eight_bullet_strip);
+    load_enemy_art(10, "enemy_ten.dat", enemy_ten_strip, enemy_ten_bullet_strip);
+    enemy_nine_strip = load_png_ex("gfx/enemies/enemy_nine/enemy.png");
+    enemy_eleven_strip = load_png_ex("gfx/enemies/enemy_eleven/enemy.png");
+    enemy_eleven_bullet_strip = load_bitmap_ex("gfx/enemies/enemy_eleven/bullet.gif");
+    enemy_twelve_strip = load_png_ex("gfx/enemies/enemy_twelve/enemy.png");
+    enemy_twelve_bullet_strip = load_bitmap_ex("gfx/enemies/enemy_twelve/bullet.gif");
     player.load(1);
+    // The kinds with pictures of their own load them here, in the data tree, once for the run.
+    init_pool(enemy_seven_pool);
+    init_pool(enemy_eleven_pool);
+    init_pool(enemy_twelve_pool);
 }
 
 template <class T>
@@ -66,6 +85,14 @@ public:
         renew_pool(enemy_two_pool);
         renew_pool(enemy_three_pool);
         renew_pool(enemy_four_pool);
+        renew_pool(enemy_five_pool);
+        renew_pool(enemy_six_pool);
+        renew_pool(enemy_seven_pool);
+        renew_pool(enemy_eight_pool);
+        renew_pool(enemy_nine_pool);
+        renew_pool(enemy_ten_pool);
+        renew_pool(enemy_eleven_pool);
+        renew_pool(enemy_twelve_pool);
     }
 };
 
@@ -96,8 +123,13 @@ void park_ship() {
         helper.set_position(-500.0f, -500.0f);
         for (Sprite& bullet : helper.bullets) bullet.deactivate();
     }
+    // Closed on their last frame, so they are neither tested nor drawn.
     player.bomb1.idle = true;
-    for (Bomb2Part& laser : player.bomb2_parts) laser.idle = true;
+    player.bomb1.frame = player.bomb1.last_frame;
+    for (Bomb2Part& laser : player.bomb2_parts) {
+        laser.idle = true;
+        laser.frame = laser.last_frame;
+    }
 }
 
 void spawn(Enemy& record, float x, float y) {
@@ -107,10 +139,12 @@ void spawn(Enemy& record, float x, float y) {
     record.enter_play();
 }
 
-void fire_on_next_draw(int chance) {
+void fire_on_next_draw(int chance) { next_draw_gives(chance, 0); }
+
+void next_draw_gives(int modulus, int remainder) {
     std::srand(1);
     int misses = 0;
-    while (std::rand() % chance != 0) ++misses;
+    while (std::rand() % modulus != remainder) ++misses;
     std::srand(1);
     for (int i = 0; i < misses; ++i) std::rand();
 }
@@ -126,6 +160,16 @@ Sprite& aim_ship_bullet(int group, int slot, float x, float y) {
     Sprite& bullet = player.bullets[group][slot];
     place_bullet(bullet, x, y);
     return bullet;
+}
+
+int bright_pixels(BITMAP* bitmap, int x0, int y0, int w, int h) {
+    int n = 0;
+    for (int y = y0; y < y0 + h; ++y)
+        for (int x = x0; x < x0 + w; ++x) {
+            const int c = getpixel(bitmap, x, y);
+            n += getr(c) > 240 && getg(c) > 240 && getb(c) > 240;
+        }
+    return n;
 }
 
 float centre_x(const SpriteHead& record) { return record.x + static_cast<float>(record.current_frame()->w / 2); }

@@ -1,0 +1,12 @@
+#pragma once
+// A train craft that drops in from above, fires two shots straight down at mid-field and banks
+// away toward the other half.
+#include "enemies/train_enemy.h"
+
+class EnemyFive : public TrainEnemy<2> {
+public:
+    void init(float x0, float y0);
+    // A new start above the field at a random x; the x given is not used.
+    void place(float x0, float y0);
+    void update();
+};

@@ -1,0 +1,65 @@
+#include "boss_world.h"
+
+#include <cstdlib>
+
+#include "engine/timing.h"
+#include "player/player.h"
+
+namespace boss_world {
+
+namespace {
+
+int removals = 0;
+void count_removal(void (*)()) { removals += 1; }
+
+}  // namespace
+
+void prepare() {
+    enemy_world::prepare();
+    timing_calls.remove_int = count_removal;
+    removals = 0;
+}
+
+int shakes_stopped() { return removals; }
+
+BITMAP* scratch() {
+    static BITMAP* frame = create_bitmap(playfield_width, playfield_height);
+    return frame;
+}
+
+void lucky_draw(int skipped, int chance) {
+    for (unsigned seed = 1;; ++seed) {
+        std::srand(seed);
+        for (int i = 0; i < skipped; ++i) std::rand();
+        if (std::rand() % chance == 0) return std::srand(seed);
+    }
+}
+
+void hold(Sprite& shot, float x, float y) {
+    shot.launch_from(x, y);
+    shot.speed = 0.0f;
+    shot.angle = 64.0f;
+    enemy_world::place_bullet(shot, x, y);
+}
+
+void fly_ship() {
+    player.set_position(288.0f, 400.0f);
+    player.blinking = false;
+}
+
+float hull_x() { return player.hull_x() + static_cast<float>(player.hit_picture->w / 2); }
+float hull_y() { return player.y + static_cast<float>(player.hit_picture->h / 2); }
+
+void burn_beam() {
+    player.bomb1.frame = 0;
+    player.bomb1.idle = false;
+}
+
+void burn_laser(int i, float x, float y) {
+    Bomb2Part& laser = player.bomb2_parts[i];
+    laser.set_position(x, y);
+    laser.frame = 0;
+    laser.idle = false;
+}
+
+}  // namespace boss_world
