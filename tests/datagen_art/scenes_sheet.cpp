@@ -1,5 +1,5 @@
-// Contact sheets of the stage and screen art (build/art_sheet_*.png), composed from the written
-// files with the game's own blits and the generated fonts: star-field stages in mark order, the
+// Contact sheets of the stage and screen art (build/art_sheet_*.png), composed from the generated
+// tree with the game's own blits and the generated fonts: star-field stages in mark order, the
 // planet approach, the forests in every order, stages 9 and 10 with the ship, a dialogue pane per
 // boss, and the menus and screens at 1x.
 #include <allegro.h>
@@ -14,8 +14,6 @@
 
 #include "engine/blit.h"
 #include "engine/gif.h"
-#include "job.h"
-#include "scenes/scenes.h"
 #include "support/test_support.h"
 
 namespace {
@@ -27,37 +25,25 @@ struct BitmapDeleter {
 };
 using Bitmap = std::unique_ptr<BITMAP, BitmapDeleter>;
 
-// The scene, shared and font files, each written into a scratch tree the first time it is asked
-// for and loaded as the game loads it.
+// The generated tree, its pictures loaded as the game loads them.
 class Tree {
 public:
-    Tree() : top_(testing_support::scratch_dir()) {
-        for (const datagen::JobList& group : {datagen::scene_jobs(), datagen::shared_jobs(), datagen::font_jobs()})
-            for (const datagen::Job& job : group) jobs_.emplace(job.path, job);
-        fonts_ = load_datafile(written("fonts/fonts.dat").c_str());
-    }
+    Tree() : top_(testing_support::data_dir()) { fonts_ = load_datafile((top_ / "fonts/fonts.dat").c_str()); }
     ~Tree() { unload_datafile(fonts_); }
 
     BITMAP* operator[](const std::string& path) {
         Bitmap& b = pictures_[path];
         if (!b) {
-            const fs::path full = written(path);
+            const fs::path full = top_ / path;
             b.reset(full.extension() == ".png" ? load_png(full.c_str(), nullptr) : load_gif(full.c_str(), nullptr));
         }
+        EXPECT_TRUE(b) << path;
         return b.get();
     }
     FONT* font(int index) const { return static_cast<FONT*>(fonts_[index].dat); }
 
 private:
-    fs::path written(const std::string& path) {
-        const fs::path full = top_ / path;
-        fs::create_directories(full.parent_path());
-        EXPECT_TRUE(jobs_.at(path).write(full)) << path;
-        return full;
-    }
-
     fs::path top_;
-    std::map<std::string, datagen::Job> jobs_;
     DATAFILE* fonts_;
     std::map<std::string, Bitmap> pictures_;
 };
@@ -73,19 +59,8 @@ Bitmap screen() {
     return b;
 }
 
-BITMAP* ship() {
-    static Bitmap b = [] {
-        const datagen::Image img = datagen::scenes::pilot_ship(0);
-        Bitmap out(create_bitmap(img.width, img.height));
-        for (int y = 0; y < img.height; ++y)
-            for (int x = 0; x < img.width; ++x) {
-                const auto c = img.at(x, y);
-                putpixel(out.get(), x, y, c == datagen::mask_colour ? bitmap_mask_color(out.get()) : makecol(c.r, c.g, c.b));
-            }
-        return out;
-    }();
-    return b.get();
-}
+// Adam's ship, level and nose up.
+BITMAP* ship() { return tree()["gfx/character_select/kv2_select_adam_plane.gif"]; }
 
 void masked(BITMAP* dst, BITMAP* src, int x, int y) { masked_blit(src, dst, 0, 0, x, y, src->w, src->h); }
 
