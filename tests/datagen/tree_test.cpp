@@ -56,7 +56,8 @@ void expect_picture(const std::string& what, BITMAP* bmp, Size size, Fill fill) 
             ASSERT_NE(getpixel(bmp, x, y), bitmap_mask_color(bmp)) << what << " shows the mask at " << x << "," << y;
 }
 
-TEST(Tree, TablesHoldEveryDatafileAndSound) {
+TEST(Tree, TablesHoldEveryFile) {
+    EXPECT_EQ(manifest::pictures().size(), 205u);
     EXPECT_EQ(manifest::datafiles().size(), 17u);
     EXPECT_EQ(manifest::sounds().size(), 41u);
 }

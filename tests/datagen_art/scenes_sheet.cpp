@@ -1,5 +1,5 @@
-// Contact sheets of the stage and screen art (build/art_sheet_*.png), composed from the written
-// files with the game's own blits and the generated fonts: star-field stages in mark order, the
+// Contact sheets of the stage and screen art (build/art_sheet_*.png), composed from the generated
+// tree with the game's own blits and the generated fonts: star-field stages in mark order, the
 // planet approach, the forests in every order, stages 9 and 10 with the ship, a dialogue pane per
 // boss, and the menus and screens at 1x.
 #include <allegro.h>
@@ -14,8 +14,6 @@
 
 #include "engine/blit.h"
 #include "engine/gif.h"
-#include "job.h"
-#include "scenes/scenes.h"
 #include "support/test_support.h"
 
 namespace {
@@ -27,17 +25,10 @@ struct BitmapDeleter {
 };
 using Bitmap = std::unique_ptr<BITMAP, BitmapDeleter>;
 
-// The scene, shared and font files written once into a scratch tree, loaded as the game loads them.
+// The generated tree, its pictures loaded as the game loads them.
 class Tree {
 public:
-    Tree() : top_(testing_support::scratch_dir()) {
-        for (const datagen::JobList& group : {datagen::scene_jobs(), datagen::shared_jobs(), datagen::font_jobs()})
-            for (const datagen::Job& job : group) {
-                fs::create_directories((top_ / job.path).parent_path());
-                EXPECT_TRUE(job.write(top_ / job.path)) << job.path;
-            }
-        fonts_ = load_datafile((top_ / "fonts/fonts.dat").c_str());
-    }
+    Tree() : top_(testing_support::data_dir()) { fonts_ = load_datafile((top_ / "fonts/fonts.dat").c_str()); }
     ~Tree() { unload_datafile(fonts_); }
 
     BITMAP* operator[](const std::string& path) {
@@ -46,6 +37,7 @@ public:
             const fs::path full = top_ / path;
             b.reset(full.extension() == ".png" ? load_png(full.c_str(), nullptr) : load_gif(full.c_str(), nullptr));
         }
+        EXPECT_TRUE(b) << path;
         return b.get();
     }
     FONT* font(int index) const { return static_cast<FONT*>(fonts_[index].dat); }
@@ -67,33 +59,22 @@ Bitmap screen() {
     return b;
 }
 
-BITMAP* ship() {
-    static Bitmap b = [] {
-        const datagen::Image img = datagen::scenes::pilot_ship(0);
-        Bitmap out(create_bitmap(img.width, img.height));
-        for (int y = 0; y < img.height; ++y)
-            for (int x = 0; x < img.width; ++x) {
-                const auto c = img.at(x, y);
-                putpixel(out.get(), x, y, c == datagen::mask_colour ? bitmap_mask_color(out.get()) : makecol(c.r, c.g, c.b));
-            }
-        return out;
-    }();
-    return b.get();
-}
+// Adam's ship, level and nose up.
+BITMAP* ship() { return tree()["gfx/character_select/kv2_select_adam_plane.gif"]; }
 
 void masked(BITMAP* dst, BITMAP* src, int x, int y) { masked_blit(src, dst, 0, 0, x, y, src->w, src->h); }
 
 // Scenes laid out in rows, each scaled to `scale`, then saved.
-void save_sheet(const std::string& name, const std::vector<BITMAP*>& scenes, int per_row, float scale) {
+void save_sheet(const std::string& name, const std::vector<Bitmap>& scenes, int per_row, float scale) {
     const int gap = 8;
     int cell_w = 0, cell_h = 0;
-    for (BITMAP* s : scenes) cell_w = std::max(cell_w, static_cast<int>(s->w * scale)), cell_h = std::max(cell_h, static_cast<int>(s->h * scale));
+    for (const Bitmap& s : scenes) cell_w = std::max(cell_w, static_cast<int>(s->w * scale)), cell_h = std::max(cell_h, static_cast<int>(s->h * scale));
     const int rows = (static_cast<int>(scenes.size()) + per_row - 1) / per_row;
     Bitmap sheet(create_bitmap(per_row * (cell_w + gap) + gap, rows * (cell_h + gap) + gap));
     clear_to_color(sheet.get(), makecol(40, 44, 60));
     for (size_t i = 0; i < scenes.size(); ++i) {
         const int x = gap + static_cast<int>(i) % per_row * (cell_w + gap), y = gap + static_cast<int>(i) / per_row * (cell_h + gap);
-        stretch_blit(scenes[i], sheet.get(), 0, 0, scenes[i]->w, scenes[i]->h, x, y, static_cast<int>(scenes[i]->w * scale),
+        stretch_blit(scenes[i].get(), sheet.get(), 0, 0, scenes[i]->w, scenes[i]->h, x, y, static_cast<int>(scenes[i]->w * scale),
                      static_cast<int>(scenes[i]->h * scale));
     }
     const std::string path = std::string(ART_SHEET_DIR) + "/art_sheet_" + name + ".png";
@@ -135,9 +116,7 @@ TEST(SceneSheets, StarFieldStagesInMarkOrder) {
     masked(strips[0].get(), moon, 10, -5280 - moon->h + 10080);
     masked(strips[0].get(), tree()["gfx/first_stage/debris_level_1_1.gif"], 0, -4800 + 10080);
     masked(strips[0].get(), tree()["gfx/first_stage/kv2_earth_3.gif"], 260, 9000);
-    std::vector<BITMAP*> scenes;
-    for (Bitmap& s : strips) scenes.push_back(s.get());
-    save_sheet("stages_star_fields", scenes, 6, 0.25f);
+    save_sheet("stages_star_fields", strips, 6, 0.25f);
 }
 
 // Stages 3, 5 and 7: the planet over its ground, at three sizes of the approach.
@@ -160,9 +139,7 @@ TEST(SceneSheets, PlanetApproachOverItsGround) {
             trans_blit(layer.get(), s.get(), 0, 0, m.planet_alpha);
             shots.push_back(std::move(s));
         }
-    std::vector<BITMAP*> scenes;
-    for (Bitmap& s : shots) scenes.push_back(s.get());
-    save_sheet("stages_planet_approach", scenes, 3, 0.5f);
+    save_sheet("stages_planet_approach", shots, 3, 0.5f);
 }
 
 TEST(SceneSheets, ForestsInEveryOrder) {
@@ -175,9 +152,7 @@ TEST(SceneSheets, ForestsInEveryOrder) {
             blit(tree()[lower], pair.get(), 0, 0, 0, 480, 640, 480);
             pairs.push_back(std::move(pair));
         }
-    std::vector<BITMAP*> scenes;
-    for (Bitmap& s : pairs) scenes.push_back(s.get());
-    save_sheet("stages_forests", scenes, 3, 0.4f);
+    save_sheet("stages_forests", pairs, 3, 0.4f);
 }
 
 // Stage 9 under and over its gate, stage 10 between its walls; the ship in both.
@@ -193,7 +168,10 @@ TEST(SceneSheets, StagesNineAndTenWithTheShip) {
     BITMAP* side = tree()["gfx/tenth_stage/side.png"];
     masked(ten.get(), ship(), 300, 400);
     for (int row : {-200, 280}) masked(ten.get(), side, 10, row), masked(ten.get(), side, 630 - side->w, row);
-    save_sheet("stages_nine_ten", {nine.get(), ten.get()}, 2, 1);
+    std::vector<Bitmap> stages;
+    stages.push_back(std::move(nine));
+    stages.push_back(std::move(ten));
+    save_sheet("stages_nine_ten", stages, 2, 1);
 }
 
 TEST(SceneSheets, DialoguePanePerBossFace) {
@@ -218,91 +196,119 @@ TEST(SceneSheets, DialoguePanePerBossFace) {
         textout_ex(pane.get(), tree().font(5), first_lines[i], 20, 100, -1, -1);
         panes.push_back(std::move(pane));
     }
-    std::vector<BITMAP*> scenes;
-    for (Bitmap& s : panes) scenes.push_back(s.get());
-    save_sheet("boss_faces", scenes, 2, 1);
+    save_sheet("boss_faces", panes, 2, 1);
+}
+
+struct Placed {
+    const char* path;
+    int x, y;
+};
+
+// Pictures masked onto the screen in the order given, as the screens' frames draw them.
+void place(BITMAP* dst, std::initializer_list<Placed> pictures) {
+    for (const Placed& p : pictures) masked(dst, tree()[p.path], p.x, p.y);
+}
+
+// A backdrop that scrolls sideways, caught part way: two copies one screen apart.
+void scrolled(BITMAP* dst, const char* path, int x) {
+    for (int copy : {x, x + 640}) blit(tree()[path], dst, 0, 0, copy, 0, 640, 480);
+}
+
+Bitmap series_menu() {
+    Bitmap s = screen();
+    scrolled(s.get(), "gfx/kv_main_menu/background.png", -200);
+    place(s.get(), {{"gfx/main_menu/kv2_words_void.gif", 118, 53}, {"gfx/main_menu/kv2_words_marchers.gif", 57, 160},
+                    {"gfx/main_menu/series.png", 125, 180}});
+    rectfill(s.get(), 77, 327, 243, 453, makecol(255, 255, 255));
+    rectfill(s.get(), 397, 327, 563, 453, makecol(255, 255, 255));
+    blit(tree()["gfx/kv_main_menu/kv1.png"], s.get(), 0, 0, 80, 330, 160, 120);  // hovered
+    fade_blit(tree()["gfx/kv_main_menu/kv2.png"], s.get(), 400, 330, makecol(0, 0, 0), 175);
+    textout_ex(s.get(), tree().font(6), "EXIT", 295, 300, -1, -1);
+    return s;
+}
+
+// Open, with Options hovered.
+Bitmap main_menu() {
+    Bitmap s = screen();
+    BITMAP* back = tree()["gfx/main_menu/menu_background.gif"];
+    masked(s.get(), back, 309 - 300, -896 + 300);
+    masked(s.get(), back, -255 - 300, -334 + 300);
+    masked_blit(tree()["gfx/main_menu/2_animation.gif"], s.get(), 0, 0, 399, -10, 256, 270);
+    place(s.get(), {{"gfx/main_menu/kv2_words_void.gif", 48, 53}, {"gfx/main_menu/kv2_words_marchers.gif", 17, 160},
+                    {"gfx/main_menu/kv2_words_kelvorn.png", 108, 243}});
+    trans_blit(tree()["gfx/main_menu/kv2_main_box_background.gif"], s.get(), 158, 303, 200);
+    draw_sprite(s.get(), tree()["gfx/main_menu/kv2_main_hover.gif"], 225, 350);
+    place(s.get(), {{"gfx/main_menu/kv_main_start.gif", 225, 315}, {"gfx/main_menu/kv2_main_options.gif", 225, 350},
+                    {"gfx/main_menu/kv2_main_exit.gif", 225, 385}});
+    BITMAP* box = tree()["gfx/main_menu/kv2_main_box.gif"];
+    masked_blit(box, s.get(), 0, 13, 158, 315, box->w, 117);
+    masked_blit(box, s.get(), 0, 0, 158, 303, box->w, 12);
+    masked_blit(box, s.get(), 0, 117, 158, 420, box->w, 12);
+    place(s.get(), {{"gfx/gui/mouse.gif", 300, 360}});
+    return s;
+}
+
+// Adam's box hovered: its fill lit, his ship enlarged, his portrait slid in.
+Bitmap character_select() {
+    Bitmap s = screen();
+    scrolled(s.get(), "gfx/character_select/kv2_select_stars.gif", -300);
+    place(s.get(), {{"gfx/character_select/select.gif", 30, 15}});
+    draw_sprite(s.get(), tree()["gfx/character_select/kv2_select_box_background.gif"], 225, 130);
+    place(s.get(), {{"gfx/character_select/kv2_select_box.gif", 225, 130}, {"gfx/character_select/kv2_select_box.gif", 225, 305}});
+    pivot_scaled_sprite(s.get(), tree()["gfx/character_select/kv2_select_adam_plane.gif"], 312, 213, 32, 32, 0, ftofix(2.0));
+    pivot_scaled_sprite(s.get(), tree()["gfx/character_select/kv2_select_kim_plane.gif"], 312, 388, 32, 32, 0, ftofix(1.0));
+    place(s.get(), {{"gfx/character_select/kv2_select_adam.gif", 0, 97}});
+    return s;
+}
+
+Bitmap store() {
+    Bitmap s = screen();
+    for (int row : {-200, 280}) blit(tree()["gfx/upgrade_store/background.png"], s.get(), 0, 0, 0, row, 640, 480);
+    for (const Placed& p : {Placed{"gfx/upgrade_store/left_side.png", 0, 180}, Placed{"gfx/upgrade_store/right_side.png", 490, 40}}) {
+        BITMAP* panel = tree()[p.path];
+        trans_blit(panel, s.get(), p.x, p.y, 150);
+        rect(s.get(), p.x, p.y, p.x + panel->w - 1, p.y + panel->h - 1, makecol(255, 255, 255));
+    }
+    place(s.get(), {{"gfx/helpers/shield_frame.png", 20, 375}});
+    textout_ex(s.get(), tree().font(8), "Money:", 500, 50, -1, -1);
+    textout_ex(s.get(), tree().font(6), "$ 2500", 70, 375, -1, -1);
+    textout_ex(s.get(), tree().font(6), "EXIT      BUY", 15, 460, -1, -1);
+    return s;
+}
+
+// The panel centred, its six control rows where the options screen puts them.
+Bitmap options() {
+    Bitmap s = screen();
+    blit(tree()["gfx/options/option_back.png"], s.get(), 0, 0, 0, 0, 640, 480);
+    BITMAP* panel = tree()["gfx/options/option_platform_back.png"];
+    FONT* label = tree().font(6);
+    const int x0 = 320 - panel->w / 2, y0 = 240 - panel->h / 2, fh = text_height(label);
+    trans_blit(panel, s.get(), x0, y0, 150);
+    masked(s.get(), tree()["gfx/options/option_platform_bars.png"], x0, y0);
+    textout_centre_ex(s.get(), tree().font(0), "OPTIONS", 320, y0 + 10, -1, -1);
+    for (int k = 0; k < 6; ++k) textout_ex(s.get(), label, "Move Left:   Left", x0 + 30, y0 + 8 + (4 + k) * fh + 145 + 5 * k, -1, -1);
+    textout_ex(s.get(), label, "Exit to Menu", x0 + panel->w - text_length(label, "Exit to Menu") - 25, y0 + panel->h - fh - 10, -1, -1);
+    return s;
+}
+
+Bitmap ending(const char* picture) {
+    Bitmap s = screen();
+    trans_blit(tree()[picture], s.get(), 0, 0, 220);
+    textout_centre_ex(s.get(), tree().font(8), "T H E  E N D", 320, 200, -1, -1);
+    return s;
 }
 
 // The menus and screens at 1x, with the generated fonts, roughly as their frames draw them.
 TEST(SceneSheets, MenusAndScreens) {
-    Tree& t = tree();
-    const int white = makecol(255, 255, 255);
-
-    Bitmap series = screen();
-    blit(t["gfx/kv_main_menu/background.png"], series.get(), 0, 0, -200, 0, 640, 480);
-    blit(t["gfx/kv_main_menu/background.png"], series.get(), 0, 0, 440, 0, 640, 480);
-    masked(series.get(), t["gfx/main_menu/kv2_words_void.gif"], 118, 53);
-    masked(series.get(), t["gfx/main_menu/kv2_words_marchers.gif"], 57, 160);
-    masked(series.get(), t["gfx/main_menu/series.png"], 125, 180);
-    rectfill(series.get(), 77, 327, 243, 453, white);
-    rectfill(series.get(), 397, 327, 563, 453, white);
-    blit(t["gfx/kv_main_menu/kv1.png"], series.get(), 0, 0, 80, 330, 160, 120);
-    fade_blit(t["gfx/kv_main_menu/kv2.png"], series.get(), 400, 330, makecol(0, 0, 0), 175);
-    textout_ex(series.get(), t.font(6), "EXIT", 295, 300, -1, -1);
-
-    Bitmap main_menu = screen();
-    BITMAP* back = t["gfx/main_menu/menu_background.gif"];
-    masked(main_menu.get(), back, 309 - 300, -896 + 300);
-    masked(main_menu.get(), back, -255 - 300, -334 + 300);
-    masked(main_menu.get(), t["gfx/main_menu/kv2_words_void.gif"], 48, 53);
-    BITMAP* anim = t["gfx/main_menu/2_animation.gif"];
-    masked_blit(anim, main_menu.get(), 0, 0, 399, -10, 256, 270);
-    masked(main_menu.get(), t["gfx/main_menu/kv2_words_marchers.gif"], 17, 160);
-    masked(main_menu.get(), t["gfx/main_menu/kv2_words_kelvorn.png"], 108, 243);
-    trans_blit(t["gfx/main_menu/kv2_main_box_background.gif"], main_menu.get(), 158, 303, 200);
-    draw_sprite(main_menu.get(), t["gfx/main_menu/kv2_main_hover.gif"], 225, 350);
-    masked(main_menu.get(), t["gfx/main_menu/kv_main_start.gif"], 225, 315);
-    masked(main_menu.get(), t["gfx/main_menu/kv2_main_options.gif"], 225, 350);
-    masked(main_menu.get(), t["gfx/main_menu/kv2_main_exit.gif"], 225, 385);
-    BITMAP* box = t["gfx/main_menu/kv2_main_box.gif"];
-    masked_blit(box, main_menu.get(), 0, 13, 158, 315, box->w, 117);
-    masked_blit(box, main_menu.get(), 0, 0, 158, 303, box->w, 12);
-    masked_blit(box, main_menu.get(), 0, 117, 158, 420, box->w, 12);
-    masked(main_menu.get(), t["gfx/gui/mouse.gif"], 300, 360);
-
-    Bitmap select = screen();
-    blit(t["gfx/character_select/kv2_select_stars.gif"], select.get(), 0, 0, -300, 0, 640, 480);
-    blit(t["gfx/character_select/kv2_select_stars.gif"], select.get(), 0, 0, 340, 0, 640, 480);
-    masked(select.get(), t["gfx/character_select/select.gif"], 30, 15);
-    draw_sprite(select.get(), t["gfx/character_select/kv2_select_box_background.gif"], 225, 130);
-    masked(select.get(), t["gfx/character_select/kv2_select_box.gif"], 225, 130);
-    masked(select.get(), t["gfx/character_select/kv2_select_box.gif"], 225, 305);
-    pivot_scaled_sprite(select.get(), t["gfx/character_select/kv2_select_adam_plane.gif"], 312, 213, 32, 32, 0, ftofix(2.0));
-    pivot_scaled_sprite(select.get(), t["gfx/character_select/kv2_select_kim_plane.gif"], 312, 388, 32, 32, 0, ftofix(1.0));
-    masked(select.get(), t["gfx/character_select/kv2_select_adam.gif"], 0, 97);
-
-    Bitmap store = screen();
-    blit(t["gfx/upgrade_store/background.png"], store.get(), 0, 0, 0, -200, 640, 480);
-    blit(t["gfx/upgrade_store/background.png"], store.get(), 0, 0, 0, 280, 640, 480);
-    for (auto [path, x, y] : {std::tuple{"gfx/upgrade_store/left_side.png", 0, 180}, {"gfx/upgrade_store/right_side.png", 490, 40}}) {
-        BITMAP* p = t[path];
-        trans_blit(p, store.get(), x, y, 150);
-        rect(store.get(), x, y, x + p->w - 1, y + p->h - 1, white);
-    }
-    textout_ex(store.get(), t.font(8), "Money:", 500, 50, -1, -1);
-    masked(store.get(), t["gfx/helpers/shield_frame.png"], 20, 375);
-    textout_ex(store.get(), t.font(6), "$ 2500", 70, 375, -1, -1);
-    textout_ex(store.get(), t.font(6), "EXIT      BUY", 15, 460, -1, -1);
-
-    Bitmap options = screen();
-    blit(t["gfx/options/option_back.png"], options.get(), 0, 0, 0, 0, 640, 480);
-    BITMAP* panel = t["gfx/options/option_platform_back.png"];
-    const int x0 = 320 - panel->w / 2, y0 = 240 - panel->h / 2, fh = text_height(t.font(6));
-    trans_blit(panel, options.get(), x0, y0, 150);
-    masked(options.get(), t["gfx/options/option_platform_bars.png"], x0, y0);
-    textout_centre_ex(options.get(), t.font(0), "OPTIONS", 320, y0 + 10, -1, -1);
-    for (int k = 0; k < 6; ++k) textout_ex(options.get(), t.font(6), "Move Left:   Left", x0 + 30, y0 + 8 + (4 + k) * fh + 145 + 5 * k, -1, -1);
-    textout_ex(options.get(), t.font(6), "Exit to Menu", x0 + panel->w - text_length(t.font(6), "Exit to Menu") - 25, y0 + panel->h - fh - 10, -1, -1);
-
-    std::vector<Bitmap> endings;
-    for (const char* path : {"gfx/kv2_ending/planet_pic.png", "gfx/kv2_ending/planet_pic_kim.png", "gfx/kv2_ending/adam_kim.png"}) {
-        Bitmap e = screen();
-        trans_blit(t[path], e.get(), 0, 0, 220);
-        textout_centre_ex(e.get(), t.font(8), "T H E  E N D", 320, 200, -1, -1);
-        endings.push_back(std::move(e));
-    }
-    save_sheet("screens", {series.get(), main_menu.get(), select.get(), store.get(), options.get(), endings[0].get(),
-                           endings[1].get(), endings[2].get()}, 2, 1);
+    std::vector<Bitmap> screens;
+    screens.push_back(series_menu());
+    screens.push_back(main_menu());
+    screens.push_back(character_select());
+    screens.push_back(store());
+    screens.push_back(options());
+    for (const char* path : {"gfx/kv2_ending/planet_pic.png", "gfx/kv2_ending/planet_pic_kim.png", "gfx/kv2_ending/adam_kim.png"})
+        screens.push_back(ending(path));
+    save_sheet("screens", screens, 2, 1);
 }
 
 }  // namespace

@@ -72,14 +72,27 @@ void river(Canvas& c) {
     });
 }
 
+// Glades of long grass, shaded by the crowns round their rim, a few lone trees and rocks in them.
 void clearings(Canvas& c) {
     Random r(831);
     for (int i = 0; i < 5; ++i) {
         const Vec2 at{r.range(60, 580), r.range(120, 400)};
         const float rx = r.range(30, 60), ry = r.range(24, 44);
-        c.fill(ellipse(at, rx + 4, ry + 4), rgb(30, 60, 24), 0.8f);
-        c.fill(ellipse(at, rx, ry), textured(solid(rgb(110, 140, 60)), 6, 0.3f, 832 + i));
-        c.fill(circle(at + Vec2{rx * 0.3f, 0}, 5), rgb(120, 116, 108));
+        const Shape glade = ellipse(at, rx, ry);
+        c.fill(grown(glade, 6), rgb(6, 22, 10), 0.7f);
+        c.fill(glade, [at, rx](Vec2 p) {
+            const float grass = fractal_noise({p.x / 3, p.y / 7}, 832, 3);
+            const float shade = smoothstep(rx * 0.4f, rx * 1.1f, length(p - at - Vec2{-6, -6}));
+            return mix(rgb(120, 150, 60), rgb(70, 110, 40), grass) * (1 - 0.45f * shade);
+        });
+        for (int k = 0; k < 3; ++k) {
+            const Vec2 tree = at + Vec2{r.range(-rx, rx) * 0.6f, r.range(-ry, ry) * 0.6f};
+            const float radius = r.range(5, 9);
+            c.fill(circle(tree + Vec2{3, 4}, radius), rgb(20, 40, 14), 0.6f);
+            c.fill(circle(tree, radius), sphere(tree, radius, rgb(50, 120, 50), 0.15f));
+        }
+        const Vec2 rock = at + Vec2{rx * 0.4f, ry * 0.3f};
+        c.fill(ellipse(rock, 5, 4), sphere(rock, 5, rgb(140, 136, 126), 0.3f));
     }
 }
 
@@ -131,19 +144,19 @@ Image wall() {
     return mirrored_left(fold_rows(c.to_opaque_image(rgb(20, 22, 28)), fold));
 }
 
-// KV1's own look: a bright, saturated sky of stars over a violet nebula.
+// KV1's own look, in its brighter palette: a saturated blue sky, red and orange clouds, yellow stars.
 Image kv1_backdrop() {
     Canvas c(screen_w, screen_h);
     c.apply([](Vec2 p, Colour& col, float& a) {
         const float cloud = smoothstep(0.35f, 0.85f, fractal_noise(p * (1 / 140.0f), 871, 5));
-        col = mix(rgb(20, 14, 70), rgb(150, 40, 170), cloud) + rgb(40, 120, 255) * (0.4f * (1 - p.y / 480) * cloud);
+        const float warm = smoothstep(0.5f, 0.8f, fractal_noise(p * (1 / 90.0f), 873, 4));
+        col = mix(art::kv1::blue * 0.18f, art::kv1::blue * 0.7f, cloud) + mix(art::kv1::red, art::kv1::orange, warm) * (0.45f * cloud * warm);
         a = 1;
     });
     Random r(872);
     for (int i = 0; i < 260; ++i) {
         const Vec2 at{r.range(0, screen_w), r.range(0, screen_h)};
-        const Colour tone = art::kv1::yellow * r.range(0.6f, 1.0f) + white * 0.3f;
-        c.fill(circle(at, 0.6f + r.next()), tone);
+        c.fill(circle(at, 0.6f + r.next()), mix(art::kv1::yellow, white, r.next()));
     }
     return c.to_opaque_image(black);
 }

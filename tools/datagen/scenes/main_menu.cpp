@@ -90,7 +90,7 @@ Image animation() {
     std::vector<Image> frames;
     const Image ship = enlarged(pilot_ship(0), 2);
     struct Pose { float y, trail; };
-    const Pose poses[frame_count] = {{110, 0}, {80, 40}, {-40, 220}, {-200, 260}, {300, 80}, {150, 20}};
+    const Pose poses[frame_count] = {{110, 0}, {70, 40}, {-40, 220}, {-200, 300}, {190, 60}, {140, 20}};
     for (const Pose& pose : poses) {
         Canvas c(frame_w, frame_h);
         const float cx = frame_w / 2.0f, top = pose.y;

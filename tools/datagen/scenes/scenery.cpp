@@ -22,7 +22,7 @@ Image debris_field() {
     Image out(640, 480);
     Random r(701);
     for (int i = 0; i < 22; ++i) {
-        const Image& piece = pieces[static_cast<size_t>(r.below(12))];
+        const Image& piece = pieces[static_cast<size_t>(i % 12)];
         const Image placed = r.next() < 0.35f ? enlarged(piece, 2) : piece;
         const int x = static_cast<int>(r.range(0, 640.0f - placed.width));
         const int y = static_cast<int>(r.range(0, 480.0f - placed.height));

@@ -71,7 +71,8 @@ Image episode(const char* name, bool first) {
     Canvas c(160, 120);
     if (first) {
         c.apply([](Vec2 p, Colour& col, float& a) {
-            col = mix(rgb(40, 20, 120), rgb(200, 50, 160), smoothstep(0.3f, 0.8f, fractal_noise(p * (1 / 40.0f), 1031, 4))), a = 1;
+            const float cloud = smoothstep(0.3f, 0.8f, fractal_noise(p * (1 / 40.0f), 1031, 4));
+            col = mix(art::kv1::blue * 0.3f, mix(art::kv1::red, art::kv1::orange, p.y / 120), cloud), a = 1;
         });
     } else {
         paint_space(c, 1032, 80);
