@@ -4,6 +4,10 @@
 #include <gtest/gtest.h>
 #include <loadpng.h>
 
+#include <cstdio>
+#include <filesystem>
+#include <iterator>
+
 #include "engine/game_state.h"
 #include "engine/gameengine.h"
 #include "engine/slots.h"
@@ -204,6 +208,40 @@ TEST(Formation, TurnsTogetherWhenOneRecordReachesAnEdge) {
     for (int k = 0; k < 4; ++k) EXPECT_EQ(enemy_two_pool[k].state, Enemy::dropping) << "the bigger kinds turn too";
     EXPECT_EQ(enemy_one_pool[9].state, Enemy::sweeping_left) << "a dying record is left alone";
     EXPECT_EQ(enemy_three_pool[0].state, Enemy::sweeping_left) << "records not yet in play are left alone";
+}
+
+}  // namespace
+
+namespace {
+
+long resident_kb() {
+    long pages = 0, resident = 0;
+    if (FILE* f = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(f, "%ld %ld", &pages, &resident) != 2) resident = 0;
+        std::fclose(f);
+    }
+    return resident * 4;
+}
+
+int open_files() { return static_cast<int>(std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {})); }
+
+TEST(StageOneEntries, LeaveMemoryAndOpenFilesFlat) {
+    long rss_after_warm_up = 0;
+    int files_after_warm_up = 0;
+    for (int play = 1; play <= 50; ++play) {
+        stage_world::prepare();
+        {
+            Driver d(std::make_unique<StageOne>());
+            d.pass(40);
+            d.stage().finish();
+        }
+        if (play == 5) {
+            rss_after_warm_up = resident_kb();
+            files_after_warm_up = open_files();
+        }
+    }
+    EXPECT_LT(resident_kb() - rss_after_warm_up, 2048) << "kB grown over 45 plays";
+    EXPECT_EQ(open_files(), files_after_warm_up);
 }
 
 }  // namespace
