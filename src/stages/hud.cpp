@@ -25,12 +25,13 @@ void print_number(BITMAP* dest, FONT* f, const char* format, int value, int x, i
     print(dest, f, text, x, y);
 }
 
-void draw_pips(BITMAP* dest, int x, int y) {
-    for (int i = 0; i < player.shield_count; ++i, x += pip_step) masked_blit(shield_icon, dest, 0, 0, x, y, shield_icon->w, shield_icon->h);
-}
-
 void draw_masked(BITMAP* dest, BITMAP* picture, int x, int y) {
     masked_blit(picture, dest, 0, 0, x, y, picture->w, picture->h);
+}
+
+// One pip per shield the ship holds.
+void draw_pips(BITMAP* dest, int x, int y) {
+    for (int i = 0; i < player.shield_count; ++i, x += pip_step) draw_masked(dest, shield_icon, x, y);
 }
 
 // Whether the pointer lies strictly inside the w x h box at (x, y) of the screen.

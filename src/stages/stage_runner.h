@@ -209,8 +209,6 @@ protected:
     void draw_ground() const;
     void draw_planet() const;
 
-    bool is_mark(int index, int start) const { return data.marks[index].start == start; }
-
 private:
     bool play_allowed() const;
     void fade();
@@ -240,5 +238,4 @@ private:
     void draw_panes() const;
     void draw_continue();
     void draw_pause_panel();
-    int fade_colour() const;
 };

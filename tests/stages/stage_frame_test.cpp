@@ -2,7 +2,6 @@
 // the formation's lock-step.
 #include <allegro.h>
 #include <gtest/gtest.h>
-#include <loadpng.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -13,13 +12,10 @@
 #include "engine/slots.h"
 #include "player/player.h"
 #include "stage_world.h"
-#include "support/pictures.h"
 
 namespace {
 
 using stage_world::Driver;
-
-Boss1& boss_of(Driver& d) { return d.one().boss1().boss; }
 
 // Play under way, the scroll started.
 std::unique_ptr<Driver> playing(int character = 1) {
@@ -112,9 +108,9 @@ TEST(ContinuePrompt, IsDrawnWithItsButtonsOverThePlay) {
     mouse_x = 210;
     mouse_y = 400;
     d->pass(3);
-    EXPECT_EQ(save_png(testing_support::picture_path("stage_one_continue.png").c_str(), stage_world::page(), nullptr), 0);
+    stage_world::save_page("stage_one_continue.png");
     // The lit YES box shows round the hovered button.
-    EXPECT_EQ(getpixel(stage_world::page(), 201, 391) != getpixel(stage_world::page(), 361, 391), true);
+    EXPECT_NE(getpixel(stage_world::page(), 201, 391), getpixel(stage_world::page(), 361, 391));
 }
 
 
@@ -123,7 +119,7 @@ class PausePanel : public ::testing::TestWithParam<int> {};
 TEST_P(PausePanel, SlidesInDucksTheMusicHoldsTheBlasterAndAnswersItsButtons) {
     auto d = playing();
     StageRunner& s = d->stage();
-    Boss1& boss = boss_of(*d);
+    Boss1& boss = d->boss1();
     play_on_free_channel(boss.blaster_sound, boss.channel);
     key[GetParam()] = 1;
     d->pass();
@@ -158,7 +154,7 @@ TEST_P(PausePanel, SlidesInDucksTheMusicHoldsTheBlasterAndAnswersItsButtons) {
     mouse_x = px + 30;
     mouse_y = py + 412;
     d->pass();
-    EXPECT_EQ(save_png(testing_support::picture_path("stage_one_pause.png").c_str(), stage_world::page(), nullptr), 0);
+    stage_world::save_page("stage_one_pause.png");
     click_at(*d, px + 30, py + 412);
     EXPECT_FALSE(paused) << "Go Back";
     d->pass(40);

@@ -1,10 +1,7 @@
-// Stage 1 played through the frame loop: to its clear for each pilot, the formation's lock-step,
-// and the frames a player sees on the way.
+// Stage 1 played through the frame loop to its clear, for each pilot, with the frames a player
+// sees on the way.
 #include <allegro.h>
 #include <gtest/gtest.h>
-#include <loadpng.h>
-
-#include <string>
 
 #include "audio_testing.h"
 #include "engine/game_state.h"
@@ -13,17 +10,11 @@
 #include "engine/slots.h"
 #include "player/player.h"
 #include "stage_world.h"
-#include "support/pictures.h"
 
 namespace {
 
 using stage_world::Driver;
-
-void save_page(const std::string& name) {
-    EXPECT_EQ(save_png(testing_support::picture_path(name).c_str(), stage_world::page(), nullptr), 0);
-}
-
-Boss1& boss_of(Driver& d) { return d.one().boss1().boss; }
+using stage_world::save_page;
 
 // Once the panes are in, presses the advance key until the dialogue closes; returns the presses
 // it took.
@@ -94,7 +85,7 @@ TEST_P(StageOneClear, RunsFromTheFadeInThroughFourPhasesAndTheBossToTheStore) {
 
     ASSERT_TRUE(d.steps_until([&] { return s.dialog_active; }));
     EXPECT_EQ(s.wave_phase, 5);
-    EXPECT_TRUE(boss_of(d).visible);
+    EXPECT_TRUE(d.boss1().visible);
     EXPECT_EQ(stage_world::music(), tune_dialog.sound);
     d.pass(40);
     EXPECT_STREQ(s.boss_text, pilot.first_line);
@@ -108,10 +99,10 @@ TEST_P(StageOneClear, RunsFromTheFadeInThroughFourPhasesAndTheBossToTheStore) {
     EXPECT_EQ(talk_through(d) + 1, pilot.presses_before);
     EXPECT_TRUE(s.boss_fight);
     EXPECT_FALSE(s.pilot_turn || s.boss_turn);
-    EXPECT_TRUE(boss_of(d).active);
+    EXPECT_TRUE(d.boss1().active);
     EXPECT_EQ(stage_world::music(), tune_boss.sound);
 
-    Boss1& boss = boss_of(d);
+    Boss1& boss = d.boss1();
     boss.left_gun.damage = boss.left_gun.hit_points + 1;
     boss.right_gun.damage = boss.right_gun.hit_points + 1;
     ASSERT_TRUE(d.steps_until([&] { return boss.phaser.in_play; }));

@@ -1,6 +1,7 @@
 #include "stage_world.h"
 
 #include <gtest/gtest.h>
+#include <loadpng.h>
 
 #include "audio_testing.h"
 #include "engine/game_state.h"
@@ -12,6 +13,7 @@
 #include "engine/soundclip.h"
 #include "player/player.h"
 #include "support/headless_game.h"
+#include "support/pictures.h"
 
 namespace stage_world {
 
@@ -108,5 +110,9 @@ const Groups& stage_one_ranges() {
 }
 
 BITMAP* page() { return testing_support::screen_page(); }
+
+void save_page(const char* name) {
+    EXPECT_EQ(save_png(testing_support::picture_path(name).c_str(), page(), nullptr), 0);
+}
 
 }  // namespace stage_world

@@ -28,6 +28,7 @@ public:
 
     StageRunner& stage() { return *stage_; }
     StageOne& one() { return static_cast<StageOne&>(*stage_); }
+    Boss1& boss1() { return one().boss1().boss; }
 
     // One pass of the frame loop with one tick pending: a logic step and a drawn frame.
     void pass(int n = 1);
@@ -49,7 +50,8 @@ private:
 // The four ranges of the first stage's formation.
 const Groups& stage_one_ranges();
 
-// The page the last pass presented.
+// The page the last pass presented, and its picture saved for looking at.
 BITMAP* page();
+void save_page(const char* name);
 
 }  // namespace stage_world
