@@ -56,9 +56,12 @@ void full_fire() {
     player.bomb1.frame = 0;
 }
 
+// The formation stays whole however much hits it.
 std::unique_ptr<StageOne> in_phase_one() {
     auto stage = std::make_unique<StageOne>();
     stage->set_up();
+    for (EnemyOne& r : enemy_one_pool) r.add_hit_points(1 << 28);
+    for (EnemyTwo& r : enemy_two_pool) r.add_hit_points(1 << 28);
     steps_until(*stage, [](StageOne& s) { return s.wave_phase == 1; });
     for (int i = 0; i < 60; ++i) stage->step();
     return stage;

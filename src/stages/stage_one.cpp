@@ -3,6 +3,7 @@
 #include <memory>
 #include <type_traits>
 
+#include "enemies/scenery_art.h"
 #include "engine/game_state.h"
 #include "engine/loaders.h"
 #include "engine/settings.h"
@@ -259,7 +260,7 @@ void StageOne::draw_layers() {
     for (int speed_class : {2, 3})
         for (const Meteor& meteor : meteors)
             if (meteor.speed_class == speed_class) meteor.draw(buffer);
-    if (earth_y <= 479) rotate_scaled_sprite(buffer, stage1_earth, earth_x, earth_y, ftofix(earth_angle), ftofix(2.0));
+    if (earth_y <= 479) rotate_scaled(buffer, stage1_earth, earth_x, earth_y, ftofix(earth_angle), ftofix(2.0));
     draw_overlays();
     draw_groups(drawn_ranges, buffer);
 }

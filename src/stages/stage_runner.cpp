@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <type_traits>
 
+#include "enemies/scenery_art.h"
 #include "engine/blit.h"
 #include "engine/game_state.h"
 #include "engine/loaders.h"
@@ -531,8 +532,7 @@ void StageRunner::draw_ground() const {
 void StageRunner::draw_planet() const {
     if (planet_alpha <= 0) return;
     BITMAP* target = planet_alpha < 255 ? planet_layer : buffer;
-    pivot_scaled_sprite(target, *data.approach->planet, screen_w / 2, screen_h / 2, 317, planet_y, 0,
-                        ftofix(planet_scale));
+    pivot_scaled(target, *data.approach->planet, screen_w / 2, screen_h / 2, 317, planet_y, 0, ftofix(planet_scale));
     if (planet_alpha < 255) trans_blit(planet_layer, buffer, 0, 0, planet_alpha);
 }
 
