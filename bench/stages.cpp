@@ -4,17 +4,11 @@
 #include <allegro.h>
 #include <benchmark/benchmark.h>
 
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstdlib>
 #include <memory>
 
-#include "audio/audio_testing.h"
+#include "game_world.h"
 #include "engine/blit.h"
 #include "engine/game_state.h"
-#include "engine/gameengine.h"
-#include "engine/gif.h"
 #include "engine/loaders.h"
 #include "engine/resource_loader.h"
 #include "engine/settings.h"
@@ -24,9 +18,6 @@
 #include "stages/stage_one.h"
 
 namespace {
-
-int no_timer(void (*)(), long) { return 0; }
-void no_removal(void (*)()) {}
 
 GFX_DRIVER driver{};
 
@@ -133,18 +124,7 @@ BENCHMARK(BM_StageCopy)->Unit(benchmark::kMicrosecond);
 
 // Everything loads from the data tree: run from build/game or set VOIDMARCH_DATA.
 int main(int argc, char** argv) {
-    if (install_allegro(SYSTEM_NONE, &errno, atexit) != 0) return 2;
-    set_color_depth(16);
-    _rgb_r_shift_16 = 11;
-    _rgb_g_shift_16 = 5;
-    _rgb_b_shift_16 = 0;
-    register_datafile_object(DAT_GIF, load_gif_object, destroy_gif_object);
-    register_bitmap_file_type("gif", load_gif, nullptr);
-    timing_calls.install_int_ex = no_timer;
-    timing_calls.remove_int = no_removal;
-    if (const char* data = std::getenv("VOIDMARCH_DATA"); data && chdir(data) != 0) return 2;
-    FMOD_System_Create(&fmod_system);
-    audio_testing::init_manual(fmod_system, 20);
+    if (!bench_world::start()) return 2;
     start_game();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
