@@ -3,23 +3,12 @@
 #include <allegro.h>
 #include <benchmark/benchmark.h>
 
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstdlib>
-
-#include "audio/audio_testing.h"
 #include "bosses/boss1.h"
-#include "engine/gameengine.h"
-#include "engine/gif.h"
-#include "engine/timing.h"
+#include "game_world.h"
 #include "player/player.h"
 #include "ship_shots.h"
 
 namespace {
-
-int no_timer(void (*)(), long) { return 0; }
-void no_removal(void (*)()) {}
 
 // A shot that has left the field is sent again from the middle of the boss.
 void keep_in_flight(Sprite& shot, float heading) {
@@ -62,15 +51,7 @@ BENCHMARK(BM_Boss1Step)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 // Boss1 and the ship load from the data tree: run from build/game or set VOIDMARCH_DATA.
 int main(int argc, char** argv) {
-    if (install_allegro(SYSTEM_NONE, &errno, atexit) != 0) return 2;
-    set_color_depth(16);
-    register_datafile_object(DAT_GIF, load_gif_object, destroy_gif_object);
-    register_bitmap_file_type("gif", load_gif, nullptr);
-    timing_calls.install_int_ex = no_timer;
-    timing_calls.remove_int = no_removal;
-    if (const char* data = std::getenv("VOIDMARCH_DATA"); data && chdir(data) != 0) return 2;
-    FMOD_System_Create(&fmod_system);
-    audio_testing::init_manual(fmod_system, 20);
+    if (!bench_world::start()) return 2;
     player.load(1);
     player.set_position(288.0f, 2000.0f);
     benchmark::Initialize(&argc, argv);

@@ -5,6 +5,7 @@
 #include <cassert>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <system_error>
@@ -35,6 +36,11 @@ BITMAP* load_png_ex(const char* path) {
 BITMAP* load_bitmap_ex(const char* path) {
     assert(path && "s is pointing to NULL");
     return loaded(load_bitmap(path, nullptr), path);
+}
+
+BITMAP* load_picture_ex(const char* path) {
+    const std::size_t n = std::strlen(path);
+    return n >= 4 && std::strcmp(path + n - 4, ".png") == 0 ? load_png_ex(path) : load_bitmap_ex(path);
 }
 
 DATAFILE* load_datafile_ex(const char* path) {

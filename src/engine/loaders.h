@@ -7,6 +7,7 @@
 // load."), Allegro is shut down and the process ends with status 1: these never return null.
 BITMAP* load_png_ex(const char* path);
 BITMAP* load_bitmap_ex(const char* path);  // any registered picture type, by extension
+BITMAP* load_picture_ex(const char* path);  // PNG through loadpng, anything else as load_bitmap_ex
 DATAFILE* load_datafile_ex(const char* path);
 
 // The picture a datafile object holds, whether a 'GIF ' object or a plain bitmap; null for

@@ -3,7 +3,6 @@
 #include <allegro.h>
 
 #include <cstdio>
-#include <cstring>
 #include <iterator>
 
 #include "enemies/pools.h"
@@ -29,11 +28,7 @@ constexpr int dialog_pane_h = 238;
 constexpr int animation_frame_w = 256;
 constexpr int animation_frame_h = 270;
 
-// PNG through loadpng, everything else through the registered picture types.
-BITMAP* picture(const char* path) {
-    const std::size_t n = std::strlen(path);
-    return n >= 4 && std::strcmp(path + n - 4, ".png") == 0 ? load_png_ex(path) : load_bitmap_ex(path);
-}
+BITMAP* picture(const char* path) { return load_picture_ex(path); }
 
 template <std::size_t n>
 void pictures(BITMAP* (&slots)[n], const char* const (&paths)[n]) {

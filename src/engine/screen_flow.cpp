@@ -2,7 +2,11 @@
 
 #include <algorithm>
 
-const std::vector<ScreenRow> screen_table{};
+#include "stages/stage_one.h"
+
+const std::vector<ScreenRow> screen_table{
+    {Screen::stage_one, stage_one},
+};
 
 void run_screens(NextScreen next, const std::vector<ScreenRow>& table) {
     while (next.screen != Screen::none) {

@@ -54,6 +54,7 @@ BITMAP* no_button_lit = nullptr;
 
 DATAFILE* fonts_datafile = nullptr;
 DATAFILE* faces_datafile = nullptr;
+BITMAP* player_face = nullptr;
 FONT* font0 = nullptr;
 FONT* font1 = nullptr;
 FONT* font4 = nullptr;

@@ -61,6 +61,7 @@ extern BITMAP* no_button_lit;
 // Fonts and faces; the fonts point into fonts_datafile.
 extern DATAFILE* fonts_datafile;
 extern DATAFILE* faces_datafile;  // object 0 Adam's face, object 1 Kim's
+extern BITMAP* player_face;       // the pilot's face, chosen by character select
 extern FONT* font0;
 extern FONT* font1;
 extern FONT* font4;

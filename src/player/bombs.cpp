@@ -107,6 +107,8 @@ void Bomb1::init() {
     shut(beam_shut);
 }
 
+void Bomb1::put_away() { shut(beam_shut); }
+
 void Bomb1::start() {
     if (is_running()) return;
     fire_ticks = 0;
@@ -137,15 +139,15 @@ void Bomb1::draw(BITMAP* dest, int ox, int oy) const {
 
 void Bomb2Part::init() {
     set_frames_from(*this, load_png_ex("gfx/player_bombs/bomb_2_laser_2.png"), laser_frames, 0, 480, laser_w, laser_h);
-    reset_state();
+    put_away();
 }
 
 void Bomb2Part::init_shared(const Bomb2Part& owner) {
     set_shared_frames(*this, owner, 0, 480);
-    reset_state();
+    put_away();
 }
 
-void Bomb2Part::reset_state() {
+void Bomb2Part::put_away() {
     shut(laser_shut);
     direction = sweep_right;
     growing = false;

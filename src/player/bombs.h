@@ -54,6 +54,8 @@ public:
 
     void init();
     void start();
+    // Off and closed at once, as after init.
+    void put_away();
     void update();
     void draw(BITMAP* dest, int ox, int oy) const;
 };
@@ -78,8 +80,9 @@ public:
     bool moving_right() const { return direction == sweep_right; }
     void update();
     void draw(BITMAP* dest) const;
+    // Off and closed at once, as after init.
+    void put_away();
 
 private:
-    void reset_state();
     void sweep();
 };

@@ -128,6 +128,8 @@ public:
     void update();
     void poll_bomb_keys();
     void fly_off();
+    // Both bombs and the charge off at once, their sounds stopped: a stage leaves nothing humming.
+    void put_bombs_away();
     void hit();
     void draw(BITMAP* dest);
 

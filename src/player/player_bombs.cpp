@@ -22,6 +22,14 @@ void Player::update_bombs() {
     }
 }
 
+void Player::put_bombs_away() {
+    charge.active = false;
+    bomb1.put_away();
+    for (Bomb2Part& part : bomb2_parts) part.put_away();
+    stop_channel_quietly(bomb_one_channel);
+    stop_channel_quietly(bomb_two_channel);
+}
+
 // Runs on every step on which the charge is ready: the beam only restarts an opening under way,
 // and the columns refuse once they burn.
 void Player::release_bomb() {

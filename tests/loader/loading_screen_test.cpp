@@ -13,7 +13,7 @@
 #include "engine/loading_screen.h"
 #include "engine/soundclip.h"
 #include "engine/timing.h"
-#include "headless_game.h"
+#include "support/headless_game.h"
 #include "support/pictures.h"
 #include "support/test_support.h"
 
@@ -55,7 +55,7 @@ bool bar_blue(int pixel) { return getb(pixel) > 160 && getb(pixel) - getr(pixel)
 class LoadingScreenPasses : public ::testing::Test {
 protected:
     void SetUp() override {
-        loader_testing::start_headless_game();
+        testing_support::start_headless_game();
         in_tree_ = std::make_unique<testing_support::WorkingDirectory>(testing_support::data_dir());
         loader_calls = 0;
         screen_ = std::make_unique<LoadingScreen>(counting_loader);
@@ -70,7 +70,7 @@ protected:
         speed_counter = 1;
         loop_.pass([&] { screen_->step(); }, [&] { screen_->draw(); });
         ++passes_;
-        return loader_testing::screen_page();
+        return testing_support::screen_page();
     }
 
     std::unique_ptr<testing_support::WorkingDirectory> in_tree_;

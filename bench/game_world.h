@@ -1,0 +1,37 @@
+#pragma once
+// What the benchmarks that load the game's own files share: headless Allegro at 16 bits, the GIF
+// types, a shake without a timer, the data tree as the working directory and the audio library
+// on its manual clock.
+#include <allegro.h>
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+
+#include "audio/audio_testing.h"
+#include "engine/gameengine.h"
+#include "engine/gif.h"
+#include "engine/timing.h"
+
+namespace bench_world {
+
+inline int no_timer(void (*)(), long) { return 0; }
+inline void no_removal(void (*)()) {}
+
+// False when Allegro cannot start or the data tree ($VOIDMARCH_DATA, else the working directory)
+// cannot be entered.
+inline bool start() {
+    if (install_allegro(SYSTEM_NONE, &errno, atexit) != 0) return false;
+    set_color_depth(16);
+    register_datafile_object(DAT_GIF, load_gif_object, destroy_gif_object);
+    register_bitmap_file_type("gif", load_gif, nullptr);
+    timing_calls.install_int_ex = no_timer;
+    timing_calls.remove_int = no_removal;
+    if (const char* data = std::getenv("VOIDMARCH_DATA"); data && chdir(data) != 0) return false;
+    FMOD_System_Create(&fmod_system);
+    audio_testing::init_manual(fmod_system, 20);
+    return true;
+}
+
+}  // namespace bench_world
