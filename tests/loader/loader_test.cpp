@@ -2,7 +2,6 @@
 #include <allegro.h>
 #include <gtest/gtest.h>
 
-#include <new>
 #include <utility>
 #include <string>
 #include <vector>
@@ -11,7 +10,7 @@
 #include "engine/resource_loader.h"
 #include "engine/slots.h"
 #include "engine/ui.h"
-#include "headless_game.h"
+#include "support/headless_game.h"
 #include "player/player.h"
 #include "support/test_support.h"
 
@@ -27,43 +26,7 @@ void load_everything() {
     for (int call = 0; call <= load_step_count; ++call) fractions.push_back(load_resources_step());
 }
 
-template <class T>
-void renew(T& object) {
-    object.~T();
-    new (&object) T();
-}
-
-template <class Kind, std::size_t n>
-void renew_pool(Kind (&pool)[n]) {
-    for (Kind& record : pool) renew(record);
-}
-
-// Records release the frames they cut only while Allegro runs: so here rather than at exit.
-class ReleaseLoadedRecords : public ::testing::Environment {
-public:
-    void TearDown() override {
-        renew(adam_ship);
-        renew(kim_ship);
-        renew_pool(enemy_one_pool);
-        renew_pool(enemy_two_pool);
-        renew_pool(enemy_three_pool);
-        renew_pool(enemy_four_pool);
-        renew_pool(enemy_five_pool);
-        renew_pool(enemy_six_pool);
-        renew_pool(enemy_seven_pool);
-        renew_pool(enemy_eight_pool);
-        renew_pool(enemy_nine_pool);
-        renew_pool(enemy_ten_pool);
-        renew_pool(enemy_eleven_pool);
-        renew_pool(enemy_twelve_pool);
-        renew_pool(kv1_enemy_one_pool);
-        renew_pool(kv1_enemy_two_pool);
-        renew_pool(kv1_enemy_three_pool);
-        renew_pool(kv1_enemy_four_pool);
-    }
-};
-
-const auto* const release_records = ::testing::AddGlobalTestEnvironment(new ReleaseLoadedRecords);
+const auto* const release_records = ::testing::AddGlobalTestEnvironment(new loader_testing::ReleaseLoadedRecords);
 
 class Loader : public ::testing::Test {
 protected:

@@ -13,7 +13,7 @@
 #include "engine/loading_screen.h"
 #include "engine/soundclip.h"
 #include "engine/timing.h"
-#include "headless_game.h"
+#include "support/headless_game.h"
 #include "support/pictures.h"
 #include "support/test_support.h"
 
