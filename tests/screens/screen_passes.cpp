@@ -2,13 +2,18 @@
 
 #include <loadpng.h>
 
+#include "engine/text.h"
 #include "support/pictures.h"
 
 namespace screen_testing {
 
 const auto* const release_records = ::testing::AddGlobalTestEnvironment(new loader_testing::ReleaseLoadedRecords);
 
+// Allegro names keys only with its keyboard driver installed.
+const char* space_name(int) { return "space"; }
+
 void release_input() {
+    key_name_source = space_name;
     for (int i = 0; i < KEY_MAX; ++i) key[i] = 0;
     point(0, 0, false);
 }
