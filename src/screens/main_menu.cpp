@@ -44,8 +44,6 @@ void restore_kv2_pools() {
     restore_hit_points(enemy_eleven_pool);
 }
 
-void masked_at(BITMAP* picture, int x, int y) { masked_blit(picture, buffer, 0, 0, x, y, picture->w, picture->h); }
-
 // Moves value by step, stopping at bound.
 void move_toward(int& value, int step, int bound) {
     value += step;
@@ -135,13 +133,13 @@ void MainMenu::item(BITMAP* picture, int y, Choice choice) {
 }
 
 void MainMenu::draw() {
-    masked_at(menu_background, backdrop_b_x_, backdrop_b_y_);
-    masked_at(menu_background, backdrop_a_x_, backdrop_a_y_);
+    draw_masked(menu_background, backdrop_b_x_, backdrop_b_y_);
+    draw_masked(menu_background, backdrop_a_x_, backdrop_a_y_);
     for (const MenuStar& star : stars_) star.draw(buffer);
-    masked_at(menu_words_void, 48, 53);
-    masked_at(menu_animation_frames[frame_], 399, -10);
-    masked_at(menu_words_marchers, 17, 160);
-    masked_at(menu_words_kelvorn, 108, 243);
+    draw_masked(menu_words_void, 48, 53);
+    draw_masked(menu_animation_frames[frame_], 399, -10);
+    draw_masked(menu_words_marchers, 17, 160);
+    draw_masked(menu_words_kelvorn, 108, 243);
     if (box_.delay == box_delay) {
         const struct {
             BITMAP* picture;
@@ -151,7 +149,7 @@ void MainMenu::draw() {
         if (box_open()) {
             trans_blit(menu_box_background, buffer, box_x, box_open_top, 200);
             for (const auto& it : items) item(it.picture, it.y, it.choice);
-            for (const auto& it : items) masked_at(it.picture, item_x, it.y);
+            for (const auto& it : items) draw_masked(it.picture, item_x, it.y);
         }
         box_.draw();
         if (box_open()) draw_pointer(buffer);

@@ -53,6 +53,10 @@ bool text_item(BITMAP* dest, int x, int y, const char* label, bool ready) {
     return left_button_down() && ready;
 }
 
+void draw_masked(BITMAP* picture, int x, int y) {
+    masked_blit(picture, buffer, 0, 0, x, y, picture->w, picture->h);
+}
+
 void draw_pointer(BITMAP* dest) {
     masked_blit(mouse_pointer, dest, 0, 0, mouse_x, mouse_y, mouse_pointer->w, mouse_pointer->h);
 }

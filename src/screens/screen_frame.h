@@ -67,6 +67,9 @@ bool left_button_down();
 // counts.
 bool text_item(BITMAP* dest, int x, int y, const char* label, bool ready);
 
+// The whole picture onto `buffer` at (x, y), mask colour left out.
+void draw_masked(BITMAP* picture, int x, int y);
+
 // The mouse pointer, drawn last.
 void draw_pointer(BITMAP* dest);
 

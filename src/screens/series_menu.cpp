@@ -15,8 +15,6 @@ constexpr int kv2_x = 400;
 constexpr int frame_width = 3;
 constexpr int dimmed = 175;
 
-void masked_at(BITMAP* picture, int x, int y) { masked_blit(picture, buffer, 0, 0, x, y, picture->w, picture->h); }
-
 }  // namespace
 
 SeriesMenu::SeriesMenu()
@@ -46,9 +44,9 @@ void SeriesMenu::episode_item(BITMAP* picture, int x, Choice episode) {
 
 void SeriesMenu::draw() {
     for (int x : backdrop_x_) blit(backdrop_.get(), buffer, 0, 0, x, 0, backdrop_->w, backdrop_->h);
-    masked_at(menu_words_void, 118, 53);
-    masked_at(menu_words_marchers, 57, 160);
-    masked_at(series_.get(), 125, 180);
+    draw_masked(menu_words_void, 118, 53);
+    draw_masked(menu_words_marchers, 57, 160);
+    draw_masked(series_.get(), 125, 180);
     for (int x : {kv1_x, kv2_x})
         rectfill(buffer, x - frame_width, episode_y - frame_width, x + episode_w + frame_width,
                  episode_y + episode_h + frame_width, makecol(255, 255, 255));

@@ -13,6 +13,11 @@ top_lit_row() {  # picture -> the highest row above the prompt holding bright pi
   box=$(convert "$1" -crop 640x455+0+0 +repage -colorspace gray -threshold 40% -format '%@' info: 2>/dev/null)
   case "$box" in *+*+*) echo "${box##*+}" ;; *) echo 480 ;; esac
 }
+hover_shot() {  # x y picture: the pointer there, a moment to draw, a look
+  xdotool mousemove "$1" "$2"
+  sleep 0.3
+  screenshot "$3"
+}
 rss_kb() { awk '/^VmRSS:/ { print $2 }' "/proc/$GAME_PID/status"; }
 
 start_game
@@ -24,12 +29,8 @@ lit=$(lit_percent "$E2E_WORK/series.png")
 
 rounds=()
 for round in 1 2 3 4 5; do
-  xdotool mousemove 10 10
-  sleep 0.3
-  screenshot "$E2E_WORK/plain.png"
-  xdotool mousemove 480 390
-  sleep 0.3
-  screenshot "$E2E_WORK/kv2_hovered.png"
+  hover_shot 10 10 "$E2E_WORK/plain.png"
+  hover_shot 480 390 "$E2E_WORK/kv2_hovered.png"
   kv1_plain=$(mean_gray "$E2E_WORK/plain.png" 150x110+85+335)
   kv2_plain=$(mean_gray "$E2E_WORK/plain.png" 150x110+405+335)
   kv1_now=$(mean_gray "$E2E_WORK/kv2_hovered.png" 150x110+85+335)
@@ -38,9 +39,7 @@ for round in 1 2 3 4 5; do
   [ "$kv2_lit" -gt "$kv1_now" ] || fail "hovered KV2 ($kv2_lit) not brighter than KV1 ($kv1_now)"
   [ "$((kv1_now - kv1_plain))" -lt 20 ] && [ "$((kv1_plain - kv1_now))" -lt 20 ] || fail "KV1 changed ($kv1_plain -> $kv1_now)"
 
-  xdotool mousemove "$EXIT_X" "$EXIT_Y"
-  sleep 0.3
-  screenshot "$E2E_WORK/exit_hovered.png"
+  hover_shot "$EXIT_X" "$EXIT_Y" "$E2E_WORK/exit_hovered.png"
   white_at "$E2E_WORK/exit_hovered.png" 292 297 || fail "no outline round the hovered EXIT"
 
   click 480 390
@@ -74,9 +73,8 @@ for round in 1 2 3 4 5; do
     [ "$gray" -gt "$whitest" ] && whitest=$gray
   done
   [ "$whitest" -gt 700 ] || fail "no fade in from white (brightest mean $whitest)"
-  xdotool mousemove 300 365
-  sleep 1
-  screenshot "$E2E_WORK/main_menu.png"
+  sleep 0.7  # the box opens
+  hover_shot 300 365 "$E2E_WORK/main_menu.png"
   bar=$(mean_gray "$E2E_WORK/main_menu.png" 10x20+228+355)
   start=$(mean_gray "$E2E_WORK/main_menu.png" 10x20+228+320)
   quit=$(mean_gray "$E2E_WORK/main_menu.png" 10x20+228+390)

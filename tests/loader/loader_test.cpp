@@ -10,8 +10,8 @@
 #include "engine/resource_loader.h"
 #include "engine/slots.h"
 #include "engine/ui.h"
-#include "support/headless_game.h"
 #include "player/player.h"
+#include "support/headless_game.h"
 #include "support/test_support.h"
 
 namespace {

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <new>
 
 #include "audio_testing.h"
 #include "enemies/pools.h"
@@ -13,6 +12,7 @@
 #include "engine/slots.h"
 #include "engine/timing.h"
 #include "player/player.h"
+#include "support/renew.h"
 #include "support/test_support.h"
 
 namespace enemy_world {
@@ -64,22 +64,13 @@ void load_everything() {
     init_pool(enemy_twelve_pool);
 }
 
-template <class T>
-void renew(T& object) {
-    object.~T();
-    new (&object) T();
-}
-
-template <class Kind, int n>
-void renew_pool(Kind (&pool)[n]) {
-    for (Kind& record : pool) renew(record);
-}
-
 // The globals that tests load cut their frames from Allegro bitmaps, which can only be released
 // while Allegro runs: so here, rather than by their destructors at exit.
 class ReleaseGlobals : public ::testing::Environment {
 public:
     void TearDown() override {
+        using testing_support::renew;
+        using testing_support::renew_pool;
         renew(player);
         renew_pool(enemy_one_pool);
         renew_pool(enemy_two_pool);

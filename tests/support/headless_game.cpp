@@ -2,16 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include <new>
-
 #include "audio_testing.h"
 #include "enemies/pools.h"
-#include "engine/resource_loader.h"
-#include "player/player.h"
-#include "support/test_support.h"
 #include "engine/gameengine.h"
 #include "engine/gif.h"
+#include "engine/resource_loader.h"
 #include "engine/timing.h"
+#include "player/player.h"
+#include "support/renew.h"
+#include "support/test_support.h"
 
 namespace loader_testing {
 
@@ -19,17 +18,6 @@ namespace {
 
 GFX_DRIVER driver{};
 BITMAP* page = nullptr;
-
-template <class T>
-void renew(T& object) {
-    object.~T();
-    new (&object) T();
-}
-
-template <class Kind, std::size_t n>
-void renew_pool(Kind (&pool)[n]) {
-    for (Kind& record : pool) renew(record);
-}
 
 }  // namespace
 
@@ -62,6 +50,8 @@ void load_whole_game() {
 }
 
 void ReleaseLoadedRecords::TearDown() {
+    using testing_support::renew;
+    using testing_support::renew_pool;
     renew(adam_ship);
     renew(kim_ship);
     renew_pool(enemy_one_pool);
