@@ -69,21 +69,8 @@ void load_everything() {
 class ReleaseGlobals : public ::testing::Environment {
 public:
     void TearDown() override {
-        using testing_support::renew;
-        using testing_support::renew_pool;
-        renew(player);
-        renew_pool(enemy_one_pool);
-        renew_pool(enemy_two_pool);
-        renew_pool(enemy_three_pool);
-        renew_pool(enemy_four_pool);
-        renew_pool(enemy_five_pool);
-        renew_pool(enemy_six_pool);
-        renew_pool(enemy_seven_pool);
-        renew_pool(enemy_eight_pool);
-        renew_pool(enemy_nine_pool);
-        renew_pool(enemy_ten_pool);
-        renew_pool(enemy_eleven_pool);
-        renew_pool(enemy_twelve_pool);
+        testing_support::renew(player);
+        testing_support::renew_kv2_pools();
     }
 };
 

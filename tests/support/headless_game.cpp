@@ -50,22 +50,10 @@ void load_whole_game() {
 }
 
 void ReleaseLoadedRecords::TearDown() {
-    using testing_support::renew;
-    using testing_support::renew_pool;
+    using namespace testing_support;
     renew(adam_ship);
     renew(kim_ship);
-    renew_pool(enemy_one_pool);
-    renew_pool(enemy_two_pool);
-    renew_pool(enemy_three_pool);
-    renew_pool(enemy_four_pool);
-    renew_pool(enemy_five_pool);
-    renew_pool(enemy_six_pool);
-    renew_pool(enemy_seven_pool);
-    renew_pool(enemy_eight_pool);
-    renew_pool(enemy_nine_pool);
-    renew_pool(enemy_ten_pool);
-    renew_pool(enemy_eleven_pool);
-    renew_pool(enemy_twelve_pool);
+    renew_kv2_pools();
     renew_pool(kv1_enemy_one_pool);
     renew_pool(kv1_enemy_two_pool);
     renew_pool(kv1_enemy_three_pool);
