@@ -19,6 +19,18 @@ constexpr int first_frame_steps = 200;
 constexpr int later_frame_steps = 2;
 constexpr int title_frames = 6;
 
+struct MenuItem {
+    BITMAP* const* picture;  // filled by the loader
+    int y;
+    MainMenu::Choice choice;
+};
+
+const MenuItem menu_items[] = {
+    {&menu_start_button, 315, MainMenu::start},
+    {&menu_options_button, 350, MainMenu::options},
+    {&menu_exit_button, 385, MainMenu::exit_choice},
+};
+
 // Where a drifting backdrop copy starts again once it has drifted far enough left.
 constexpr int backdrop_restart_x = 309, backdrop_restart_y = -896, backdrop_last_x = -810;
 
@@ -141,15 +153,11 @@ void MainMenu::draw() {
     draw_masked(menu_words_marchers, 17, 160);
     draw_masked(menu_words_kelvorn, 108, 243);
     if (box_.delay == box_delay) {
-        const struct {
-            BITMAP* picture;
-            int y;
-            Choice choice;
-        } items[] = {{menu_start_button, 315, start}, {menu_options_button, 350, options}, {menu_exit_button, 385, exit_choice}};
         if (box_open()) {
             trans_blit(menu_box_background, buffer, box_x, box_open_top, 200);
-            for (const auto& it : items) item(it.picture, it.y, it.choice);
-            for (const auto& it : items) draw_masked(it.picture, item_x, it.y);
+            for (const MenuItem& it : menu_items) item(*it.picture, it.y, it.choice);
+            // The items over the hover bar.
+            for (const MenuItem& it : menu_items) draw_masked(*it.picture, item_x, it.y);
         }
         box_.draw();
         if (box_open()) draw_pointer(buffer);

@@ -63,26 +63,6 @@ TEST_F(SeriesMenuPasses, ExitAloneEndsTheProgramAfterPictureAndTuneHaveFaded) {
     EXPECT_EQ(menu.leave().screen, Screen::none);
 }
 
-// The sum of the episode picture's brightness at x as the page shows it.
-long picture_brightness(BITMAP* page, int x) {
-    long sum = 0;
-    for (int y = 335; y < 445; y += 5)
-        for (int dx = 5; dx < 155; dx += 5) sum += screen_testing::brightness(getpixel(page, x + dx, y));
-    return sum;
-}
-
-TEST_F(SeriesMenuPasses, AHoveredEpisodeIsLitAndTheOtherDimInsideWhiteFrames) {
-    SeriesMenu menu;
-    for (int s = 0; s < 40; ++s) pass(menu);
-    const long kv1_dim = picture_brightness(page(), 80), kv2_dim = picture_brightness(page(), 400);
-    point(480, 390, false);
-    pass(menu);
-    save("series_menu_kv2_hovered.png");
-    EXPECT_GT(picture_brightness(page(), 400), kv2_dim * 5 / 4);
-    EXPECT_EQ(picture_brightness(page(), 80), kv1_dim);
-    for (int x : {77, 243, 397, 563}) EXPECT_TRUE(screen_testing::whitish(getpixel(page(), x, 390))) << x;
-}
-
 TEST_F(SeriesMenuPasses, TheBackdropCopiesStay640ApartAcrossTheWrap) {
     SeriesMenu menu;
     for (int s = 0; s < 1300; ++s) {
