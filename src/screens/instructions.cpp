@@ -44,7 +44,7 @@ const EpisodeText& episode_text(int episode) { return episode_texts[episode == 1
 const char* instructions_body(int episode) { return episode_text(episode).body; }
 
 Instructions::Instructions(int episode)
-    : episode_(episode), fade_(FadeSpec{8, 16, false, true}), black_(black_bitmap()) {}
+    : episode_(episode), fade_(FadeStyle{8, 16, false, true}), black_(black_bitmap()) {}
 
 void Instructions::step() {
     fade_.step();

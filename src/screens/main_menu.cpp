@@ -73,7 +73,7 @@ void drift(int& x, int& y) {
 
 }  // namespace
 
-MainMenu::MainMenu() : fade_(FadeSpec{8, 16, true, false, &tune_main_menu, 0.08f}) {
+MainMenu::MainMenu() : fade_(FadeStyle{8, 16, true, false, &tune_main_menu, 0.08f}) {
     return_to_menu = false;
     paused = false;
     restore_kv2_pools();

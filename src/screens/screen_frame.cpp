@@ -4,15 +4,15 @@
 #include "engine/slots.h"
 #include "engine/text.h"
 
-ScreenFade::ScreenFade(const FadeSpec& spec)
-    : spec_(spec), ready_(spec.ready_at_start), tune_faded_(spec.tune == nullptr) {}
+ScreenFade::ScreenFade(const FadeStyle& style)
+    : style_(style), ready_(style.ready_at_start), tune_faded_(style.tune == nullptr) {}
 
 void ScreenFade::step(bool may_end) {
-    if (fading_in_) level_ += spec_.in_step;
+    if (fading_in_) level_ += style_.in_step;
     if (fading_out_) {
-        level_ -= spec_.out_step;
+        level_ -= style_.out_step;
         if (level_ <= darkest_level) level_ = darkest_level;
-        if (spec_.tune) tune_faded_ = spec_.tune->fade_out(0.0f, spec_.music_step);
+        if (style_.tune) tune_faded_ = style_.tune->fade_out(0.0f, style_.music_step);
         if (level_ == darkest_level && tune_faded_ && may_end) running_ = false;
     }
     if (level_ > brightest_level) {
@@ -32,7 +32,7 @@ void ScreenFade::leave() {
 }
 
 void ScreenFade::present() const {
-    const int colour = spec_.white ? makecol(255, 255, 255) : makecol(0, 0, 0);
+    const int colour = style_.white ? makecol(255, 255, 255) : makecol(0, 0, 0);
     fade_onto_page(buffer, colour, level_);
 }
 

@@ -15,7 +15,7 @@
 #include "engine/soundclip.h"
 #include "engine/timing.h"
 
-struct FadeSpec {
+struct FadeStyle {
     int in_step;   // brightness added per step while fading in
     int out_step;  // taken per step while fading out
     bool white;    // fades from and to white rather than black
@@ -30,7 +30,7 @@ constexpr int brightest_level = 254;  // the picture all but unchanged
 // The fade of one screen visit, from level 1 up to 254 and, after a choice, down again.
 class ScreenFade {
 public:
-    explicit ScreenFade(const FadeSpec& spec);
+    explicit ScreenFade(const FadeStyle& style);
 
     // One step: in, or out with the tune; reaching the top makes the screen ready. Once faded out
     // (and the tune silent) the screen ends, if `may_end` agrees.
@@ -48,7 +48,7 @@ public:
     int choice() const { return choice_; }
 
 private:
-    FadeSpec spec_;
+    FadeStyle style_;
     int level_ = darkest_level;
     bool fading_in_ = true;
     bool fading_out_ = false;

@@ -18,7 +18,7 @@ constexpr int dimmed = 175;
 }  // namespace
 
 SeriesMenu::SeriesMenu()
-    : fade_(FadeSpec{8, 16, false, true, &tune_kv_main, 0.08f}),
+    : fade_(FadeStyle{8, 16, false, true, &tune_kv_main, 0.08f}),
       backdrop_(own_bitmap(load_png_ex("gfx/kv_main_menu/background.png"))),
       kv1_(own_bitmap(load_png_ex("gfx/kv_main_menu/kv1.png"))),
       kv2_(own_bitmap(load_png_ex("gfx/kv_main_menu/kv2.png"))),

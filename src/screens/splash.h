@@ -15,7 +15,7 @@ public:
     bool running() const { return fade_.running(); }
 
 private:
-    ScreenFade fade_{FadeSpec{4, 4, false, true}};
+    ScreenFade fade_{FadeStyle{4, 4, false, true}};
     int held_ = 0;  // steps so far
 };
 

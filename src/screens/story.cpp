@@ -32,7 +32,7 @@ const Paragraph paragraphs[Story::paragraph_count] = {
 
 }  // namespace
 
-Story::Story() : fade_(FadeSpec{8, 4, false, true, &tune_story, 0.01f}), black_(black_bitmap()) {
+Story::Story() : fade_(FadeStyle{8, 4, false, true, &tune_story, 0.01f}), black_(black_bitmap()) {
     tune_story.set_volume(1.0f);
     tune_story.play_music();
 }

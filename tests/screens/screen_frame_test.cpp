@@ -12,7 +12,7 @@ using screen_testing::ScreenPasses;
 using ScreenFrame = ScreenPasses;
 
 TEST_F(ScreenFrame, FullyInAfter32StepsAndOnlyThenReadyWhereItStartsUnready) {
-    ScreenFade fade(FadeSpec{8, 16, true, false, &tune_main_menu, 0.08f});
+    ScreenFade fade(FadeStyle{8, 16, true, false, &tune_main_menu, 0.08f});
     for (int s = 1; s < 32; ++s) {
         fade.step();
         ASSERT_FALSE(fade.ready()) << s;
@@ -25,7 +25,7 @@ TEST_F(ScreenFrame, FullyInAfter32StepsAndOnlyThenReadyWhereItStartsUnready) {
 TEST_F(ScreenFrame, AChoiceAtFullBrightnessEndsOnceBothPictureAndTuneHaveFaded) {
     const struct {
         const char* screen;
-        FadeSpec spec;
+        FadeStyle style;
         float volume;  // of the tune when the choice comes
         int steps;
     } cases[] = {
@@ -36,11 +36,11 @@ TEST_F(ScreenFrame, AChoiceAtFullBrightnessEndsOnceBothPictureAndTuneHaveFaded) 
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.screen);
-        if (c.spec.tune) {
-            c.spec.tune->play_music();
-            c.spec.tune->set_volume(c.volume);
+        if (c.style.tune) {
+            c.style.tune->play_music();
+            c.style.tune->set_volume(c.volume);
         }
-        ScreenFade fade(c.spec);
+        ScreenFade fade(c.style);
         for (int s = 0; s < 32; ++s) fade.step();
         fade.choose(2);
         int steps = 0;
