@@ -2,9 +2,17 @@
 
 #include <algorithm>
 
+#include "screens/instructions.h"
+#include "screens/main_menu.h"
+#include "screens/series_menu.h"
+#include "screens/story.h"
 #include "stages/stage_one.h"
 
 const std::vector<ScreenRow> screen_table{
+    {Screen::series_menu, [](const ScreenArgs&) { return series_menu(); }},
+    {Screen::instructions, [](const ScreenArgs& args) { return instructions(args[0]); }},
+    {Screen::story, [](const ScreenArgs&) { return story(); }},
+    {Screen::main_menu, [](const ScreenArgs&) { return main_menu(); }},
     {Screen::stage_one, stage_one},
 };
 

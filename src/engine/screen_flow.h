@@ -56,7 +56,7 @@ struct ScreenRow {
 extern const std::vector<ScreenRow> screen_table;
 
 // Where the game goes once everything is loaded.
-constexpr NextScreen first_screen{};
+constexpr NextScreen first_screen{Screen::series_menu, {}};
 
 // Runs `next` and every screen it leads to until one returns none. A screen without a row in the
 // table ends the run too.

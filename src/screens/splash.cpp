@@ -5,27 +5,13 @@
 
 namespace {
 
-constexpr int fade_speed = 4;
 constexpr int hold_steps = 300;
-constexpr int darkest = 1;
-constexpr int brightest = 254;
 
 }  // namespace
 
 void SplashFade::step() {
-    if (fading_in_) level_ += fade_speed;
-    if (fading_out_) {
-        level_ -= fade_speed;
-        if (level_ <= darkest) {
-            level_ = darkest;
-            running_ = false;
-        }
-    }
-    if (level_ > brightest) level_ = brightest;
-    if (++held_ > hold_steps && fading_in_) {
-        fading_in_ = false;
-        fading_out_ = true;
-    }
+    fade_.step();
+    if (++held_ > hold_steps && !fade_.fading_out()) fade_.leave();
 }
 
 void draw_splash(BITMAP* logo, int level) {

@@ -2,6 +2,8 @@
 // The logo splash that opens the program: "logo.png" fades in from black, stays, and fades out.
 #include <allegro.h>
 
+#include "screens/screen_frame.h"
+
 void splash_logo();
 
 // The splash's brightness over its logic steps: up by 4 a step from 1 to 254, and from the
@@ -9,15 +11,12 @@ void splash_logo();
 class SplashFade {
 public:
     void step();
-    int level() const { return level_; }
-    bool running() const { return running_; }
+    int level() const { return fade_.level(); }
+    bool running() const { return fade_.running(); }
 
 private:
-    int level_ = 1;
+    ScreenFade fade_{FadeStyle{4, 4, false, true}};
     int held_ = 0;  // steps so far
-    bool fading_in_ = true;
-    bool fading_out_ = false;
-    bool running_ = true;
 };
 
 // One splash frame on `active_page`: the logo faded toward black at `level`.

@@ -183,14 +183,14 @@ void StageRunner::accept_continue() {
 }
 
 void StageRunner::decline_continue() {
-    return_to_menu = 1;
+    return_to_menu = true;
     if (!faded_in) return;
     start_fade_out();
     continue_shown = false;
 }
 
 void StageRunner::quit_to_menu() {
-    return_to_menu = 1;
+    return_to_menu = true;
     paused = false;
     if (!faded_in) return;
     for (SoundClip* tune : {data.tune, data.fight_tune, &tune_continue}) tune->set_volume(1.0f);
@@ -592,6 +592,6 @@ NextScreen StageRunner::finish() {
     player.put_bombs_away();
     // P pressed during the fade-out would start the next stage paused.
     paused = false;
-    if (return_to_menu == 1 || !player.stage_cleared) return {Screen::main_menu, {}};
+    if (return_to_menu || !player.stage_cleared) return {Screen::main_menu, {}};
     return data.next;
 }

@@ -45,3 +45,26 @@ wait_game() {
   if kill -0 "$GAME_PID" 2>/dev/null; then kill -9 "$GAME_PID"; fail "game still running after ${limit}s"; fi
   wait "$GAME_PID" && GAME_STATUS=0 || GAME_STATUS=$?
 }
+
+# True when the pixel at x y of a picture is white.
+white_at() {
+  [ "$(convert "$1" -format "%[fx:(p{$2,$3}.r>0.95 && p{$2,$3}.g>0.95 && p{$2,$3}.b>0.95)?1:0]" info:)" = 1 ]
+}
+
+# True when a picture shows the series menu: the white frames round both episode pictures.
+shows_series_menu() {
+  white_at "$1" 77 390 && white_at "$1" 243 390 && white_at "$1" 397 390 && white_at "$1" 563 390
+}
+
+# Waits up to the given seconds for the series menu, saving the last look at $E2E_WORK/series.png.
+wait_series_menu() {
+  for _ in $(seq "$((${1:-40} * 4))"); do
+    screenshot "$E2E_WORK/series.png"
+    shows_series_menu "$E2E_WORK/series.png" && return 0
+    sleep 0.25
+  done
+  fail "the series menu did not show"
+}
+
+# The series menu's EXIT item.
+EXIT_X=305 EXIT_Y=305

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The program opens its titled window, shows the logo splash, then the loading screen with a
-# growing progress bar, and exits 0 once everything is loaded.
+# growing progress bar, and goes on to the series menu once everything is loaded; its EXIT ends
+# the program with status 0.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 
@@ -11,15 +12,17 @@ screenshot "$E2E_WORK/logo.png"
 lit=$(lit_percent "$E2E_WORK/logo.png")
 [ "$lit" -ge 5 ] || fail "the screen is black while the logo should show ($lit% lit)"
 
-# Shots every ~150 ms until the game ends; the loading screen follows the splash at about six seconds.
+# Shots every ~150 ms until the series menu shows; the loading screen follows the splash at about six seconds.
 shots=0
 while kill -0 "$GAME_PID" 2>/dev/null && [ "$shots" -lt 300 ]; do
   shots=$((shots + 1))
   screenshot "$E2E_WORK/shot_$shots.png"
-  sleep 0.1  # with the shot itself, about 150 ms apart
+  shows_series_menu "$E2E_WORK/shot_$shots.png" && break
 done
+shows_series_menu "$E2E_WORK/shot_$shots.png" || fail "no series menu after loading"
+click "$EXIT_X" "$EXIT_Y"
 wait_game 30
-[ "$GAME_STATUS" -eq 0 ] || fail "exit status $GAME_STATUS after loading"
+[ "$GAME_STATUS" -eq 0 ] || fail "exit status $GAME_STATUS after EXIT"
 [ ! -s "$E2E_WORK/messages.log" ] || fail "message boxes: $(cat "$E2E_WORK/messages.log")"
 
 # The bar's blue frame (0, 41, 240) runs from (215, 345) to (425, 380).
@@ -41,4 +44,4 @@ for i in $(seq "$shots"); do
 done
 [ "${#bars[@]}" -ge 2 ] || fail "the loading screen showed in ${#bars[@]} of $shots shots"
 [ "${bars[-1]}" -gt "${bars[0]}" ] || fail "the bar did not grow: lit pixels ${bars[*]}"
-echo "ok: window, logo ($lit% lit), loading bar over ${#bars[@]} shots (lit pixels ${bars[*]}), exit 0"
+echo "ok: window, logo ($lit% lit), loading bar over ${#bars[@]} shots (lit pixels ${bars[*]}), series menu, exit 0"

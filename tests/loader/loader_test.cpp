@@ -2,7 +2,6 @@
 #include <allegro.h>
 #include <gtest/gtest.h>
 
-#include <new>
 #include <utility>
 #include <string>
 #include <vector>
@@ -11,8 +10,8 @@
 #include "engine/resource_loader.h"
 #include "engine/slots.h"
 #include "engine/ui.h"
-#include "support/headless_game.h"
 #include "player/player.h"
+#include "support/headless_game.h"
 #include "support/test_support.h"
 
 namespace {
@@ -27,13 +26,7 @@ void load_everything() {
     for (int call = 0; call <= load_step_count; ++call) fractions.push_back(load_resources_step());
 }
 
-// Records release the frames they cut only while Allegro runs: so here rather than at exit.
-class ReleaseLoadedRecords : public ::testing::Environment {
-public:
-    void TearDown() override { testing_support::release_loaded_records(); }
-};
-
-const auto* const release_records = ::testing::AddGlobalTestEnvironment(new ReleaseLoadedRecords);
+const auto* const release_records = ::testing::AddGlobalTestEnvironment(new testing_support::ReleaseLoadedRecords);
 
 class Loader : public ::testing::Test {
 protected:

@@ -23,20 +23,13 @@ int no_timer(void (*)(), long) { return 0; }
 void no_removal(void (*)()) {}
 
 void load_everything() {
-    testing_support::start_headless_game();
     // The shake's timer needs a display.
     timing_calls.install_int_ex = no_timer;
     timing_calls.remove_int = no_removal;
-    testing_support::WorkingDirectory in_tree(testing_support::data_dir());
-    while (load_step < load_step_count) load_resources_step();
+    testing_support::load_whole_game();
 }
 
-class ReleaseLoadedRecords : public ::testing::Environment {
-public:
-    void TearDown() override { testing_support::release_loaded_records(); }
-};
-
-const auto* const release_records = ::testing::AddGlobalTestEnvironment(new ReleaseLoadedRecords);
+const auto* const release_records = ::testing::AddGlobalTestEnvironment(new testing_support::ReleaseLoadedRecords);
 
 }  // namespace
 
@@ -50,7 +43,7 @@ void prepare(int character) {
     for (int k = 0; k < KEY_MAX; ++k) key[k] = 0;
     mouse_x = mouse_y = mouse_b = 0;
     paused = false;
-    return_to_menu = 0;
+    return_to_menu = false;
     difficulty = 1;
     scroll_speed = 0;
     wave_hurry = 0;

@@ -64,14 +64,7 @@ void load_everything() {
     init_pool(enemy_twelve_pool);
 }
 
-// The globals that tests load cut their frames from Allegro bitmaps, which can only be released
-// while Allegro runs: so here, rather than by their destructors at exit.
-class ReleaseGlobals : public ::testing::Environment {
-public:
-    void TearDown() override { testing_support::release_loaded_records(); }
-};
-
-const auto* const release_globals = ::testing::AddGlobalTestEnvironment(new ReleaseGlobals);
+const auto* const release_globals = ::testing::AddGlobalTestEnvironment(new testing_support::ReleaseLoadedRecords);
 
 }  // namespace
 

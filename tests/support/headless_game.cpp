@@ -1,16 +1,14 @@
 #include "support/headless_game.h"
 
-#include <gtest/gtest.h>
-
-#include <cstddef>
-#include <new>
-
 #include "audio_testing.h"
+#include "enemies/pools.h"
 #include "engine/gameengine.h"
 #include "engine/gif.h"
+#include "engine/resource_loader.h"
 #include "engine/timing.h"
-#include "enemies/pools.h"
 #include "player/player.h"
+#include "support/renew.h"
+#include "support/test_support.h"
 
 namespace testing_support {
 
@@ -39,37 +37,21 @@ void start_headless_game() {
 
 BITMAP* screen_page() { return page; }
 
-namespace {
-
-template <class T>
-void renew(T& object) {
-    object.~T();
-    new (&object) T();
+void load_whole_game() {
+    static bool loaded = false;
+    if (loaded) return;
+    loaded = true;
+    start_headless_game();
+    WorkingDirectory in_tree(data_dir());
+    while (load_resources_step() < 1.0f) {
+    }
 }
-
-template <class Kind, std::size_t n>
-void renew_pool(Kind (&pool)[n]) {
-    for (Kind& record : pool) renew(record);
-}
-
-}  // namespace
 
 void release_loaded_records() {
     renew(adam_ship);
     renew(kim_ship);
     renew(player);
-    renew_pool(enemy_one_pool);
-    renew_pool(enemy_two_pool);
-    renew_pool(enemy_three_pool);
-    renew_pool(enemy_four_pool);
-    renew_pool(enemy_five_pool);
-    renew_pool(enemy_six_pool);
-    renew_pool(enemy_seven_pool);
-    renew_pool(enemy_eight_pool);
-    renew_pool(enemy_nine_pool);
-    renew_pool(enemy_ten_pool);
-    renew_pool(enemy_eleven_pool);
-    renew_pool(enemy_twelve_pool);
+    renew_kv2_pools();
     renew_pool(kv1_enemy_one_pool);
     renew_pool(kv1_enemy_two_pool);
     renew_pool(kv1_enemy_three_pool);
