@@ -36,7 +36,8 @@ for round in 1 2 3 4 5; do
   kv1_now=$(mean_gray "$E2E_WORK/kv2_hovered.png" 150x110+85+335)
   kv2_lit=$(mean_gray "$E2E_WORK/kv2_hovered.png" 150x110+405+335)
   [ "$kv2_lit" -gt "$((kv2_plain * 5 / 4))" ] || fail "hovered KV2 not lit ($kv2_plain -> $kv2_lit)"
-  [ "$kv2_lit" -gt "$kv1_now" ] || fail "hovered KV2 ($kv2_lit) not brighter than KV1 ($kv1_now)"
+  # The pictures differ in palette, so KV1 is compared with itself: it stays dim.
+  [ "$kv1_now" -le "$((kv1_plain * 11 / 10))" ] || fail "KV1 lit while KV2 hovered ($kv1_plain -> $kv1_now)"
   [ "$((kv1_now - kv1_plain))" -lt 20 ] && [ "$((kv1_plain - kv1_now))" -lt 20 ] || fail "KV1 changed ($kv1_plain -> $kv1_now)"
 
   hover_shot "$EXIT_X" "$EXIT_Y" "$E2E_WORK/exit_hovered.png"
