@@ -21,6 +21,8 @@ void count_removal(void (*)()) { removals += 1; }
 
 void prepare() {
     enemy_world::prepare();
+    // As the game does at start-up: some boss parts are PNG pictures loaded by extension.
+    register_png_file_type();
     timing_calls.remove_int = count_removal;
     removals = 0;
 }
