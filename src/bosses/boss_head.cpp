@@ -19,10 +19,10 @@ constexpr int row_y = 117;
 constexpr int row_step = 70;
 constexpr int row_wrap = 590;
 
+}  // namespace
+
 float cos_turn(float angle) { return fixtof(fixcos(ftofix(angle))); }
 float sin_turn(float angle) { return fixtof(fixsin(ftofix(angle))); }
-
-}  // namespace
 
 BossHead::~BossHead() {
     for (BITMAP* picture : pictures_) destroy_bitmap_safely(picture);
@@ -67,17 +67,22 @@ void BossHead::move_sideways(float& coordinate, float limit, float left_edge, fl
     }
 }
 
-void BossHead::fade() {
-    if (fading) {
-        alpha -= 12;
-        if (alpha < 1) {
-            alpha = 1;
-            dead = true;
-            visible = false;
-        }
-    } else {
+bool fade_alpha(int& alpha, bool fading) {
+    if (!fading) {
         alpha += 10;
         if (alpha > 255) alpha = 255;
+        return false;
+    }
+    alpha -= 12;
+    if (alpha >= 1) return false;
+    alpha = 1;
+    return true;
+}
+
+void BossHead::fade() {
+    if (fade_alpha(alpha, fading)) {
+        dead = true;
+        visible = false;
     }
 }
 
@@ -86,6 +91,7 @@ void BossHead::scatter_explosions() {
         const int ex = random_range(0, width - explosion_size);
         const int ey = random_range(0, height - explosion_size);
         explosions[i].init(static_cast<float>(ex), static_cast<float>(ey), explosion_scaled);
+        explosions[i].set_scale(explosion_scales[i]);
     }
 }
 
@@ -177,7 +183,6 @@ void FrameBoss::load() {
     hit_points = kind_.hit_points;
     warning_below = kind_.speeds.warning_below;
     damage = low_hp_counter = 0;
-    for (int i = 0; i < explosion_count; ++i) explosions[i].set_scale(explosion_scales[i]);
     open_explosion_sound();
 }
 

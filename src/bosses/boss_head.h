@@ -13,6 +13,14 @@
 #include "engine/explosion.h"
 #include "engine/sprite.h"
 
+// Allegro's fixed-point cosine and sine of an angle in 256ths of a turn.
+float cos_turn(float angle);
+float sin_turn(float angle);
+
+// Washes out by 12 a step while fading, down to 1, true on the step it is gone; comes back by 10
+// a step, up to 255, otherwise.
+bool fade_alpha(int& alpha, bool fading);
+
 // How a boss dies: where its body circles (the frame bosses are moved there first), whether it
 // circles at all, and what it pays.
 struct DeathRow {
@@ -78,7 +86,8 @@ protected:
     // Washes out once `fading` is set, till the boss is gone; comes back otherwise.
     void fade();
 
-    // The ten death explosions at random over the body, or in a row across the screen.
+    // The ten death explosions at random over the body with their scales, or in a row across the
+    // screen.
     void scatter_explosions();
     void line_up_explosions(const std::array<float, explosion_count>& scales);
     // At the start of the death: the body moved to (dx, dy), nine explosions at random over it,

@@ -56,8 +56,13 @@ struct HitPoints {
     void take_weapon_hits(std::initializer_list<Placed> vulnerable, std::initializer_list<Placed> armour = {},
                           bool wrecked = false);
 
-    // Sets `max_speed` by the remaining hit points and counts a warning step.
-    void set_speed(const SpeedBands& bands, float& max_speed);
+    // Sets `max_speed` by the remaining hit points.
+    void apply_speed(const SpeedBands& bands, float& max_speed) const;
+    // The same, counting a warning step.
+    void set_speed(const SpeedBands& bands, float& max_speed) {
+        apply_speed(bands, max_speed);
+        count_low_step();
+    }
 
     // A vulnerable picture: white after a hit, else red-tinted on every tenth warning step, else
     // plain. The owner clears the flash once all its vulnerable pictures are drawn.
@@ -65,6 +70,9 @@ struct HitPoints {
     // A part's one picture, ending its flash.
     void draw_part(BITMAP* dest, const Placed& at);
 };
+
+// The heading from (fx, fy) to (tx, ty), 0 to 256.
+float heading_to(float fx, float fy, float tx, float ty);
 
 // A boss's shot or beam touches the ship: the shield loses `amount` and goes off below 0; with
 // the shield off the ship is hit. True on a hit.

@@ -224,9 +224,7 @@ void BossPhaser::update(int bx, int by) {
 }
 
 float BossPhaser::aim_at(int bx, int by, float target_x, float target_y) const {
-    const fixed heading = fixatan2(ftofix(target_y - (y + static_cast<float>(by))),
-                                   ftofix(target_x - (x + static_cast<float>(bx))));
-    return fixtof(heading & 0xFFFFFF);
+    return heading_to(x + static_cast<float>(bx), y + static_cast<float>(by), target_x, target_y);
 }
 
 void BossPhaser::fire_volley(int bx, int by) {

@@ -72,7 +72,9 @@ TEST_F(Boss3Fight, ABurstIsFivePairsEachSecondShotFollowingTheFirstBelowTheMuzzl
         const bool had0 = turret.shots[0].active, had1 = turret.shots[1].active;
         turret.fire_volley(bx(), by());
         launches += (!had0 && turret.shots[0].active) + (!had1 && turret.shots[1].active);
-        if (i == 0) EXPECT_FALSE(turret.shots[1].active) << "shot 0 has not moved yet";
+        if (i == 0) {
+            EXPECT_FALSE(turret.shots[1].active) << "shot 0 has not moved yet";
+        }
         turret.update(1);
     }
     EXPECT_FALSE(turret.firing);
