@@ -23,8 +23,7 @@ constexpr float wander_turn = 0.5f, volley_turn = 1.5f, sweep_turn = 0.8f;
 constexpr float first_angle[] = {96.0f, 32.0f};  // by volley kind
 constexpr float group_spacing = 16.0f;
 constexpr std::array<float, Boss5Turret::group_size> muzzles{29.0f, 42.0f, 55.0f};
-constexpr float turret_shot_speed = 6.0f;
-constexpr int turret_shot_damage = 5;
+constexpr ShotKind turret_shot{6.0f, bullet_up, 1, 0, 0, 5};
 
 // The weak spot.
 constexpr float weak_spot_x = 74.0f, weak_spot_y = 72.0f;
@@ -33,8 +32,7 @@ constexpr int weak_spot_warning = 75;
 constexpr float weak_muzzle_x = 20.0f, weak_muzzle_y = 29.0f;
 // Aimed at points level with the ship: the middle shot at it, the others 192 pixels aside.
 constexpr std::array<float, 3> weak_aim_offsets{-160.0f, 32.0f, 224.0f};
-constexpr float weak_shot_speed = 3.5f;
-constexpr int weak_shot_damage = 3;
+constexpr ShotKind weak_spot_shot{3.5f, bullet_up, 4, 12, 12, 3};
 
 // The boss.
 constexpr std::array<std::array<int, 2>, 4> wheel_spots{{{0, 0}, {0, 109}, {141, 0}, {141, 109}}};
@@ -77,11 +75,7 @@ void Boss5Turret::init(BITMAP* picture, BITMAP* core, BITMAP* hit, BITMAP* shot_
     }
     explosion_sound = sound;
     explosion_channel = nullptr;
-    for (Sprite& shot : shots) {
-        shot.init_bullet(shot_picture, turret_shot_speed, bullet_up, 1, 0, 0);
-        shot.set_damage(turret_shot_damage);
-        shot.launch_from(-6.0f, -6.0f);
-    }
+    set_up_shots(shots, shot_picture, turret_shot);
 }
 
 void Boss5Turret::update(float bx, float by) {
@@ -228,24 +222,17 @@ void Boss5WeakSpot::init(BITMAP* picture, BITMAP* shot_picture, float at_x, floa
     damage = low_hp_counter = 0;
     hit_points = weak_spot_hit_points;
     warning_below = weak_spot_warning;
-    for (Sprite& shot : shots) {
-        shot.init_bullet(shot_picture, weak_shot_speed, bullet_up, 4, 12, 12);
-        shot.set_damage(weak_shot_damage);
-        shot.launch_from(-6.0f, -6.0f);
-    }
+    set_up_shots(shots, shot_picture, weak_spot_shot);
 }
 
 void Boss5WeakSpot::arm() {
     enter_play();
-    for (Sprite& shot : shots) shot.launch_from(-10.0f, -10.0f);
+    park_shots(shots, false);
 }
 
 void Boss5WeakSpot::disarm() {
     leave_play();
-    for (Sprite& shot : shots) {
-        shot.launch_from(-10.0f, -10.0f);
-        shot.deactivate();
-    }
+    park_shots(shots, true);
 }
 
 void Boss5WeakSpot::update(float bx, float by) {
@@ -273,17 +260,8 @@ void Boss5::load() {
     explosion_channel = nullptr;
     // Its own copy: the weak spot is painted into it.
     set_body(load_png_ex("gfx/boss5/base.png"));
-    x = -1.0f;
-    y = 0.0f;
-    active = false;
-    weak_spot_armed = explosion_index = explosion_started = reward_paid = 0;
-    direction = at_load;
-    speed = 0.0f;
-    state = back_to_centre;
-    visible = dead = false;
-    fading = 0;
-    shake_angle = 0.0f;
-    alpha = 255;
+    start_over(-1.0f, back_to_centre);
+    weak_spot_armed = 0;
     scatter_explosions();
     turret_picture = own(load_png_ex("gfx/boss5/turret.png"));
     wheels_picture = own(load_png_ex("gfx/boss5/wheels.png"));

@@ -78,6 +78,9 @@ protected:
     BITMAP* own(BITMAP* picture);
     FMOD_SOUND* own(FMOD_SOUND* sound);
     void set_body(BITMAP* picture);
+    // Where every load starts: at (x0, 0) in `first_state`, at rest, hidden, waiting for the fight,
+    // no death under way.
+    void start_over(float x0, int first_state);
     void open_explosion_sound();
 
     // Moving left or right (states 50 and 51) along `coordinate`: the speed gathers by 0.1 a

@@ -60,6 +60,12 @@ void HitPoints::apply_speed(const SpeedBands& bands, float& max_speed) const {
     if (r < bands.warning_below) max_speed = bands.warning;
 }
 
+void set_up_shot(Sprite& shot, BITMAP* picture, const ShotKind& kind) {
+    shot.init_bullet(picture, kind.speed, kind.type, kind.frames, kind.w, kind.h);
+    shot.set_damage(kind.damage);
+    shot.launch_from(-6.0f, -6.0f);
+}
+
 float heading_to(float fx, float fy, float tx, float ty) {
     // Negative angles wrap into the turn.
     return fixtof(fixatan2(ftofix(ty - fy), ftofix(tx - fx)) & 0xFFFFFF);

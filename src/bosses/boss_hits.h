@@ -71,6 +71,30 @@ struct HitPoints {
     void draw_part(BITMAP* dest, const Placed& at);
 };
 
+// How a boss's shot flies and what it takes off the ship.
+struct ShotKind {
+    float speed;
+    int type;
+    int frames, w, h;  // one frame of no given size is the whole picture
+    int damage;
+};
+
+// Every shot starts out of flight, launched from off the top-left corner.
+void set_up_shot(Sprite& shot, BITMAP* picture, const ShotKind& kind);
+template <class Shots>
+void set_up_shots(Shots& shots, BITMAP* picture, const ShotKind& kind) {
+    for (Sprite& shot : shots) set_up_shot(shot, picture, kind);
+}
+// Launch points moved further off the corner as a fight starts or a part arms; `stop` also takes
+// the shots out of flight.
+template <class Shots>
+void park_shots(Shots& shots, bool stop) {
+    for (Sprite& shot : shots) {
+        shot.launch_from(-10.0f, -10.0f);
+        if (stop) shot.deactivate();
+    }
+}
+
 // The heading from (fx, fy) to (tx, ty), 0 to 256.
 float heading_to(float fx, float fy, float tx, float ty);
 
