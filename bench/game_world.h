@@ -3,6 +3,7 @@
 // types, a shake without a timer, the data tree as the working directory and the audio library
 // on its manual clock.
 #include <allegro.h>
+#include <loadpng.h>
 
 #include <unistd.h>
 
@@ -26,6 +27,7 @@ inline bool start() {
     set_color_depth(16);
     register_datafile_object(DAT_GIF, load_gif_object, destroy_gif_object);
     register_bitmap_file_type("gif", load_gif, nullptr);
+    register_png_file_type();
     timing_calls.install_int_ex = no_timer;
     timing_calls.remove_int = no_removal;
     if (const char* data = std::getenv("VOIDMARCH_DATA"); data && chdir(data) != 0) return false;

@@ -9,7 +9,6 @@ namespace {
 
 constexpr int bomb_damage = 1;  // a bomb adds 1 to a boss whatever it does to enemies
 constexpr int tint_level = 200;
-constexpr int tint_every = 10;
 
 bool bullet_touches_any(const Sprite& bullet, std::initializer_list<Placed> pictures) {
     for (const Placed& p : pictures)
@@ -54,19 +53,32 @@ void HitPoints::take_weapon_hits(std::initializer_list<Placed> vulnerable, std::
         });
 }
 
-void HitPoints::set_speed(const SpeedBands& bands, float& max_speed) {
+void HitPoints::apply_speed(const SpeedBands& bands, float& max_speed) const {
     const int r = remaining();
     if (r > 150 && r < 300) max_speed = bands.below_300;
     if (r > 75 && r < 150) max_speed = bands.below_150;
     if (r < bands.warning_below) max_speed = bands.warning;
-    count_low_step();
 }
+
+void set_up_shot(Sprite& shot, BITMAP* picture, const ShotKind& kind) {
+    shot.init_bullet(picture, kind.speed, kind.type, kind.frames, kind.w, kind.h);
+    shot.set_damage(kind.damage);
+    shot.launch_from(-6.0f, -6.0f);
+}
+
+bool none_in_flight(const Sprite* shots, int n) {
+    for (int i = 0; i < n; ++i)
+        if (shots[i].active) return false;
+    return true;
+}
+
+
 
 void HitPoints::draw_marked(BITMAP* dest, const Placed& at) const {
     if (hit_flash) {
         set_trans_blender(255, 255, 255, 255);
         draw_lit_sprite(dest, at.picture, at.x, at.y, 255);
-    } else if (warning() && low_hp_counter % tint_every == 0) {
+    } else if (tinted()) {
         set_multiply_blender(125, 0, 0, 255);
         draw_lit_sprite(dest, at.picture, at.x, at.y, tint_level);
     } else {

@@ -42,6 +42,8 @@ struct HitPoints {
     int remaining() const { return hit_points - damage; }
     bool beaten() const { return damage > hit_points; }
     bool warning() const { return remaining() < warning_below; }
+    // In the warning zone the picture shows red on every tenth step.
+    bool tinted() const { return warning() && low_hp_counter % 10 == 0; }
     // Counts a step in the warning zone.
     void count_low_step() {
         if (warning()) low_hp_counter += 1;
@@ -54,8 +56,13 @@ struct HitPoints {
     void take_weapon_hits(std::initializer_list<Placed> vulnerable, std::initializer_list<Placed> armour = {},
                           bool wrecked = false);
 
-    // Sets `max_speed` by the remaining hit points and counts a warning step.
-    void set_speed(const SpeedBands& bands, float& max_speed);
+    // Sets `max_speed` by the remaining hit points.
+    void apply_speed(const SpeedBands& bands, float& max_speed) const;
+    // The same, counting a warning step.
+    void set_speed(const SpeedBands& bands, float& max_speed) {
+        apply_speed(bands, max_speed);
+        count_low_step();
+    }
 
     // A vulnerable picture: white after a hit, else red-tinted on every tenth warning step, else
     // plain. The owner clears the flash once all its vulnerable pictures are drawn.
@@ -63,6 +70,33 @@ struct HitPoints {
     // A part's one picture, ending its flash.
     void draw_part(BITMAP* dest, const Placed& at);
 };
+
+// How a boss's shot flies and what it takes off the ship.
+struct ShotKind {
+    float speed;
+    int type;
+    int frames, w, h;  // one frame of no given size is the whole picture
+    int damage;
+};
+
+// Every shot starts out of flight, launched from off the top-left corner.
+void set_up_shot(Sprite& shot, BITMAP* picture, const ShotKind& kind);
+template <class Shots>
+void set_up_shots(Shots& shots, BITMAP* picture, const ShotKind& kind) {
+    for (Sprite& shot : shots) set_up_shot(shot, picture, kind);
+}
+// Launch points moved further off the corner as a fight starts or a part arms; `stop` also takes
+// the shots out of flight.
+template <class Shots>
+void park_shots(Shots& shots, bool stop) {
+    for (Sprite& shot : shots) {
+        shot.launch_from(-10.0f, -10.0f);
+        if (stop) shot.deactivate();
+    }
+}
+
+// A volley waits till every shot of the last is out of flight.
+bool none_in_flight(const Sprite* shots, int n);
 
 // A boss's shot or beam touches the ship: the shield loses `amount` and goes off below 0; with
 // the shield off the ship is hit. True on a hit.

@@ -13,6 +13,11 @@ constexpr int playfield_height = 480;
 // exit handler.
 void destroy_bitmap_safely(BITMAP* bitmap);
 
+// Allegro's rotate_sprite and pivot_sprite for pictures that may lie partly off the top or left:
+// the inline forms shift negative coordinates, which C++ leaves undefined.
+void rotate_sprite_anywhere(BITMAP* dest, BITMAP* sprite, int x, int y, fixed angle);
+void pivot_sprite_anywhere(BITMAP* dest, BITMAP* sprite, int x, int y, int cx, int cy, fixed angle);
+
 class SpriteHead {
 public:
     static constexpr int max_frames = 256;
