@@ -19,10 +19,10 @@ constexpr int row_y = 117;
 constexpr int row_step = 70;
 constexpr int row_wrap = 590;
 
+}  // namespace
+
 float cos_turn(float angle) { return fixtof(fixcos(ftofix(angle))); }
 float sin_turn(float angle) { return fixtof(fixsin(ftofix(angle))); }
-
-}  // namespace
 
 BossHead::~BossHead() {
     for (BITMAP* picture : pictures_) destroy_bitmap_safely(picture);
@@ -186,12 +186,13 @@ void FrameBoss::activate() {
     for (Sprite& bullet : bullets) bullet.launch_from(-10.0f, -10.0f);
 }
 
-void FrameBoss::update_state() {
+void FrameBoss::step_state(float* coordinate) {
     if (!active) return;
     if (state == dying)
         death_step(kind_.death, explosion_channel);
-    else
-        move_sideways(x, max_speed - 1.0f, 0.0f, static_cast<float>(playfield_width - width), max_speed - 2.0f);
+    else if (coordinate)
+        move_sideways(*coordinate, max_speed - 1.0f, 0.0f, static_cast<float>(playfield_width - width),
+                      max_speed - 2.0f);
     fade();
 }
 

@@ -1,9 +1,14 @@
 #include "boss_world.h"
 
+#include <loadpng.h>
+#include <gtest/gtest.h>
+
+#include <cstdio>
 #include <cstdlib>
 
 #include "engine/timing.h"
 #include "player/player.h"
+#include "support/pictures.h"
 
 namespace boss_world {
 
@@ -16,6 +21,8 @@ void count_removal(void (*)()) { removals += 1; }
 
 void prepare() {
     enemy_world::prepare();
+    // Parts load their pictures by extension, as the game does once it has registered PNG.
+    register_png_file_type();
     timing_calls.remove_int = count_removal;
     removals = 0;
 }
@@ -60,6 +67,22 @@ void burn_laser(int i, float x, float y) {
     laser.set_position(x, y);
     laser.frame = 0;
     laser.idle = false;
+}
+
+BITMAP* backdrop() {
+    BITMAP* frame = create_bitmap(playfield_width, playfield_height);
+    clear_to_color(frame, makecol(8, 10, 36));
+    for (int i = 0; i < 140; ++i) putpixel(frame, (i * 97) % 640, (i * 61) % 480, makecol(150, 160, 200));
+    return frame;
+}
+
+std::string save_with_ship(BITMAP* frame, const char* name) {
+    player.draw(frame);
+    const std::string path = testing_support::picture_path(name);
+    EXPECT_EQ(save_png(path.c_str(), frame, nullptr), 0);
+    std::printf("frame saved to %s\n", path.c_str());
+    destroy_bitmap(frame);
+    return path;
 }
 
 }  // namespace boss_world

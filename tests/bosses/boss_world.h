@@ -4,6 +4,8 @@
 // the shakes stopped.
 #include <allegro.h>
 
+#include <string>
+
 #include "engine/sprite.h"
 #include "support/enemy_world.h"
 #include "support/test_support.h"
@@ -48,5 +50,16 @@ float hull_y();
 // Bomb 1's beam burning over the ship's x; a laser column burning with its corner at (x, y).
 void burn_beam();
 void burn_laser(int i, float x, float y);
+
+// A picture of the fight over a starry backdrop with the ship drawn last, saved for looking at;
+// gives the path.
+BITMAP* backdrop();
+std::string save_with_ship(BITMAP* frame, const char* name);
+template <class Boss>
+std::string save_scene(Boss& boss, const char* name) {
+    BITMAP* frame = backdrop();
+    boss.draw(frame);
+    return save_with_ship(frame, name);
+}
 
 }  // namespace boss_world
