@@ -9,7 +9,6 @@ namespace {
 
 constexpr int bomb_damage = 1;  // a bomb adds 1 to a boss whatever it does to enemies
 constexpr int tint_level = 200;
-constexpr int tint_every = 10;
 
 bool bullet_touches_any(const Sprite& bullet, std::initializer_list<Placed> pictures) {
     for (const Placed& p : pictures)
@@ -66,7 +65,7 @@ void HitPoints::draw_marked(BITMAP* dest, const Placed& at) const {
     if (hit_flash) {
         set_trans_blender(255, 255, 255, 255);
         draw_lit_sprite(dest, at.picture, at.x, at.y, 255);
-    } else if (warning() && low_hp_counter % tint_every == 0) {
+    } else if (tinted()) {
         set_multiply_blender(125, 0, 0, 255);
         draw_lit_sprite(dest, at.picture, at.x, at.y, tint_level);
     } else {

@@ -42,6 +42,8 @@ struct HitPoints {
     int remaining() const { return hit_points - damage; }
     bool beaten() const { return damage > hit_points; }
     bool warning() const { return remaining() < warning_below; }
+    // In the warning zone the picture shows red on every tenth step.
+    bool tinted() const { return warning() && low_hp_counter % 10 == 0; }
     // Counts a step in the warning zone.
     void count_low_step() {
         if (warning()) low_hp_counter += 1;

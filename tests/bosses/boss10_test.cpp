@@ -307,7 +307,7 @@ TEST_F(Boss10Pictures, TurretBeamsOverSideTurretShots) {
         for (int i = 0; i < 70; ++i) turret.update(0, 0);
     }
     boss.main_turrets[1].hit_flash = true;
-    boss_world::save_scene(boss, "boss10_turrets.png");
+    boss_world::render(boss, "boss10_turrets.png");
 }
 
 TEST_F(Boss10Pictures, AnOpenShieldTheCoresFanAndTheMainBeam) {
@@ -323,7 +323,7 @@ TEST_F(Boss10Pictures, AnOpenShieldTheCoresFanAndTheMainBeam) {
     boss.beam.start();
     step(boss, 8);
     ASSERT_TRUE(boss.beam.has_status(BeamPhases::burning));
-    boss_world::save_scene(boss, "boss10_core.png");
+    boss_world::render(boss, "boss10_core.png");
 }
 
 }  // namespace

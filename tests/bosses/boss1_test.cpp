@@ -1,17 +1,12 @@
 // Boss1 driven as stage 1 drives it: guns, shields, the core's volleys, charge and beam, its
 // death and reward.
 #include <allegro.h>
-#include <loadpng.h>
 #include <gtest/gtest.h>
-
-#include <cstdio>
-#include <string>
 
 #include "audio/audio.h"
 #include "boss_world.h"
 #include "bosses/boss1.h"
 #include "player/player.h"
-#include "support/pictures.h"
 
 namespace {
 
@@ -157,35 +152,10 @@ TEST_F(Boss1Fight, DeathCirclesTheOriginAndPaysTwoThousandOnce) {
     EXPECT_EQ(boss.alpha, 255);
 }
 
-// Two moments of the fight drawn over a starry backdrop with the ship below, saved as pictures.
+// Two moments of the fight drawn with the ship below, saved as pictures.
 class Boss1Pictures : public Boss1Fight {
 protected:
     void TearDown() override { enemy_world::park_ship(); }
-
-    std::string render(const char* name) {
-        BITMAP* frame = create_bitmap(playfield_width, playfield_height);
-        clear_to_color(frame, makecol(8, 10, 36));
-        for (int i = 0; i < 140; ++i) putpixel(frame, (i * 97) % 640, (i * 61) % 480, makecol(150, 160, 200));
-        boss.draw(frame);
-        player.draw(frame);
-        const std::string path = testing_support::picture_path(name);
-        EXPECT_EQ(save_png(path.c_str(), frame, nullptr), 0);
-        std::printf("frame saved to %s\n", path.c_str());
-        last_frame_white_ = white_pixels(frame);
-        destroy_bitmap(frame);
-        return path;
-    }
-    static int white_pixels(BITMAP* frame) {
-        int n = 0;
-        for (int y = 0; y < frame->h; ++y)
-            for (int x = 0; x < frame->w; ++x) {
-                const int c = getpixel(frame, x, y);
-                n += getr(c) >= 248 && getg(c) >= 248 && getb(c) >= 248;
-            }
-        return n;
-    }
-
-    int last_frame_white_ = 0;
 };
 
 TEST_F(Boss1Pictures, AWreckedGunAnOpeningShieldAFlashingGunAndBothSetsInFlight) {
@@ -203,8 +173,7 @@ TEST_F(Boss1Pictures, AWreckedGunAnOpeningShieldAFlashingGunAndBothSetsInFlight)
     ASSERT_TRUE(boss.left_gun.explosion.active);
     ASSERT_TRUE(boss.top_shield.has_status(BossShield::open_status));
     for (const Sprite& shot : boss.right_gun.bullets) ASSERT_TRUE(shot.active);
-    render("boss1_guns.png");
-    EXPECT_GT(last_frame_white_, 500) << "the flashing gun";
+    EXPECT_GT(boss_world::render(boss, "boss1_guns.png"), 500) << "the flashing gun";
 }
 
 TEST_F(Boss1Pictures, ATintedCoreAFanAndTheBeam) {
@@ -219,7 +188,7 @@ TEST_F(Boss1Pictures, ATintedCoreAFanAndTheBeam) {
     while (boss.phaser.low_hp_counter % 10 != 0) step(boss);
     ASSERT_TRUE(boss.beam.has_status(BeamPhases::burning));
     for (const Sprite& shot : boss.phaser.bullets) ASSERT_TRUE(shot.active);
-    render("boss1_beam.png");
+    boss_world::render(boss, "boss1_beam.png");
 }
 
 }  // namespace

@@ -1,10 +1,10 @@
 #include "boss_world.h"
 
 #include <loadpng.h>
-#include <gtest/gtest.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include "engine/timing.h"
 #include "player/player.h"
@@ -34,11 +34,13 @@ BITMAP* scratch() {
     return frame;
 }
 
-void lucky_draw(int skipped, int chance) {
+void draws_give(int skipped, std::initializer_list<Draw> draws) {
     for (unsigned seed = 1;; ++seed) {
         std::srand(seed);
         for (int i = 0; i < skipped; ++i) std::rand();
-        if (std::rand() % chance == 0) return std::srand(seed);
+        bool all = true;
+        for (const Draw& d : draws) all = all && std::rand() % d.modulus == d.remainder;
+        if (all) return std::srand(seed);
     }
 }
 
@@ -69,20 +71,20 @@ void burn_laser(int i, float x, float y) {
     laser.idle = false;
 }
 
-BITMAP* backdrop() {
+BITMAP* starry_frame() {
     BITMAP* frame = create_bitmap(playfield_width, playfield_height);
     clear_to_color(frame, makecol(8, 10, 36));
     for (int i = 0; i < 140; ++i) putpixel(frame, (i * 97) % 640, (i * 61) % 480, makecol(150, 160, 200));
     return frame;
 }
 
-std::string save_with_ship(BITMAP* frame, const char* name) {
-    player.draw(frame);
+int save_frame(BITMAP* frame, const char* name) {
     const std::string path = testing_support::picture_path(name);
     EXPECT_EQ(save_png(path.c_str(), frame, nullptr), 0);
     std::printf("frame saved to %s\n", path.c_str());
+    const int white = enemy_world::bright_pixels(frame, 0, 0, frame->w, frame->h);
     destroy_bitmap(frame);
-    return path;
+    return white;
 }
 
 }  // namespace boss_world

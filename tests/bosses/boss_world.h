@@ -4,9 +4,14 @@
 // the shakes stopped.
 #include <allegro.h>
 
-#include <string>
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <type_traits>
+#include <utility>
 
 #include "engine/sprite.h"
+#include "player/player.h"
 #include "support/enemy_world.h"
 #include "support/test_support.h"
 
@@ -25,18 +30,41 @@ void load(Boss& boss) {
 // The frame every step draws into.
 BITMAP* scratch();
 
+template <class Boss, class = void>
+struct has_state_step : std::false_type {};
+template <class Boss>
+struct has_state_step<Boss, std::void_t<decltype(std::declval<Boss&>().update_state())>> : std::true_type {};
+
 // Logic steps and drawn frames as a stage runs them; only a draw clears a hit flash.
 template <class Boss>
 void step(Boss& boss, int n = 1) {
     for (int i = 0; i < n; ++i) {
-        boss.update_state();
+        if constexpr (has_state_step<Boss>::value) boss.update_state();
         boss.update();
         boss.draw(scratch());
     }
 }
 
-// Arranges rand() so that, after `skipped` draws, the next draw % chance is 0.
-void lucky_draw(int skipped, int chance);
+// From `start_death` to `dead`, then the reward the step after, once; the money it paid.
+template <class Boss>
+int money_from_death(Boss& boss) {
+    const int before = player.money;
+    boss.start_death();
+    for (int i = 0; i < 3000 && !boss.dead; ++i) step(boss);
+    EXPECT_TRUE(boss.dead);
+    EXPECT_EQ(player.money, before) << "nothing paid before the body has gone";
+    step(boss, 300);
+    EXPECT_EQ(boss.reward_paid, 1);
+    return player.money - before;
+}
+
+// Arranges rand() so that, after `skipped` draws, the next draws give these remainders.
+struct Draw {
+    int modulus, remainder;
+};
+void draws_give(int skipped, std::initializer_list<Draw> draws);
+// After `skipped` draws, the next draw % chance is 0.
+inline void lucky_draw(int skipped, int chance) { draws_give(skipped, {{chance, 0}}); }
 
 // A shot that stays at (x, y) as it moves, in flight.
 void hold(Sprite& shot, float x, float y);
@@ -51,15 +79,17 @@ float hull_y();
 void burn_beam();
 void burn_laser(int i, float x, float y);
 
-// A picture of the fight over a starry backdrop with the ship drawn last, saved for looking at;
-// gives the path.
-BITMAP* backdrop();
-std::string save_with_ship(BITMAP* frame, const char* name);
-template <class Boss>
-std::string save_scene(Boss& boss, const char* name) {
-    BITMAP* frame = backdrop();
-    boss.draw(frame);
-    return save_with_ship(frame, name);
-}
+BITMAP* starry_frame();
+// Saves and releases the frame; returns its near-white pixel count.
+int save_frame(BITMAP* frame, const char* name);
 
+// The boss and the ship drawn over a starry backdrop, saved as a picture under `name`; returns
+// the frame's near-white pixel count.
+template <class Boss>
+int render(Boss& boss, const char* name) {
+    BITMAP* frame = starry_frame();
+    boss.draw(frame);
+    player.draw(frame);
+    return save_frame(frame, name);
+}
 }  // namespace boss_world

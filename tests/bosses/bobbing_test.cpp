@@ -1,0 +1,116 @@
+// What Boss3 and Boss4 share, driven as their stages drive them: the speed bands, the bob past
+// each turning height, a ship bullet on the body, a bullet on the bare ship, the death's reward.
+#include <allegro.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+
+#include "boss_world.h"
+#include "bosses/boss3.h"
+#include "bosses/boss4.h"
+#include "player/player.h"
+
+namespace {
+
+using boss_world::step;
+
+struct Expected {
+    float highest, lowest;           // where the bob turns
+    std::array<float, 4> speeds;     // at load, below 300, below 150, below 75 left
+    int reward;
+};
+
+template <class Boss>
+Expected expected();
+template <>
+Expected expected<Boss3>() {
+    return {60.0f, 70.0f, {3.0f, 4.0f, 4.5f, 5.0f}, 3000};
+}
+template <>
+Expected expected<Boss4>() {
+    return {5.0f, 160.0f, {3.0f, 4.0f, 5.0f, 6.0f}, 4000};
+}
+
+template <class Boss>
+class Bobbing : public ::testing::Test {
+protected:
+    void SetUp() override {
+        boss_world::prepare();
+        boss_world::load(boss);
+        boss.set_position(170.0f, 40.0f);
+        boss.show();
+        boss.activate();
+    }
+
+    Boss boss;
+};
+
+using BobbingBosses = ::testing::Types<Boss3, Boss4>;
+TYPED_TEST_SUITE(Bobbing, BobbingBosses);
+
+TYPED_TEST(Bobbing, TopSpeedRisesAsHitPointsFall) {
+    auto& boss = this->boss;
+    const Expected e = expected<TypeParam>();
+    const int remaining[] = {boss.hit_points, 299, 149, 74};
+    for (int i = 0; i < 4; ++i) {
+        boss.damage = boss.hit_points - remaining[i];
+        step(boss);
+        EXPECT_FLOAT_EQ(boss.max_speed, e.speeds[i]) << remaining[i] << " left";
+    }
+}
+
+TYPED_TEST(Bobbing, TheBobSwingsPastEachTurningHeightByItsBrakingDistance) {
+    auto& boss = this->boss;
+    const Expected e = expected<TypeParam>();
+    boss.y = e.highest;
+    float lowest = boss.y, highest = boss.y;
+    int turns = 0;
+    bool was_down = boss.bob_down;
+    for (int i = 0; i < 1200; ++i) {
+        step(boss);
+        lowest = std::max(lowest, boss.y);
+        highest = std::min(highest, boss.y);
+        turns += boss.bob_down != was_down;
+        was_down = boss.bob_down;
+    }
+    // Braking from 3.0 (3.1 once rounding lets one more step through) at 0.1 a step takes 41 to
+    // 50 pixels.
+    EXPECT_NEAR(lowest - e.lowest, 45.5f, 4.5f);
+    EXPECT_NEAR(e.highest - highest, 45.5f, 4.5f);
+    EXPECT_GE(turns, 6);
+}
+
+TYPED_TEST(Bobbing, AShipBulletOnTheBodyScoresAndFlashesTillTheDraw) {
+    auto& boss = this->boss;
+    Sprite& shot = enemy_world::aim_ship_bullet(2, 0, boss.x + static_cast<float>(boss.width / 2),
+                                                boss.y + static_cast<float>(boss.height / 3));
+    boss.bob_down = false;
+    boss.update();
+    EXPECT_FALSE(shot.active);
+    EXPECT_EQ(boss.damage, shot.damage);
+    EXPECT_TRUE(boss.hit_flash);
+    const int white = enemy_world::bright_pixels(boss_world::scratch(), 0, 0, playfield_width, playfield_height);
+    clear_bitmap(boss_world::scratch());
+    boss.draw(boss_world::scratch());
+    EXPECT_GT(enemy_world::bright_pixels(boss_world::scratch(), 0, 0, playfield_width, playfield_height),
+              white + 1000);
+    EXPECT_FALSE(boss.hit_flash);
+}
+
+TYPED_TEST(Bobbing, ABulletHitsTheBareShipOnlyWhileTheFightIsOn) {
+    auto& boss = this->boss;
+    boss_world::fly_ship();
+    boss_world::hold(boss.bullets[0], boss_world::hull_x() - 5.0f, boss_world::hull_y() - 5.0f);
+    const int hits = player.hit_count;
+    boss.update();
+    EXPECT_EQ(player.hit_count, hits + 1);
+    EXPECT_FALSE(boss.bullets[0].active);
+    enemy_world::park_ship();
+}
+
+TYPED_TEST(Bobbing, DeathPaysItsRewardOnceTheStepAfterTheBodyHasGone) {
+    EXPECT_EQ(boss_world::money_from_death(this->boss), expected<TypeParam>().reward);
+}
+
+}  // namespace
