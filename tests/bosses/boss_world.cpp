@@ -21,7 +21,7 @@ void count_removal(void (*)()) { removals += 1; }
 
 void prepare() {
     enemy_world::prepare();
-    // Parts load their pictures by extension, as the game does once it has registered PNG.
+    // As the game does at start-up: some boss parts are PNG pictures loaded by extension.
     register_png_file_type();
     timing_calls.remove_int = count_removal;
     removals = 0;
