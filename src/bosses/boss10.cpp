@@ -3,8 +3,6 @@
 #include "engine/gameengine.h"
 #include "engine/loaders.h"
 #include "engine/soundclip.h"
-#include "engine/timing.h"
-#include "player/player.h"
 #include "player/resources.h"
 
 namespace {
@@ -29,10 +27,28 @@ constexpr PartRow beam_row{"gfx/boss10/main_blast.png", 8, 143, 135, 354, 480};
 constexpr PartRow phaser_row{"gfx/boss10/phaser.png", 1, 255, 60, 0, 0};
 constexpr PhaserKind boss10_phaser{1400, PhaserAim::aimed_from_centre, "gfx/boss2/boss2_phaser_bullet.gif", 6.0f, 4,
                                    12, 12, 3};
+// It stands still, fights with no body armour, pays as its core is lost, and its death rounds
+// are its own.
+constexpr CoreBossKind boss10_kind{"gfx/boss10/base.png",
+                                   "gfx/boss10/broke_phaser.png",
+                                   255.0f,
+                                   60.0f,
+                                   charge_row,
+                                   beam_row,
+                                   phaser_row,
+                                   boss10_phaser,
+                                   0.0f,
+                                   nullptr,
+                                   true,
+                                   true,
+                                   {0.0f, 0.0f, false, 0},
+                                   &fast_core_charge,
+                                   &boss10_blast,
+                                   {1, 3, 1, 4, 2, 1, 4, 3, 1, 2},
+                                   false,
+                                   Boss10::reward};
 constexpr const char* side_turret_shot = "gfx/enemies/enemy_twelve/bullet.gif";
 constexpr int side_turret_hit_points = 150;
-constexpr float broken_phaser_x = 255.0f, broken_phaser_y = 60.0f;
-constexpr std::array<float, BossHead::explosion_count> row_scales{1, 3, 1, 4, 2, 1, 4, 3, 1, 2};
 // The death explosions scatter over the whole screen, whatever the body's size.
 constexpr int death_area_w = 640, death_area_h = 480;
 constexpr int explosion_size = 64;
@@ -48,12 +64,12 @@ Boss10::~Boss10() {
     for (BossMainTurret& turret : main_turrets) stop_channel_quietly(turret.channel);
 }
 
+Boss10::Boss10() : CoreBoss(boss10_kind) {}
+
 void Boss10::load() {
-    channel = nullptr;
-    set_body(load_png_ex("gfx/boss10/base.png"));
+    load_core();
     width = death_area_w;
     height = death_area_h;
-    broken_phaser = own(load_png_ex("gfx/boss10/broke_phaser.png"));
     BITMAP* side_shot = own(load_bitmap_ex(side_turret_shot));
     for (int i = 0; i < side_turret_count; ++i)
         side_turrets[i].init(side_turret_rows[i], side_turret_hit_points, side_shot);
@@ -63,26 +79,11 @@ void Boss10::load() {
         FMOD_SOUND* blaster = nullptr;
         replace_stream(blaster, "sfx/blaster.ogg", true);
         main_turrets[i].init(main_turret_rows[i], i + 1, {hit_picture, weak_picture, own(blaster)});
-    }
-    for (int i = 0; i < 2; ++i) {
         init_part(broken_turrets[i], broken_turret_rows[i]);
         broken_turrets[i].frame = 0;
     }
     shield.init(shield_row, boss10_shield);
-    charge.init(charge_row, fast_core_charge);
-    beam.init(beam_row, boss10_blast);
-    phaser.init(phaser_row, boss10_phaser, own(load_bitmap_ex(boss10_phaser.bullet_path)));
-    x = y = 0.0f;
-    active = false;
-    direction = at_load;
-    state = moving_left;
-    visible = dead = false;
-    explosion_started = explosion_index = phaser_armings = blasts_started = 0;
-    line_up_explosions(row_scales);
     death_round = 0;
-    open_explosion_sound();
-    replace_stream(blaster_sound, "sfx/blaster.ogg", true);
-    own(blaster_sound);
 }
 
 void Boss10::add_hit_points(int k) {
@@ -99,17 +100,12 @@ void Boss10::update() {
     for (BossTurret& turret : side_turrets) turret.update_shots(1);
     open_main_turrets();
     update_main_turrets(bx, by);
-    arm_when_open();
-    shield.update(bx, by);
-    if (!beam.idle) beam.update(bx, by);
-    clear_spent_beam();
-    watch_phaser(bx, by);
-    if (phaser.volleys > 4) start_charge();
-    if (charge.step() && blasts_started < 1) {
-        beam.start();
-        blasts_started += 1;
+    if (main_turrets[0].destroyed && main_turrets[1].destroyed) {
+        shield.open();
+        arm_once(shield.is_open());
     }
-    animate_explosions();
+    shield.update(bx, by);
+    update_core(bx, by);
 }
 
 // Each main turret opens to hits once both side turrets on its side are destroyed.
@@ -123,47 +119,6 @@ void Boss10::update_main_turrets(int bx, int by) {
         if (main_turrets[i].alive) main_turrets[i].update(bx, by);
         if (main_turrets[i].destroyed) broken_turrets[i].absorb_shots(bx, by);
     }
-}
-
-void Boss10::arm_when_open() {
-    if (!main_turrets[0].destroyed || !main_turrets[1].destroyed) return;
-    shield.open();
-    if (shield.is_open() && phaser_armings < 1) {
-        phaser.arm();
-        phaser_armings += 1;
-    }
-}
-
-void Boss10::clear_spent_beam() {
-    if (!beam.idle || blasts_started <= 0) return;
-    stop_channel_quietly(channel);
-    phaser.arm();
-    blasts_started = 0;
-}
-
-// A destroyed core pays once, silences its blaster and ends any charge, so no beam comes from
-// the wreck; the shake goes on every step.
-void Boss10::watch_phaser(int bx, int by) {
-    if (!phaser.destroyed) phaser.update(bx, by);
-    if (!phaser.destroyed) return;
-    if (!dead) {
-        start_shake(death_shake);
-        beam.stop();
-    }
-    if (state == dying) return;
-    stop_channel_quietly(channel);
-    charge.running = false;
-    player.money += reward;
-    state = dying;
-}
-
-// The core holds its fire, disarmed, from the start of the charge until its beam has gone.
-void Boss10::start_charge() {
-    play_on_free_channel(blaster_sound, channel);
-    fmod_check_channel(FMOD_Channel_SetChannelGroup(channel, master_group));
-    phaser.reset();
-    charge.start();
-    phaser.volleys = 0;
 }
 
 void Boss10::update_state() {
@@ -206,13 +161,7 @@ void Boss10::draw(BITMAP* dest) {
         main_turrets[i].draw(dest, bx, by);
     }
     shield.draw(dest, bx, by);
-    beam.draw(dest, bx, by);
-    if (phaser.destroyed)
-        draw_masked(dest, {broken_phaser, truncated(x + broken_phaser_x), truncated(y + broken_phaser_y)});
-    else
-        phaser.draw(dest, bx, by);
-    charge.draw(dest, bx, by);
-    draw_explosions(dest);
+    draw_core(dest, bx, by);
     // The side turrets lie above everything else.
     for (BossTurret& turret : side_turrets) turret.draw(dest, bx, by);
 }

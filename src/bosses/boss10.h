@@ -8,42 +8,32 @@
 #include <array>
 
 #include "audio/audio.h"
-#include "bosses/boss_head.h"
 #include "bosses/boss_parts.h"
 #include "bosses/boss_turrets.h"
+#include "bosses/core_boss.h"
 
-class Boss10 : public BossHead {
+class Boss10 : public CoreBoss {
 public:
     static constexpr int reward = 3000;
     static constexpr int side_turret_count = 4;
 
-    Boss10() = default;
+    Boss10();
     // No blaster, playing or paused, outlives the boss.
     ~Boss10();
 
     int death_round = 0;  // rounds of explosions completed
-    int phaser_armings = 0;
-    int blasts_started = 0;  // a beam from the last charge has not yet been cleared
     std::array<BossMainTurret, 2> main_turrets;
     std::array<BossBrokenPart, 2> broken_turrets;
     BossShield shield;
-    BossPhaserCharge charge;
-    BossPhaserBlast beam;
-    BossPhaser phaser;
     std::array<BossTurret, side_turret_count> side_turrets;  // left to right
-    FMOD_SOUND* blaster_sound = nullptr;
-    FMOD_CHANNEL* channel = nullptr;  // the core's blaster, and the death explosions'
-    BITMAP* broken_phaser = nullptr;
 
     void load();
     // The core takes the bonus whole, every turret a third of it.
     void add_hit_points(int k);
-    void activate() { active = true; }
+    // No movement and no fade: only the death rounds, once the core is lost.
     void update_state();
     void update();
     void draw(BITMAP* dest);
-    void start_death() { state = dying; }
-    bool beaten() const { return phaser.destroyed; }
 
     // The core's blaster and the main turrets' blasters, while the game is paused.
     void pause_sounds();
@@ -52,10 +42,6 @@ public:
 private:
     void open_main_turrets();
     void update_main_turrets(int bx, int by);
-    void arm_when_open();
-    void clear_spent_beam();
-    void watch_phaser(int bx, int by);
-    void start_charge();
     void death_round_step();
     void scatter_round();
 };
