@@ -72,11 +72,10 @@ void CoreBoss::update_core(int bx, int by) {
     animate_explosions();
 }
 
-// The blaster falls silent and a charge under way ends with the core, so no beam comes from the
-// wreck.
+// The core rests through every charge and beam, so it is only ever lost with both over; its
+// blaster falls silent all the same.
 void CoreBoss::lose_core() {
     stop_channel_quietly(channel);
-    charge.running = false;
     player.money += kind_.core_reward;
     state = dying;
 }

@@ -13,8 +13,6 @@
 
 namespace {
 
-using boss_world::step;
-
 struct Expected {
     std::array<float, 4> speeds;  // at load, below 300, below 150, below 75 left
     int reward;
@@ -57,14 +55,7 @@ using LaterBosses = ::testing::Types<Boss6, Boss7, Boss8, Boss9>;
 TYPED_TEST_SUITE(FrameBosses, LaterBosses);
 
 TYPED_TEST(FrameBosses, TopSpeedRisesAsHitPointsFall) {
-    auto& boss = this->boss;
-    const Expected e = expected<TypeParam>();
-    const int remaining[] = {boss.hit_points, 299, 149, 74};
-    for (int i = 0; i < 4; ++i) {
-        boss.damage = boss.hit_points - remaining[i];
-        step(boss);
-        EXPECT_FLOAT_EQ(boss.max_speed, e.speeds[i]) << remaining[i] << " left";
-    }
+    boss_world::expect_top_speeds(this->boss, expected<TypeParam>().speeds);
 }
 
 TYPED_TEST(FrameBosses, DeathPaysItsRewardOnceTheStepAfterTheBodyHasGone) {

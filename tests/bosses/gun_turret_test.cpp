@@ -31,6 +31,17 @@ std::vector<int> run_volley(BossGunTurret& turret, int by, int limit = 2000) {
     return pairs;
 }
 
+// Loaded, placed, shown and fighting, with the ship flying below out of harm.
+template <class Boss>
+void start_fight(Boss& boss, float x, float y) {
+    boss_world::load(boss);
+    boss.set_position(x, y);
+    boss.show();
+    boss.activate();
+    boss_world::fly_ship();
+    player.blinking = true;
+}
+
 class GunTurrets : public ::testing::Test {
 protected:
     void SetUp() override { boss_world::prepare(); }
@@ -71,10 +82,7 @@ TEST_F(GunTurrets, Boss9SendsPairsZeroOneTwoThenOneTwoAndALaterVolleyStartsWithP
 
 TEST_F(GunTurrets, Boss8KeepsItsSpeedAndColourDownToTenLeftAndTurnsRedAtNine) {
     Boss8 boss;
-    boss_world::load(boss);
-    boss.show();
-    boss.activate();
-    boss.set_position(Boss8::stage_x, 60.0f);
+    start_fight(boss, Boss8::stage_x, 60.0f);
     const BossGunTurret& turret = boss.turrets[0];
     auto red_turret_pixels = [&] {
         BITMAP* frame = boss_world::scratch();
@@ -108,12 +116,7 @@ class GunTurretPictures : public GunTurrets {};
 
 TEST_F(GunTurretPictures, Boss8MidVolleyWithAFan) {
     Boss8 boss;
-    boss_world::load(boss);
-    boss.set_position(Boss8::stage_x, 65.0f);
-    boss.show();
-    boss.activate();
-    boss_world::fly_ship();
-    player.blinking = true;
+    start_fight(boss, Boss8::stage_x, 65.0f);
     for (BossGunTurret& turret : boss.turrets) {
         turret.volley_running = true;
         turret.volley_count = 1;
@@ -128,13 +131,8 @@ TEST_F(GunTurretPictures, Boss8MidVolleyWithAFan) {
 
 TEST_F(GunTurretPictures, Boss9MidVolleyWithAFanAndAFlash) {
     Boss9 boss;
-    boss_world::load(boss);
-    boss.set_position(Boss9::stage_x, 40.0f);
-    boss.show();
-    boss.activate();
-    boss_world::fly_ship();
+    start_fight(boss, Boss9::stage_x, 40.0f);
     player.x = 120.0f;
-    player.blinking = true;
     boss.turret.volley_running = true;
     boss.turret.volley_count = 1;
     step(boss, 5);
