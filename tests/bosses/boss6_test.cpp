@@ -106,25 +106,19 @@ TEST_F(Boss6Fight, ALegFansOnlyOnceItsFourShotsAreGone) {
 TEST_F(Boss6Fight, TheLegsAreMirroredByTheirCorner) {
     BITMAP* picture = boss.leg_picture;
     const int w = picture->w - 1, h = picture->h - 1;
-    // Which corner of the picture lands on the leg's top-left corner.
+    // The corner of the picture that lands on the leg's top-left corner.
     const struct {
-        int id, sx, sy;
-    } corners[] = {{1, 0, 0}, {2, 0, h}, {3, w, h}, {4, w, 0}};
-    // A corner that differs from the other three, so that each flip shows.
-    BITMAP* frame = create_bitmap(640, 480);
-    for (const auto& c : corners) {
-        const Boss6Leg& leg = boss.legs[c.id - 1];
+        int sx, sy;
+    } corners[] = {{0, 0}, {0, h}, {w, h}, {w, 0}};
+    BITMAP* frame = boss_world::scratch();
+    for (int i = 0; i < 4; ++i) {
         clear_to_color(frame, makecol(255, 0, 255));
-        leg.draw(frame, 100, 100);
-        for (int dy = 0; dy < 8; ++dy)
-            for (int dx = 0; dx < 8; ++dx) {
-                const int px = c.sx ? c.sx - dx : dx, py = c.sy ? c.sy - dy : dy;
-                const int expected = getpixel(picture, px, py);
-                ASSERT_EQ(getpixel(frame, 100 + static_cast<int>(leg.x) + dx, 100 + static_cast<int>(leg.y) + dy), expected)
-                    << "leg " << c.id;
-            }
+        boss.legs[i].draw(frame, 100, 100);
+        for (int d = 0; d < 8; ++d)
+            EXPECT_EQ(getpixel(frame, 100 + static_cast<int>(boss.legs[i].x) + d, 100 + static_cast<int>(boss.legs[i].y) + d),
+                      getpixel(picture, corners[i].sx ? w - d : d, corners[i].sy ? h - d : d))
+                << "leg " << i + 1 << " at " << d;
     }
-    destroy_bitmap(frame);
 }
 
 TEST_F(Boss6Fight, PictureMidFightWithLegFans) {
