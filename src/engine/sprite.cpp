@@ -159,5 +159,17 @@ void Sprite::move_bullet() {
 void Sprite::draw_rotated(BITMAP* dest) const {
     fixed turn = ftofix(angle) + ftofix(64);
     if (points_down(type)) turn += ftofix(128);
-    rotate_sprite(dest, current_frame(), static_cast<int>(x), static_cast<int>(y), turn);
+    rotate_picture(dest, current_frame(), static_cast<int>(x), static_cast<int>(y), turn);
+}
+
+void pivot_picture(BITMAP* dest, BITMAP* picture, int x, int y, int cx, int cy, fixed angle, fixed scale) {
+    constexpr fixed one = 0x10000;
+    dest->vtable->pivot_scaled_sprite_flip(dest, picture, x * one, y * one, cx * one, cy * one, angle, scale, FALSE);
+}
+
+void rotate_picture(BITMAP* dest, BITMAP* picture, int x, int y, fixed angle) {
+    // About the picture's centre, whose top-left corner is at (x, y).
+    constexpr fixed one = 0x10000;
+    dest->vtable->pivot_scaled_sprite_flip(dest, picture, x * one + picture->w * one / 2, y * one + picture->h * one / 2,
+                                           picture->w * one / 2, picture->h * one / 2, angle, one, FALSE);
 }
