@@ -19,8 +19,7 @@ constexpr PartRow phaser_row{"gfx/boss1/boss1_healthy_phaser.gif", 1, 278, 123, 
 constexpr PhaserKind boss1_phaser{160, PhaserAim::fixed_fan, "gfx/boss1/boss1_phaser_bullet.gif", 5.0f, 1, 0, 0, 1};
 
 constexpr int gun_hit_points = 80;
-constexpr float gun_shot_speed = 5.0f;
-constexpr int gun_shot_damage = 1;
+constexpr ShotKind gun_shot{5.0f, bullet_up, 1, 0, 0, 1};
 constexpr int gun_volley_chance = 100;
 
 // Where a gun's set of three leaves it, and their headings, by gun and aim.
@@ -44,7 +43,7 @@ int truncated(float v) { return static_cast<int>(v); }
 }  // namespace
 
 void Boss1Gun::init(const PartRow& row, int new_id, BITMAP* shot_picture) {
-    init_part_life(row, gun_hit_points, shot_picture, gun_shot_speed, gun_shot_damage);
+    init_part_life(row, gun_hit_points, shot_picture, gun_shot);
     volley_slot = 0;
     frame = aim_down;
     id = new_id;

@@ -22,9 +22,8 @@ constexpr CoreBossKind boss2_kind{"gfx/boss2/boss2_top.png", "gfx/boss2/boss2_br
                                   true, {0.0f, 0.0f, false, Boss2::reward}};
 
 constexpr int gun_hit_points = 200;
-constexpr float bullet_speed = 5.5f;
-constexpr float laser_speed = 5.7f;
-constexpr int shot_damage = 2;
+constexpr ShotKind gun_bullet{5.5f, bullet_up, 1, 0, 0, 2};
+constexpr ShotKind gun_laser{5.7f, bullet_down, 1, 0, 0, 2};
 constexpr float explosion_x = 25.0f, explosion_y = 20.0f;
 
 // Where each shot of a volley leaves the gun, and its heading, by aim.
@@ -42,11 +41,8 @@ int truncated(float v) { return static_cast<int>(v); }
 }  // namespace
 
 void Boss2Gun::init(const PartRow& row, int new_id, BITMAP* shot_picture, BITMAP* laser_picture) {
-    init_part_life(row, gun_hit_points, shot_picture, bullet_speed, shot_damage);
-    Sprite& beam = bullets[laser];
-    beam.init_bullet(laser_picture, laser_speed, bullet_down, 1, 0, 0);
-    beam.set_damage(shot_damage);
-    beam.launch_from(-6.0f, -6.0f);
+    init_part_life(row, gun_hit_points, shot_picture, gun_bullet);
+    set_up_shot(bullets[laser], laser_picture, gun_laser);
     frame = aim_down;
     id = new_id;
 }

@@ -24,9 +24,7 @@ constexpr float fan_x = 148.0f, fan_y = 192.0f;
 constexpr FanRows<3> boss3_fans{{{104, 84, 64}, {84, 64, 44}, {64, 44, 24}}};
 
 constexpr int burst_chance = 100;
-constexpr float shot_speed = 5.0f;
-constexpr int shot_frames = 3, shot_w = 32, shot_h = 31;
-constexpr int shot_damage = 4;
+constexpr ShotKind turret_shot{5.0f, bullet_up, 3, 32, 31, 4};
 constexpr float muzzle_x = 16.0f;
 constexpr float straight_down = 64.0f;
 
@@ -36,11 +34,7 @@ void Boss3Turret::init(BITMAP* sheet, int index, BITMAP* shot_picture) {
     init_frames(sheet, index);
     firing = false;
     shot_index = pairs_fired = 0;
-    for (Sprite& shot : shots) {
-        shot.init_bullet(shot_picture, shot_speed, bullet_up, shot_frames, shot_w, shot_h);
-        shot.set_damage(shot_damage);
-        shot.launch_from(-6.0f, -6.0f);
-    }
+    set_up_shots(shots, shot_picture, turret_shot);
 }
 
 void Boss3Turret::fire_volley(int bx, int by) {

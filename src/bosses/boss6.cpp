@@ -20,8 +20,7 @@ constexpr FrameBossKind boss6_kind{"gfx/boss6/base.png",
 
 constexpr int leg_w = 55, leg_h = 56;
 constexpr const char* leg_shot_path = "gfx/enemies/enemy_twelve/bullet.gif";
-constexpr float leg_shot_speed = 4.0f;
-constexpr int leg_shot_damage = 4;
+constexpr ShotKind leg_shot_kind{4.0f, bullet_up, 1, 0, 0, 4};
 constexpr float leg_muzzle_x = 22.0f, leg_muzzle_y = 20.0f;
 constexpr std::array<float, Boss6Leg::shot_count> leg_fan{88, 72, 56, 40};
 
@@ -79,11 +78,7 @@ void Boss6::load() {
         leg.enter_play();
         leg.id = i + 1;
         leg.broken_picture = own(load_png_ex("gfx/boss6/broke_leg.png"));
-        for (Sprite& shot : leg.leg_bullets) {
-            shot.init_bullet(leg_shot, leg_shot_speed, bullet_up, 1, 0, 0);
-            shot.set_damage(leg_shot_damage);
-            shot.launch_from(-6.0f, -6.0f);
-        }
+        set_up_shots(leg.leg_bullets, leg_shot, leg_shot_kind);
     }
     circle_angle = 96.0f;
     circle_centre_x = 0.0f;

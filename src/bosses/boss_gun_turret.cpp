@@ -4,8 +4,7 @@
 
 namespace {
 
-constexpr float shot_speed = 10.5f;
-constexpr int shot_damage = 4;
+constexpr ShotKind gun_shot{10.5f, bullet_up, 1, 0, 0, 4};
 constexpr float straight_down = 64.0f;
 
 }  // namespace
@@ -19,11 +18,7 @@ void BossGunTurret::init(BITMAP* sheet, int frames, int x0, int y0, int w0, int 
     volley_count = pair_index = cycle = 0;
     last_launch_y = 0.0f;
     rule_ = &rule;
-    for (Sprite& shot : turret_bullets) {
-        shot.init_bullet(shot_picture, shot_speed, bullet_up, 1, 0, 0);
-        shot.set_damage(shot_damage);
-        shot.launch_from(-6.0f, -6.0f);
-    }
+    set_up_shots(turret_bullets, shot_picture, gun_shot);
 }
 
 void BossGunTurret::fire_volley(int bx, int by) {

@@ -45,6 +45,19 @@ void BossHead::set_body(BITMAP* picture) {
     height = body->h;
 }
 
+void BossHead::start_over(float x0, int first_state) {
+    x = x0;
+    y = 0.0f;
+    direction = at_load;
+    state = first_state;
+    vx = speed = 0.0f;
+    active = visible = dead = false;
+    fading = 0;
+    shake_angle = 0.0f;
+    alpha = 255;
+    explosion_index = explosion_started = reward_paid = 0;
+}
+
 void BossHead::open_explosion_sound() { explosion_sound = own(open_sound_stream("sfx/enemy_explosion.ogg", false)); }
 
 void BossHead::move_sideways(float& coordinate, float limit, float left_edge, float right_edge, float turn_speed) {
@@ -67,17 +80,22 @@ void BossHead::move_sideways(float& coordinate, float limit, float left_edge, fl
     }
 }
 
-void BossHead::fade() {
-    if (fading) {
-        alpha -= 12;
-        if (alpha < 1) {
-            alpha = 1;
-            dead = true;
-            visible = false;
-        }
-    } else {
+bool fade_alpha(int& alpha, bool fading) {
+    if (!fading) {
         alpha += 10;
         if (alpha > 255) alpha = 255;
+        return false;
+    }
+    alpha -= 12;
+    if (alpha >= 1) return false;
+    alpha = 1;
+    return true;
+}
+
+void BossHead::fade() {
+    if (fade_alpha(alpha, fading)) {
+        dead = true;
+        visible = false;
     }
 }
 
@@ -86,6 +104,7 @@ void BossHead::scatter_explosions() {
         const int ex = random_range(0, width - explosion_size);
         const int ey = random_range(0, height - explosion_size);
         explosions[i].init(static_cast<float>(ex), static_cast<float>(ey), explosion_scaled);
+        explosions[i].set_scale(explosion_scales[i]);
     }
 }
 
@@ -152,38 +171,23 @@ void BossHead::draw_explosions(BITMAP* dest) {
 void FrameBoss::load() {
     explosion_channel = nullptr;
     set_body(load_png_ex(kind_.body_path));
-    x = -1.0f;
-    y = 0.0f;
-    direction = at_load;
-    vx = speed = 0.0f;
-    explosion_index = explosion_started = reward_paid = 0;
-    active = false;
-    state = moving_right;
-    visible = dead = false;
-    fading = 0;
-    shake_angle = 0.0f;
-    alpha = 255;
+    start_over(-1.0f, moving_right);
     scatter_explosions();
     bullet_picture = own(load_bitmap_ex(kind_.bullet_path));
-    for (Sprite& bullet : bullets) {
-        bullet.init_bullet(bullet_picture, kind_.bullet_speed, bullet_up, kind_.bullet_frames, kind_.bullet_w,
-                           kind_.bullet_h);
-        bullet.set_damage(3);
-        bullet.launch_from(-6.0f, -6.0f);
-    }
+    set_up_shots(bullets, bullet_picture,
+                 {kind_.bullet_speed, bullet_up, kind_.bullet_frames, kind_.bullet_w, kind_.bullet_h, 3});
     bob_up = false;
     bob_down = true;
     max_speed = kind_.speeds.at_load;
     hit_points = kind_.hit_points;
     warning_below = kind_.speeds.warning_below;
     damage = low_hp_counter = 0;
-    for (int i = 0; i < explosion_count; ++i) explosions[i].set_scale(explosion_scales[i]);
     open_explosion_sound();
 }
 
 void FrameBoss::activate() {
     active = true;
-    for (Sprite& bullet : bullets) bullet.launch_from(-10.0f, -10.0f);
+    park_shots(bullets, false);
 }
 
 void FrameBoss::step_state(float* coordinate) {

@@ -13,9 +13,13 @@
 #include "engine/explosion.h"
 #include "engine/sprite.h"
 
-// Cosine and sine of an angle in 256ths of a turn, by Allegro's fixed-point tables.
+// Allegro's fixed-point cosine and sine of an angle in 256ths of a turn.
 float cos_turn(float angle);
 float sin_turn(float angle);
+
+// Washes out by 12 a step while fading, down to 1, true on the step it is gone; comes back by 10
+// a step, up to 255, otherwise.
+bool fade_alpha(int& alpha, bool fading);
 
 // How a boss dies: where its body circles (the frame bosses are moved there first), whether it
 // circles at all, and what it pays.
@@ -74,6 +78,9 @@ protected:
     BITMAP* own(BITMAP* picture);
     FMOD_SOUND* own(FMOD_SOUND* sound);
     void set_body(BITMAP* picture);
+    // Where every load starts: at (x0, 0) in `first_state`, at rest, hidden, waiting for the fight,
+    // no death under way.
+    void start_over(float x0, int first_state);
     void open_explosion_sound();
 
     // Moving left or right (states 50 and 51) along `coordinate`: the speed gathers by 0.1 a
@@ -82,7 +89,8 @@ protected:
     // Washes out once `fading` is set, till the boss is gone; comes back otherwise.
     void fade();
 
-    // The ten death explosions at random over the body, or in a row across the screen.
+    // The ten death explosions at random over the body with their scales, or in a row across the
+    // screen.
     void scatter_explosions();
     void line_up_explosions(const std::array<float, explosion_count>& scales);
     // At the start of the death: the body moved to (dx, dy), nine explosions at random over it,

@@ -53,12 +53,22 @@ void HitPoints::take_weapon_hits(std::initializer_list<Placed> vulnerable, std::
         });
 }
 
-void HitPoints::set_speed(const SpeedBands& bands, float& max_speed) {
+void HitPoints::apply_speed(const SpeedBands& bands, float& max_speed) const {
     const int r = remaining();
     if (r > 150 && r < 300) max_speed = bands.below_300;
     if (r > 75 && r < 150) max_speed = bands.below_150;
     if (r < bands.warning_below) max_speed = bands.warning;
-    count_low_step();
+}
+
+void set_up_shot(Sprite& shot, BITMAP* picture, const ShotKind& kind) {
+    shot.init_bullet(picture, kind.speed, kind.type, kind.frames, kind.w, kind.h);
+    shot.set_damage(kind.damage);
+    shot.launch_from(-6.0f, -6.0f);
+}
+
+float heading_to(float fx, float fy, float tx, float ty) {
+    // Negative angles wrap into the turn.
+    return fixtof(fixatan2(ftofix(ty - fy), ftofix(tx - fx)) & 0xFFFFFF);
 }
 
 void HitPoints::draw_marked(BITMAP* dest, const Placed& at) const {

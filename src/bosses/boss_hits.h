@@ -56,8 +56,13 @@ struct HitPoints {
     void take_weapon_hits(std::initializer_list<Placed> vulnerable, std::initializer_list<Placed> armour = {},
                           bool wrecked = false);
 
-    // Sets `max_speed` by the remaining hit points and counts a warning step.
-    void set_speed(const SpeedBands& bands, float& max_speed);
+    // Sets `max_speed` by the remaining hit points.
+    void apply_speed(const SpeedBands& bands, float& max_speed) const;
+    // The same, counting a warning step.
+    void set_speed(const SpeedBands& bands, float& max_speed) {
+        apply_speed(bands, max_speed);
+        count_low_step();
+    }
 
     // A vulnerable picture: white after a hit, else red-tinted on every tenth warning step, else
     // plain. The owner clears the flash once all its vulnerable pictures are drawn.
@@ -65,6 +70,33 @@ struct HitPoints {
     // A part's one picture, ending its flash.
     void draw_part(BITMAP* dest, const Placed& at);
 };
+
+// How a boss's shot flies and what it takes off the ship.
+struct ShotKind {
+    float speed;
+    int type;
+    int frames, w, h;  // one frame of no given size is the whole picture
+    int damage;
+};
+
+// Every shot starts out of flight, launched from off the top-left corner.
+void set_up_shot(Sprite& shot, BITMAP* picture, const ShotKind& kind);
+template <class Shots>
+void set_up_shots(Shots& shots, BITMAP* picture, const ShotKind& kind) {
+    for (Sprite& shot : shots) set_up_shot(shot, picture, kind);
+}
+// Launch points moved further off the corner as a fight starts or a part arms; `stop` also takes
+// the shots out of flight.
+template <class Shots>
+void park_shots(Shots& shots, bool stop) {
+    for (Sprite& shot : shots) {
+        shot.launch_from(-10.0f, -10.0f);
+        if (stop) shot.deactivate();
+    }
+}
+
+// The heading from (fx, fy) to (tx, ty), 0 to 256.
+float heading_to(float fx, float fy, float tx, float ty);
 
 // A boss's shot or beam touches the ship: the shield loses `amount` and goes off below 0; with
 // the shield off the ship is hit. True on a hit.

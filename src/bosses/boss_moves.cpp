@@ -47,12 +47,15 @@ void BroadTurret::init_frames(BITMAP* sheet, int index) {
     frame = tick = 0;
 }
 
-void BroadTurret::turn_frame() {
-    if (++tick > 1) {
-        tick = 0;
-        if (++frame > last_frame) frame = 0;
-    }
+void turn_every_second_step(SpriteHead& record, int way) {
+    if (++record.tick <= 1) return;
+    record.tick = 0;
+    record.frame += way;
+    if (record.frame > record.last_frame) record.frame = 0;
+    if (record.frame < 0) record.frame = record.last_frame;
 }
+
+void BroadTurret::turn_frame() { turn_every_second_step(*this, 1); }
 
 void BroadTurret::draw_frame(BITMAP* dest, float bx, float by, TurretMode mode) const {
     const Placed at = placed_part(*this, static_cast<int>(bx), static_cast<int>(by));

@@ -58,6 +58,9 @@ inline constexpr int broad_turret_frames = 2;
 inline constexpr int broad_turret_w = 51;
 inline constexpr int broad_turret_h = 117;
 
+// A new frame every second call, forward (+1) or back (-1), wrapping at either end.
+void turn_every_second_step(SpriteHead& record, int way);
+
 class BroadTurret : public SpriteHead {
 public:
     // Cuts its frames from `sheet` and stands at spot `index` (0 or 1), frame 0.

@@ -185,25 +185,18 @@ void BossPhaser::init(const PartRow& row, const PhaserKind& kind, BITMAP* shot_p
     hit_points = kind.hit_points;
     frame = low_hp_counter = volleys = 0;
     bullet_picture = shot_picture;
-    for (Sprite& shot : bullets) {
-        shot.init_bullet(bullet_picture, kind.bullet_speed, bullet_up, kind.bullet_frames, kind.bullet_w,
-                         kind.bullet_h);
-        shot.set_damage(kind.bullet_damage);
-        shot.launch_from(-6.0f, -6.0f);
-    }
+    set_up_shots(bullets, bullet_picture,
+                 {kind.bullet_speed, bullet_up, kind.bullet_frames, kind.bullet_w, kind.bullet_h, kind.bullet_damage});
 }
 
 void BossPhaser::arm() {
     enter_play();
-    for (Sprite& shot : bullets) shot.launch_from(-10.0f, -10.0f);
+    park_shots(bullets, false);
 }
 
 void BossPhaser::reset() {
     leave_play();
-    for (Sprite& shot : bullets) {
-        shot.launch_from(-10.0f, -10.0f);
-        shot.deactivate();
-    }
+    park_shots(bullets, true);
 }
 
 void BossPhaser::update(int bx, int by) {
@@ -224,9 +217,7 @@ void BossPhaser::update(int bx, int by) {
 }
 
 float BossPhaser::aim_at(int bx, int by, float target_x, float target_y) const {
-    const fixed heading = fixatan2(ftofix(target_y - (y + static_cast<float>(by))),
-                                   ftofix(target_x - (x + static_cast<float>(bx))));
-    return fixtof(heading & 0xFFFFFF);
+    return heading_to(x + static_cast<float>(bx), y + static_cast<float>(by), target_x, target_y);
 }
 
 void BossPhaser::fire_volley(int bx, int by) {

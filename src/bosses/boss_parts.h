@@ -185,8 +185,7 @@ public:
     BITMAP* bullet_picture = nullptr;  // the boss's
 
 protected:
-    void init_part_life(const PartRow& row, int start_hit_points, BITMAP* shot_picture, float shot_speed,
-                        int shot_damage);
+    void init_part_life(const PartRow& row, int start_hit_points, BITMAP* shot_picture, const ShotKind& shot);
     // Past its hit points the part is wrecked and its explosion starts, moved to (ex, ey) when
     // `place`; once that has burnt out the part is gone.
     void wreck_step(bool place, float ex, float ey);
@@ -198,18 +197,14 @@ protected:
 
 template <std::size_t shots>
 void DestructiblePart<shots>::init_part_life(const PartRow& row, int start_hit_points, BITMAP* shot_picture,
-                                             float shot_speed, int shot_damage) {
+                                             const ShotKind& shot) {
     init_part(*this, row);
     explosion.init(static_cast<float>(row.x + 10), static_cast<float>(row.y + 6), explosion_scaled);
     hit_flash = destroyed = false;
     damage = explosions_started = low_hp_counter = 0;
     hit_points = start_hit_points;
     bullet_picture = shot_picture;
-    for (Sprite& shot : bullets) {
-        shot.init_bullet(bullet_picture, shot_speed, bullet_up, 1, 0, 0);
-        shot.set_damage(shot_damage);
-        shot.launch_from(-6.0f, -6.0f);
-    }
+    set_up_shots(bullets, bullet_picture, shot);
 }
 
 template <std::size_t shots>

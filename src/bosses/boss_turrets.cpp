@@ -8,8 +8,7 @@
 
 namespace {
 
-constexpr float turret_shot_speed = 4.5f;
-constexpr int turret_shot_damage = 2;
+constexpr ShotKind turret_shot{4.5f, bullet_up, 1, 0, 0, 2};
 constexpr int turret_volley_chance = 100;
 // The two shots of a side turret: where they leave its bottom edge, and their headings.
 constexpr float shot_left_x = 3.0f, shot_right_x = 10.0f;
@@ -46,7 +45,7 @@ fixed turned(float heading) { return ftofix(heading + drawn_turn); }
 }  // namespace
 
 void BossTurret::init(const PartRow& row, int start_hit_points, BITMAP* shot_picture) {
-    init_part_life(row, start_hit_points, shot_picture, turret_shot_speed, turret_shot_damage);
+    init_part_life(row, start_hit_points, shot_picture, turret_shot);
     frame = 0;
     enter_play();
 }
@@ -102,7 +101,7 @@ void BossTurretBlast::draw(BITMAP* dest, float heading) const {
 }
 
 void BossMainTurret::init(const PartRow& row, int new_id, const MainTurretArt& art) {
-    init_part_life(row, main_turret_hit_points, nullptr, 0.0f, 0);
+    init_part_life(row, main_turret_hit_points, nullptr, {});
     explosion.set_scale(main_explosion_scale);
     warning_below = main_turret_warning;
     frame = 0;

@@ -3,13 +3,13 @@
 #include <allegro.h>
 #include <gtest/gtest.h>
 
-#include "audio/audio.h"
 #include "boss_world.h"
 #include "bosses/boss1.h"
 #include "player/player.h"
 
 namespace {
 
+using boss_world::playing;
 using boss_world::step;
 
 class Boss1Fight : public ::testing::Test {
@@ -30,11 +30,6 @@ protected:
     }
     // The core's draw comes after the two guns' in every step.
     void core_fires_next_step() { boss_world::lucky_draw(2, BossPhaser::volley_chance); }
-    static bool playing(FMOD_CHANNEL* channel) {
-        FMOD_BOOL on = 0;
-        FMOD_Channel_IsPlaying(channel, &on);
-        return on;
-    }
 
     Boss1 boss;
 };

@@ -3,7 +3,6 @@
 #include <allegro.h>
 #include <gtest/gtest.h>
 
-#include "audio/audio.h"
 #include "boss_world.h"
 #include "bosses/boss2.h"
 #include "engine/timing.h"
@@ -11,6 +10,7 @@
 
 namespace {
 
+using boss_world::playing;
 using boss_world::step;
 
 class Boss2Fight : public ::testing::Test {
@@ -35,11 +35,6 @@ protected:
         const Placed at = placed_part(part, bx(), by());
         return enemy_world::aim_ship_bullet(2, slot, static_cast<float>(at.x + at.picture->w / 2 - 2),
                                             static_cast<float>(at.y + at.picture->h / 2));
-    }
-    static bool playing(FMOD_CHANNEL* channel) {
-        FMOD_BOOL on = 0;
-        FMOD_Channel_IsPlaying(channel, &on);
-        return on;
     }
 
     Boss2 boss;

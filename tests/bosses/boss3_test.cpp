@@ -72,7 +72,9 @@ TEST_F(Boss3Fight, ABurstIsFivePairsEachSecondShotFollowingTheFirstBelowTheMuzzl
         const bool had0 = turret.shots[0].active, had1 = turret.shots[1].active;
         turret.fire_volley(bx(), by());
         launches += (!had0 && turret.shots[0].active) + (!had1 && turret.shots[1].active);
-        if (i == 0) EXPECT_FALSE(turret.shots[1].active) << "shot 0 has not moved yet";
+        if (i == 0) {
+            EXPECT_FALSE(turret.shots[1].active) << "shot 0 has not moved yet";
+        }
         turret.update(1);
     }
     EXPECT_FALSE(turret.firing);
@@ -105,32 +107,26 @@ TEST_F(Boss3Fight, ShipShotsPassTheTurretsToHitTheBody) {
 
 TEST_F(Boss3Fight, TurretsShowWhiteOnAHitAndRedInTheWarning) {
     stop_bob();
-    const Boss3Turret& turret = boss.turrets[1];
-    const int tx = bx() + static_cast<int>(turret.x), ty = by() + boss.height;
-    const int tw = turret.w, th = static_cast<int>(turret.y) + turret.h - boss.height;
-    auto turret_pixels = [&](auto count) {
+    // Below the body only the turrets show.
+    const int tx = bx() + static_cast<int>(boss.turrets[1].x), ty = by() + boss.height;
+    auto count = [&](auto is) {
         clear_bitmap(boss_world::scratch());
         boss.draw(boss_world::scratch());
-        return count(boss_world::scratch());
-    };
-    auto white = [&](BITMAP* f) { return enemy_world::bright_pixels(f, tx, ty, tw, th); };
-    auto red = [&](BITMAP* f) {
         int n = 0;
-        for (int y = ty; y < ty + th; ++y)
-            for (int x = tx; x < tx + tw; ++x) {
-                const int c = getpixel(f, x, y);
-                n += c != 0 && getr(c) > 90 && getg(c) < 20 && getb(c) < 20;
-            }
+        for (int y = ty; y < ty + 20; ++y)
+            for (int x = tx; x < tx + broad_turret_w; ++x) n += is(getpixel(boss_world::scratch(), x, y));
         return n;
     };
-    const int plain_white = turret_pixels(white);
+    auto white = [](int c) { return getr(c) > 240 && getg(c) > 240 && getb(c) > 240; };
+    auto red = [](int c) { return getr(c) > 90 && getg(c) < 20 && getb(c) < 20; };
+    const int plain_white = count(white);
     boss.hit_flash = true;
-    EXPECT_GT(turret_pixels(white), plain_white + 200);
+    EXPECT_GT(count(white), plain_white + 200);
     boss.damage = boss.hit_points - 10;
     boss.low_hp_counter = 20;
-    EXPECT_GT(turret_pixels(red), 200);
+    EXPECT_GT(count(red), 200);
     boss.low_hp_counter = 21;
-    EXPECT_LT(turret_pixels(red), 50);
+    EXPECT_LT(count(red), 50);
 }
 
 TEST_F(Boss3Fight, ShotsHitTheBareShipUntilTheDeathThenOnlyMove) {

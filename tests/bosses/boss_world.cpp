@@ -29,6 +29,12 @@ void prepare() {
 
 int shakes_stopped() { return removals; }
 
+bool playing(FMOD_CHANNEL* channel) {
+    FMOD_BOOL on = 0;
+    FMOD_Channel_IsPlaying(channel, &on);
+    return on;
+}
+
 BITMAP* scratch() {
     static BITMAP* frame = create_bitmap(playfield_width, playfield_height);
     return frame;

@@ -12,6 +12,7 @@
 #include <type_traits>
 #include <utility>
 
+#include "audio/audio.h"
 #include "engine/sprite.h"
 #include "player/player.h"
 #include "support/enemy_world.h"
@@ -28,6 +29,9 @@ void load(Boss& boss) {
     testing_support::WorkingDirectory in_data(testing_support::data_dir());
     boss.load();
 }
+
+// Whether a sound plays on the channel.
+bool playing(FMOD_CHANNEL* channel);
 
 // The frame every step draws into.
 BITMAP* scratch();
