@@ -70,9 +70,7 @@ void Boss2Gun::aim(int bx) {
 }
 
 void Boss2Gun::fire(int bx, int by) {
-    if (!one_in(volley_chance) || destroyed) return;
-    for (const Sprite& shot : bullets)
-        if (shot.active) return;
+    if (!one_in(volley_chance) || destroyed || !none_in_flight(bullets.data(), 3)) return;
     const auto& volley = volleys[frame];
     for (int i = 0; i < 3; ++i)
         launch_shot(bullets[i], x + static_cast<float>(bx) + volley[i].x, y + static_cast<float>(by) + volley[i].y,

@@ -3,6 +3,7 @@
 #include "bosses/boss_moves.h"
 #include "bosses/boss_parts.h"
 #include "enemies/armed_enemy.h"
+#include "engine/aiming.h"
 #include "engine/loaders.h"
 #include "engine/soundclip.h"
 #include "engine/timing.h"
@@ -11,7 +12,7 @@
 namespace {
 
 constexpr int explosion_size = 64;
-constexpr int turret_chance = 100;
+constexpr int fire_chance = 100;
 
 // The turret.
 constexpr float turret_x = 48.0f, turret_y = 51.0f;
@@ -44,12 +45,6 @@ constexpr SpeedBands boss5_speeds{3.0f, 4.0f, 5.0f, 6.0f, weak_spot_warning};
 constexpr DeathRow boss5_death{0.0f, 0.0f, false, Boss5::reward};
 
 int truncated(float v) { return static_cast<int>(v); }
-
-bool all_out(const Sprite* shots, int n) {
-    for (int i = 0; i < n; ++i)
-        if (shots[i].active) return false;
-    return true;
-}
 
 }  // namespace
 
@@ -137,7 +132,7 @@ void Boss5Turret::wander() {
         angle += off < itofix(128) ? -wander_turn : wander_turn;
         angle = fixtof(ftofix(angle) & 0xFFFFFF);
     }
-    if (one_in(turret_chance) && volley_on < 1) {
+    if (one_in(fire_chance) && volley_on < 1) {
         volley_kind = random_range(1, 2);
         volley_on += 1;
     }
@@ -161,7 +156,7 @@ void Boss5Turret::wander() {
 // on by 16.
 void Boss5Turret::sweep(float bx, float by) {
     const float way = volley_kind == 1 ? -1.0f : 1.0f;  // kind 1 sweeps down the angles
-    if (angle == sweep_end && !destroyed && all_out(&shots[group * group_size], group_size)) {
+    if (angle == sweep_end && !destroyed && none_in_flight(&shots[group * group_size], group_size)) {
         if (group_step == 0) fire_group(bx, by);
         if (group < group_count - 1) {
             group_step += 1;
@@ -199,11 +194,11 @@ void Boss5Turret::draw(BITMAP* dest, float bx, float by) {
         const fixed turn = ftofix(angle + upright);
         const int left = truncated(x + bx), top = truncated(y + by);
         if (hit_flash) {
-            pivot_sprite(dest, hit_picture, left + pivot, top + pivot, pivot, pivot, turn);
+            pivot_sprite_anywhere(dest, hit_picture, left + pivot, top + pivot, pivot, pivot, turn);
             hit_flash = false;
         } else {
-            pivot_sprite(dest, current_frame(), left + pivot, top + pivot, pivot, pivot, turn);
-            rotate_sprite(dest, core_picture, left + core_offset, top + core_offset, turn);
+            pivot_sprite_anywhere(dest, current_frame(), left + pivot, top + pivot, pivot, pivot, turn);
+            rotate_sprite_anywhere(dest, core_picture, left + core_offset, top + core_offset, turn);
         }
     }
     for (Explosion& explosion : explosions)
@@ -240,10 +235,10 @@ void Boss5WeakSpot::update(float bx, float by) {
     count_low_step();
     const float left = x + bx, top = y + by;
     take_weapon_hits({{current_frame(), truncated(left), truncated(top)}});
-    if (!one_in(turret_chance) || !all_out(shots.data(), 3)) return;
+    if (!one_in(fire_chance) || !none_in_flight(shots.data(), 3)) return;
     for (int i = 0; i < 3; ++i)
         launch_shot(shots[i], left + weak_muzzle_x, top + weak_muzzle_y,
-                    heading_to(left, top, player.x + weak_aim_offsets[i], player.y));
+                    aimed_angle(left, top, player.x + weak_aim_offsets[i], player.y));
 }
 
 void Boss5WeakSpot::update_shots(int mode) {
@@ -392,8 +387,8 @@ void Boss5::draw(BITMAP* dest) {
     if (!visible || dead) return;
     for (const Boss5Wheel& wheel : wheels) wheel.draw(wheels_bitmap);
     const fixed turn = ftofix(heading + upright);
-    rotate_sprite(dest, wheels_bitmap, truncated(x), truncated(y), turn);
-    rotate_sprite(dest, body, truncated(x), truncated(y), turn);
+    rotate_sprite_anywhere(dest, wheels_bitmap, truncated(x), truncated(y), turn);
+    rotate_sprite_anywhere(dest, body, truncated(x), truncated(y), turn);
     // Painted into the body, it shows turned with it from the next frame on.
     weak_spot.draw(body, 0.0f, 0.0f, dest);
     turret.draw(dest, x, y);

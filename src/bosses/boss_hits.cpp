@@ -66,10 +66,13 @@ void set_up_shot(Sprite& shot, BITMAP* picture, const ShotKind& kind) {
     shot.launch_from(-6.0f, -6.0f);
 }
 
-float heading_to(float fx, float fy, float tx, float ty) {
-    // Negative angles wrap into the turn.
-    return fixtof(fixatan2(ftofix(ty - fy), ftofix(tx - fx)) & 0xFFFFFF);
+bool none_in_flight(const Sprite* shots, int n) {
+    for (int i = 0; i < n; ++i)
+        if (shots[i].active) return false;
+    return true;
 }
+
+
 
 void HitPoints::draw_marked(BITMAP* dest, const Placed& at) const {
     if (hit_flash) {

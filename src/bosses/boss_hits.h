@@ -95,8 +95,8 @@ void park_shots(Shots& shots, bool stop) {
     }
 }
 
-// The heading from (fx, fy) to (tx, ty), 0 to 256.
-float heading_to(float fx, float fy, float tx, float ty);
+// A volley waits till every shot of the last is out of flight.
+bool none_in_flight(const Sprite* shots, int n);
 
 // A boss's shot or beam touches the ship: the shield loses `amount` and goes off below 0; with
 // the shield off the ship is hit. True on a hit.

@@ -29,10 +29,8 @@ void bob(FrameBoss& boss, const BobRow& row) {
 
 bool fan_due(const FrameBoss& boss, float below_y) {
     if (!one_in(fan_chance)) return false;
-    if (boss.y >= below_y || boss.state == BossHead::dying || boss.dead) return false;
-    for (int i = 0; i < boss.kind().bullet_count; ++i)
-        if (boss.bullets[i].active) return false;
-    return true;
+    return boss.y < below_y && boss.state != BossHead::dying && !boss.dead &&
+           none_in_flight(boss.bullets.data(), boss.kind().bullet_count);
 }
 
 TurretMode turret_mode(const HitPoints& body) {

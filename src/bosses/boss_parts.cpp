@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "engine/aiming.h"
 #include "engine/loaders.h"
 #include "player/player.h"
 #include "player/resources.h"
@@ -217,7 +218,7 @@ void BossPhaser::update(int bx, int by) {
 }
 
 float BossPhaser::aim_at(int bx, int by, float target_x, float target_y) const {
-    return heading_to(x + static_cast<float>(bx), y + static_cast<float>(by), target_x, target_y);
+    return aimed_angle(x + static_cast<float>(bx), y + static_cast<float>(by), target_x, target_y);
 }
 
 void BossPhaser::fire_volley(int bx, int by) {

@@ -96,7 +96,7 @@ void BossTurretBlast::update(float mx, float my, float heading) {
 
 void BossTurretBlast::draw(BITMAP* dest, float heading) const {
     if (idle) return;
-    pivot_picture(dest, current_frame(), static_cast<int>(x + pivot), static_cast<int>(y + beam_pivot_y), pivot,
+    pivot_sprite_anywhere(dest, current_frame(), static_cast<int>(x + pivot), static_cast<int>(y + beam_pivot_y), pivot,
                  static_cast<int>(beam_pivot_y), turned(heading));
 }
 
@@ -190,7 +190,7 @@ void BossMainTurret::draw(BITMAP* dest, int bx, int by) {
             picture = art_.hit_picture;
         else if (remaining() <= weak_above && low_hp_counter % tint_every == 0)
             picture = art_.weak_picture;
-        pivot_picture(dest, picture, static_cast<int>(x + static_cast<float>(bx + pivot)),
+        pivot_sprite_anywhere(dest, picture, static_cast<int>(x + static_cast<float>(bx + pivot)),
                      static_cast<int>(y + static_cast<float>(by + pivot)), pivot, pivot, turned(sweep));
         hit_flash = false;
     }

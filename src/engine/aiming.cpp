@@ -8,7 +8,7 @@ float aimed_angle(float from_x, float from_y, float to_x, float to_y) {
 
 void draw_rotated(BITMAP* target, BITMAP* picture, float x, float y, float heading) {
     // Pictures face down at rest: heading 64 must draw them unturned.
-    rotate_picture(target, picture, static_cast<int>(x), static_cast<int>(y),
+    rotate_sprite_anywhere(target, picture, static_cast<int>(x), static_cast<int>(y),
                   ftofix(heading) + ftofix(64) + ftofix(128));
 }
 

@@ -36,7 +36,21 @@ void place_on_frames(SpriteHead& record, int n, int x, int y) {
     record.visible = false;
 }
 
+fixed to_fixed(int v) { return v * 0x10000; }
+
 }  // namespace
+
+void rotate_sprite_anywhere(BITMAP* dest, BITMAP* sprite, int x, int y, fixed angle) {
+    // About the picture's centre, half pixels kept, as Allegro's own.
+    const fixed half_w = sprite->w * 0x10000 / 2, half_h = sprite->h * 0x10000 / 2;
+    dest->vtable->pivot_scaled_sprite_flip(dest, sprite, to_fixed(x) + half_w, to_fixed(y) + half_h, half_w, half_h,
+                                           angle, itofix(1), FALSE);
+}
+
+void pivot_sprite_anywhere(BITMAP* dest, BITMAP* sprite, int x, int y, int cx, int cy, fixed angle, fixed scale) {
+    dest->vtable->pivot_scaled_sprite_flip(dest, sprite, to_fixed(x), to_fixed(y), to_fixed(cx), to_fixed(cy), angle,
+                                           scale, FALSE);
+}
 
 void destroy_bitmap_safely(BITMAP* bitmap) {
     // Allegro's exit handler runs before the destructors of globals and takes the bitmaps' driver
@@ -159,17 +173,5 @@ void Sprite::move_bullet() {
 void Sprite::draw_rotated(BITMAP* dest) const {
     fixed turn = ftofix(angle) + ftofix(64);
     if (points_down(type)) turn += ftofix(128);
-    rotate_picture(dest, current_frame(), static_cast<int>(x), static_cast<int>(y), turn);
-}
-
-void pivot_picture(BITMAP* dest, BITMAP* picture, int x, int y, int cx, int cy, fixed angle, fixed scale) {
-    constexpr fixed one = 0x10000;
-    dest->vtable->pivot_scaled_sprite_flip(dest, picture, x * one, y * one, cx * one, cy * one, angle, scale, FALSE);
-}
-
-void rotate_picture(BITMAP* dest, BITMAP* picture, int x, int y, fixed angle) {
-    // About the picture's centre, whose top-left corner is at (x, y).
-    constexpr fixed one = 0x10000;
-    dest->vtable->pivot_scaled_sprite_flip(dest, picture, x * one + picture->w * one / 2, y * one + picture->h * one / 2,
-                                           picture->w * one / 2, picture->h * one / 2, angle, one, FALSE);
+    rotate_sprite_anywhere(dest, current_frame(), static_cast<int>(x), static_cast<int>(y), turn);
 }

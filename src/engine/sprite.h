@@ -13,10 +13,11 @@ constexpr int playfield_height = 480;
 // exit handler.
 void destroy_bitmap_safely(BITMAP* bitmap);
 
-// Allegro's rotate_sprite and pivot_scaled_sprite, also for pictures partly off the top or left
-// edge (Allegro's own shift negative coordinates left).
-void rotate_picture(BITMAP* dest, BITMAP* picture, int x, int y, fixed angle);
-void pivot_picture(BITMAP* dest, BITMAP* picture, int x, int y, int cx, int cy, fixed angle, fixed scale = 0x10000);
+// Allegro's rotate_sprite and pivot_sprite for pictures that may lie partly off the top or left:
+// the inline forms shift negative coordinates, which C++ leaves undefined.
+void rotate_sprite_anywhere(BITMAP* dest, BITMAP* sprite, int x, int y, fixed angle);
+void pivot_sprite_anywhere(BITMAP* dest, BITMAP* sprite, int x, int y, int cx, int cy, fixed angle,
+                           fixed scale = itofix(1));
 
 class SpriteHead {
 public:

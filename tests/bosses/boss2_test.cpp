@@ -85,16 +85,12 @@ TEST_F(Boss2Fight, AVolleyIsTwoBulletsAndALaserFromTheAimedMuzzleOnlyWithAllThre
         EXPECT_FLOAT_EQ(laser.origin_y, gy + c.y1);
         EXPECT_FLOAT_EQ(laser.angle, c.heading1);
         EXPECT_EQ(laser.type, bullet_down);
-        EXPECT_FLOAT_EQ(laser.speed, 5.7f);
-        EXPECT_FLOAT_EQ(gun.bullets[0].speed, 5.5f);
     }
     gun.bullets[0].deactivate();
     gun.bullets[2].deactivate();
-    const float laser_start = gun.bullets[1].travelled;
     enemy_world::fire_on_next_draw(100);
     gun.update(bx(), by());
     EXPECT_FALSE(gun.bullets[0].active) << "the laser is still out";
-    EXPECT_GT(gun.bullets[1].travelled, laser_start);
     enemy_world::park_ship();
 }
 
