@@ -11,6 +11,7 @@
 #include "bosses/boss3.h"
 #include "bosses/boss4.h"
 #include "bosses/boss5.h"
+#include "bosses/boss10.h"
 #include "game_world.h"
 #include "player/player.h"
 #include "ship_shots.h"
@@ -114,6 +115,32 @@ void BM_Boss5Step(benchmark::State& state) {
         });
 }
 BENCHMARK(BM_Boss5Step)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// A main turret whose beam went out lights it again, sweeping.
+void keep_sweeping(BossMainTurret& turret) {
+    if (!turret.beam.idle) return;
+    turret.charges = 1;
+    (turret.id == 1 ? turret.sweeping_down : turret.sweeping_up) = true;
+    turret.beam.start();
+}
+
+// Every turret firing, both main turrets sweeping their beams, the core's fan out and the main
+// beam burning.
+void BM_Boss10Step(benchmark::State& state) {
+    boss_step<Boss10>(
+        state,
+        [](Boss10& boss) {
+            open_core(boss);
+            for (BossMainTurret& turret : boss.main_turrets) turret.shielded = false;
+        },
+        [](Boss10& boss) {
+            for (BossTurret& turret : boss.side_turrets) keep_all_flying(turret.bullets);
+            keep_all_flying(boss.phaser.bullets);
+            for (BossMainTurret& turret : boss.main_turrets) keep_sweeping(turret);
+            if (boss.beam.idle) boss.beam.start();
+        });
+}
+BENCHMARK(BM_Boss10Step)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

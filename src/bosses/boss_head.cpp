@@ -190,12 +190,13 @@ void FrameBoss::activate() {
     park_shots(bullets, false);
 }
 
-void FrameBoss::update_state() {
+void FrameBoss::step_state(float* coordinate) {
     if (!active) return;
     if (state == dying)
         death_step(kind_.death, explosion_channel);
-    else
-        move_sideways(x, max_speed - 1.0f, 0.0f, static_cast<float>(playfield_width - width), max_speed - 2.0f);
+    else if (coordinate)
+        move_sideways(*coordinate, max_speed - 1.0f, 0.0f, static_cast<float>(playfield_width - width),
+                      max_speed - 2.0f);
     fade();
 }
 

@@ -136,12 +136,14 @@ public:
     // The fight starts with no bullet in flight.
     void activate();
     // Sideways along x, or the death; then the fade.
-    void update_state();
+    void update_state() { step_state(&x); }
     void start_death();
     bool beaten() const { return HitPoints::beaten(); }
     const FrameBossKind& kind() const { return kind_; }
 
 protected:
+    // Sideways along `*coordinate` (not at all when null), or the death; then the fade.
+    void step_state(float* coordinate);
     bool fighting() const { return active && state != dying && !dead; }
     // While the fight is on: the top speed by the hit points left, and the ship's weapons
     // against the body's pictures.

@@ -4,18 +4,19 @@
 #include "engine/loaders.h"
 #include "engine/soundclip.h"
 #include "engine/timing.h"
+#include "player/player.h"
 #include "player/resources.h"
 
 void CoreBoss::load_core() {
     channel = nullptr;
     set_body(load_bitmap_ex(kind_.body_path));
     broken_phaser = own(load_bitmap_ex(kind_.broken_phaser_path));
-    charge.init(kind_.charge_row, core_charge);
-    beam.init(kind_.beam_row, core_blast);
+    charge.init(kind_.charge_row, *kind_.charge_kind);
+    beam.init(kind_.beam_row, *kind_.blast_kind);
     phaser.init(kind_.phaser_row, kind_.phaser, own(load_bitmap_ex(kind_.phaser.bullet_path)));
     start_over(kind_.x_at_load, moving_left);
     phaser_armings = blasts_started = 0;
-    line_up_explosions(explosion_scales);
+    line_up_explosions(kind_.explosion_scales);
     open_explosion_sound();
     replace_stream(blaster_sound, "sfx/blaster.ogg", true);
     own(blaster_sound);
@@ -54,12 +55,20 @@ void CoreBoss::update_core(int bx, int by) {
     if (phaser.destroyed) {
         if (kind_.dies_with_core && !dead) start_shake(death_shake);
         beam.stop();
-        if (kind_.dies_with_core) state = dying;
+        if (kind_.dies_with_core && state != dying) lose_core();
     }
     if (phaser.volleys > 4) start_charge();
     if (charge.running) fire_when_charged();
-    if (!dead) absorb_shots({body, bx, by});
+    if (kind_.armoured_body && !dead) absorb_shots({body, bx, by});
     animate_explosions();
+}
+
+// The core rests through every charge and beam, so it is only ever lost with both over; its
+// blaster falls silent all the same.
+void CoreBoss::lose_core() {
+    stop_channel_quietly(channel);
+    player.money += kind_.core_reward;
+    state = dying;
 }
 
 void CoreBoss::clear_spent_beam() {

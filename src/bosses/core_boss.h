@@ -1,8 +1,11 @@
 #pragma once
-// The wiring the part-built bosses of stages 1 and 2 share: two aiming guns that leave a wreck
-// when shot away, the core behind the shields with its fans, and every fifth volley the charge
-// and the full-height beam with the blaster sound. What differs is a row of choices per boss.
+// The wiring the part-built bosses share: the core behind the shields with its fans, and every
+// fifth volley the charge and the full-height beam with the blaster sound; for the bosses of
+// stages 1 and 2, two aiming guns that leave a wreck when shot away. What differs is a row of
+// choices per boss.
 #include <allegro.h>
+
+#include <array>
 
 #include "audio/audio.h"
 #include "bosses/boss_head.h"
@@ -28,6 +31,11 @@ struct CoreBossKind {
     // On losing its core the boss shakes the screen and starts dying by itself.
     bool dies_with_core;
     DeathRow death;
+    const ChargeKind* charge_kind = &core_charge;
+    const BlastKind* blast_kind = &core_blast;
+    std::array<float, BossHead::explosion_count> explosion_scales = BossHead::explosion_scales;
+    bool armoured_body = true;  // the body swallows the shots that miss the parts
+    int core_reward = 0;        // paid at once when the core is lost, rather than at the end of the death
 };
 
 class CoreBoss : public BossHead {
@@ -60,6 +68,7 @@ protected:
     void draw_core(BITMAP* dest, int bx, int by);
 
 private:
+    void lose_core();
     void clear_spent_beam();
     void start_charge();
     void fire_when_charged();

@@ -82,7 +82,7 @@ void Explosion::draw(BITMAP* dest) {
     const int left = static_cast<int>(x);
     const int top = static_cast<int>(y);
     if (mode != explosion_flash) {
-        pivot_scaled_sprite(dest, current_frame(), left, top, frame_w / 2, frame_h / 2, 0, ftofix(scale));
+        pivot_sprite_anywhere(dest, current_frame(), left, top, frame_w / 2, frame_h / 2, 0, ftofix(scale));
         return;
     }
     if (rounds < 1) {

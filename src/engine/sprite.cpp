@@ -47,9 +47,9 @@ void rotate_sprite_anywhere(BITMAP* dest, BITMAP* sprite, int x, int y, fixed an
                                            angle, itofix(1), FALSE);
 }
 
-void pivot_sprite_anywhere(BITMAP* dest, BITMAP* sprite, int x, int y, int cx, int cy, fixed angle) {
+void pivot_sprite_anywhere(BITMAP* dest, BITMAP* sprite, int x, int y, int cx, int cy, fixed angle, fixed scale) {
     dest->vtable->pivot_scaled_sprite_flip(dest, sprite, to_fixed(x), to_fixed(y), to_fixed(cx), to_fixed(cy), angle,
-                                           itofix(1), FALSE);
+                                           scale, FALSE);
 }
 
 void destroy_bitmap_safely(BITMAP* bitmap) {

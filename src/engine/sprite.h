@@ -16,7 +16,8 @@ void destroy_bitmap_safely(BITMAP* bitmap);
 // Allegro's rotate_sprite and pivot_sprite for pictures that may lie partly off the top or left:
 // the inline forms shift negative coordinates, which C++ leaves undefined.
 void rotate_sprite_anywhere(BITMAP* dest, BITMAP* sprite, int x, int y, fixed angle);
-void pivot_sprite_anywhere(BITMAP* dest, BITMAP* sprite, int x, int y, int cx, int cy, fixed angle);
+void pivot_sprite_anywhere(BITMAP* dest, BITMAP* sprite, int x, int y, int cx, int cy, fixed angle,
+                           fixed scale = itofix(1));
 
 class SpriteHead {
 public:

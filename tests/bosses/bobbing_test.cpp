@@ -3,7 +3,6 @@
 #include <allegro.h>
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <array>
 
 #include "boss_world.h"
@@ -50,35 +49,19 @@ using BobbingBosses = ::testing::Types<Boss3, Boss4>;
 TYPED_TEST_SUITE(Bobbing, BobbingBosses);
 
 TYPED_TEST(Bobbing, TopSpeedRisesAsHitPointsFall) {
-    auto& boss = this->boss;
-    const Expected e = expected<TypeParam>();
-    const int remaining[] = {boss.hit_points, 299, 149, 74};
-    for (int i = 0; i < 4; ++i) {
-        boss.damage = boss.hit_points - remaining[i];
-        step(boss);
-        EXPECT_FLOAT_EQ(boss.max_speed, e.speeds[i]) << remaining[i] << " left";
-    }
+    boss_world::expect_top_speeds(this->boss, expected<TypeParam>().speeds);
 }
 
 TYPED_TEST(Bobbing, TheBobSwingsPastEachTurningHeightByItsBrakingDistance) {
     auto& boss = this->boss;
     const Expected e = expected<TypeParam>();
     boss.y = e.highest;
-    float lowest = boss.y, highest = boss.y;
-    int turns = 0;
-    bool was_down = boss.bob_down;
-    for (int i = 0; i < 1200; ++i) {
-        step(boss);
-        lowest = std::max(lowest, boss.y);
-        highest = std::min(highest, boss.y);
-        turns += boss.bob_down != was_down;
-        was_down = boss.bob_down;
-    }
+    const boss_world::Swing swing = boss_world::swing(boss, 1200);
     // Braking from 3.0 (3.1 once rounding lets one more step through) at 0.1 a step takes 41 to
     // 50 pixels.
-    EXPECT_NEAR(lowest - e.lowest, 45.5f, 4.5f);
-    EXPECT_NEAR(e.highest - highest, 45.5f, 4.5f);
-    EXPECT_GE(turns, 6);
+    EXPECT_NEAR(swing.lowest - e.lowest, 45.5f, 4.5f);
+    EXPECT_NEAR(e.highest - swing.highest, 45.5f, 4.5f);
+    EXPECT_GE(swing.turns, 6);
 }
 
 TYPED_TEST(Bobbing, AShipBulletOnTheBodyScoresAndFlashesTillTheDraw) {

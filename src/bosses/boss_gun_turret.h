@@ -1,0 +1,49 @@
+#pragma once
+// The gun turret on the bodies of Boss8 and Boss9: volleys of fast pairs of shots straight down.
+// Nothing in the fight hurts it; it stays on the body until the boss dies.
+#include <allegro.h>
+
+#include <array>
+
+#include "bosses/boss_moves.h"
+
+// How a boss's turret sends its pairs off: the muzzles, and whether each pair waits for the one
+// before it (Boss8) or leaves as soon as its own shots are gone (Boss9).
+struct GunVolleyRule {
+    float left_muzzle, right_muzzle;
+    bool spaced;
+};
+inline constexpr GunVolleyRule boss8_volleys{16.0f, 30.0f, true};
+inline constexpr GunVolleyRule boss9_volleys{7.0f, 45.0f, false};
+
+class BossGunTurret : public BroadTurret {
+public:
+    static constexpr int pair_count = 3;
+    static constexpr int volley_chance = 100;
+    static constexpr float muzzles_above = 150.0f;  // Boss8 launches nothing from lower down
+    static constexpr int cycles = 5;
+
+    bool volley_running = false;
+    int volley_count = 0;
+    int pair_index = 0;
+    int cycle = 0;
+    float last_launch_y = 0.0f;
+    std::array<Sprite, 2 * pair_count> turret_bullets;
+
+    // Frames cut from `sheet` at (x, y) on the body; the shots share `shot_picture`.
+    void init(BITMAP* sheet, int frames, int x, int y, int w, int h, BITMAP* shot_picture, const GunVolleyRule& rule);
+    // A volley started on a chance, then one step of it, while the turret is in play.
+    void fire_volley(int bx, int by);
+    // Mode 2 only moves the shots; mode 1 flies them as harmful shots.
+    void update(int mode);
+    void draw(BITMAP* dest, float bx, float by, TurretMode mode) const;
+
+private:
+    bool pair_free(int pair) const;
+    void launch_pair(int pair, int bx, int by);
+    void spaced_step(int bx, int by);
+    void quick_step(int bx, int by);
+    void end_volley();
+
+    const GunVolleyRule* rule_ = &boss8_volleys;
+};
