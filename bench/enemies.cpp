@@ -5,17 +5,12 @@
 #include <allegro.h>
 #include <benchmark/benchmark.h>
 
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstdlib>
-
 #include <loadpng.h>
 
 #include "enemies/pools.h"
-#include "engine/gif.h"
 #include "enemies/train_enemy.h"
 #include "engine/slots.h"
+#include "game_world.h"
 #include "player/player.h"
 #include "ship_shots.h"
 
@@ -209,12 +204,7 @@ BENCHMARK(BM_TankFrame)->Unit(benchmark::kMicrosecond);
 
 // The explosions' art comes from the data tree: run from build/game or set VOIDMARCH_DATA.
 int main(int argc, char** argv) {
-    if (install_allegro(SYSTEM_NONE, &errno, atexit) != 0) return 2;
-    set_color_depth(16);
-    register_datafile_object(DAT_GIF, load_gif_object, destroy_gif_object);
-    register_bitmap_file_type("gif", load_gif, nullptr);
-    register_png_file_type();
-    if (const char* data = std::getenv("VOIDMARCH_DATA"); data && chdir(data) != 0) return 2;
+    if (!bench_world::start()) return 2;
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     return 0;

@@ -4,15 +4,10 @@
 #include <allegro.h>
 #include <benchmark/benchmark.h>
 
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstdlib>
-
 #include "enemies/backdrop.h"
 #include "enemies/pools.h"
 #include "enemies/stars.h"
-#include "engine/gif.h"
+#include "game_world.h"
 #include "engine/slots.h"
 #include "player/kv1player.h"
 
@@ -127,11 +122,7 @@ BENCHMARK(BM_FullestKv1Step)->Unit(benchmark::kMicrosecond);
 // The stars, rocks, flames and explosions come from the data tree: run from build/game or set
 // VOIDMARCH_DATA.
 int main(int argc, char** argv) {
-    if (install_allegro(SYSTEM_NONE, &errno, atexit) != 0) return 2;
-    set_color_depth(16);
-    register_datafile_object(DAT_GIF, load_gif_object, destroy_gif_object);
-    register_bitmap_file_type("gif", load_gif, nullptr);
-    if (const char* data = std::getenv("VOIDMARCH_DATA"); data && chdir(data) != 0) return 2;
+    if (!bench_world::start()) return 2;
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     return 0;
