@@ -5,7 +5,6 @@
 
 #include "game_world.h"
 #include "enemies/pools.h"
-#include "engine/resource_loader.h"
 #include "engine/settings.h"
 #include "engine/slots.h"
 #include "engine/timing.h"
@@ -14,17 +13,8 @@
 
 namespace {
 
-GFX_DRIVER driver{};
-
 void start_game() {
-    driver.w = 640;
-    driver.h = 480;
-    gfx_driver = &driver;
-    screen = create_bitmap(640, 480);
-    init_update_method(2);
-    buffer = create_bitmap(640, 480);
-    fade_buffer = create_bitmap(640, 480);
-    while (load_step < load_step_count) load_resources_step();
+    bench_world::load_whole_game();
     kv1_player.load();
 }
 
