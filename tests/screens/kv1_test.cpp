@@ -283,8 +283,10 @@ TEST_F(Kv1Passes, MenuRestoresTheBindingsAndLeadsOn) {
     const struct {
         int y;
         Screen next;
-    } cases[] = {{305, Screen::kv1_mission}, {335, Screen::kv1_controls}, {365, Screen::series_menu}};
+        float tune_volume;  // only EXIT silences the music
+    } cases[] = {{305, Screen::kv1_mission, 1.0f}, {335, Screen::kv1_controls, 1.0f}, {365, Screen::series_menu, 0.0f}};
     for (const auto& c : cases) {
+        tune_kv_main.set_volume(1.0f);
         key_left = KEY_A;
         key_text_advance = KEY_ENTER;
         Kv1Menu menu;
@@ -293,6 +295,7 @@ TEST_F(Kv1Passes, MenuRestoresTheBindingsAndLeadsOn) {
         point(280, c.y, true);
         pass(menu);
         EXPECT_TRUE(same(to_end(menu), {c.next}));
+        EXPECT_EQ(tune_kv_main.volume, c.tune_volume);
     }
 }
 
