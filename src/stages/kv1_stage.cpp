@@ -141,6 +141,11 @@ void Kv1Stage::fade_step() {
     if (ready_) level_ = std::min(brightest_level, level_ + ready_gain);
 }
 
+void Kv1Stage::start_fade_out() {
+    fading_in_ = false;
+    fading_out_ = true;
+}
+
 bool Kv1Stage::ship_destroyed() const {
     return kv1_player.hit_count > 0 && !kv1_player.explosion.active && kv1_player.explosion_rounds > 0;
 }
@@ -238,6 +243,7 @@ Kv1Continue::Kv1Continue() : fade_(FadeStyle{8, 4, false, true}), black_(black_b
 void Kv1Continue::step() {
     // Declining cuts the music with the picture.
     fade_.step(music_silenced(fade_, fade_.choice() == no, tune_kv_main, 0.08f));
+    // A choice made stops the count.
     if (!fade_.ready() || fade_.fading_out()) return;
     if (++ticks_ > 60) {
         countdown_ -= 1;

@@ -39,7 +39,7 @@ private:
     void update_enemies();
     void turn_blocks();
     void hurry();
-    void start_fade_out() { fading_in_ = false, fading_out_ = true; }
+    void start_fade_out();
     bool ship_destroyed() const;
     void draw_pause_box();
 
