@@ -13,6 +13,7 @@
 #include "audio/audio_testing.h"
 #include "engine/gameengine.h"
 #include "engine/gif.h"
+#include "engine/resource_loader.h"
 #include "engine/timing.h"
 
 namespace bench_world {
@@ -34,6 +35,19 @@ inline bool start() {
     FMOD_System_Create(&fmod_system);
     audio_testing::init_manual(fmod_system, 20);
     return true;
+}
+
+// A 640x480 screen without a display, the frame buffers, and every resource loaded.
+inline void load_whole_game() {
+    static GFX_DRIVER driver{};
+    driver.w = 640;
+    driver.h = 480;
+    gfx_driver = &driver;
+    screen = create_bitmap(640, 480);
+    init_update_method(2);
+    buffer = create_bitmap(640, 480);
+    fade_buffer = create_bitmap(640, 480);
+    while (load_step < load_step_count) load_resources_step();
 }
 
 }  // namespace bench_world

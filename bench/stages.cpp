@@ -19,17 +19,8 @@
 
 namespace {
 
-GFX_DRIVER driver{};
-
 void start_game() {
-    driver.w = 640;
-    driver.h = 480;
-    gfx_driver = &driver;
-    screen = create_bitmap(640, 480);
-    init_update_method(2);
-    buffer = create_bitmap(640, 480);
-    fade_buffer = create_bitmap(640, 480);
-    while (load_step < load_step_count) load_resources_step();
+    bench_world::load_whole_game();
     player.load(1);
     player_face = datafile_bitmap(faces_datafile[0]);
     player.money = 1 << 28;  // hits never end the run

@@ -3,9 +3,12 @@
 #include <algorithm>
 
 #include "screens/instructions.h"
+#include "screens/kv1_ending.h"
+#include "screens/kv1_menu.h"
 #include "screens/main_menu.h"
 #include "screens/series_menu.h"
 #include "screens/story.h"
+#include "stages/kv1_stage.h"
 #include "stages/stage_one.h"
 
 const std::vector<ScreenRow> screen_table{
@@ -14,6 +17,12 @@ const std::vector<ScreenRow> screen_table{
     {Screen::story, [](const ScreenArgs&) { return story(); }},
     {Screen::main_menu, [](const ScreenArgs&) { return main_menu(); }},
     {Screen::stage_one, stage_one},
+    {Screen::kv1_menu, [](const ScreenArgs&) { return kv1_menu(); }},
+    {Screen::kv1_mission, [](const ScreenArgs&) { return kv1_mission(); }},
+    {Screen::kv1_stage, kv1_stage},
+    {Screen::kv1_continue, [](const ScreenArgs&) { return kv1_continue(); }},
+    {Screen::kv1_ending, [](const ScreenArgs&) { return kv1_ending(); }},
+    {Screen::what_to_do, [](const ScreenArgs&) { return what_to_do(); }},
 };
 
 void run_screens(NextScreen next, const std::vector<ScreenRow>& table) {

@@ -1,0 +1,11 @@
+#pragma once
+// The credits: one heading and the names under it. Both endings roll them; a heading picks its
+// names from the credits table by a mask, one bit per entry.
+#include <allegro.h>
+
+constexpr int credit_entry_count = 11;
+
+// Draws `heading` in font8 centred on x 320 with its top at (int)y, then the names of the entries
+// whose bit is set in `mask`, in bit order, in font5 one line under another. Returns the number
+// of name lines drawn.
+int credits_section(BITMAP* dest, const char* heading, int mask, float y);
