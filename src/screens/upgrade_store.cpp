@@ -55,8 +55,8 @@ int level_price(const int* prices, int ordered, int ship_level) { return ordered
 // A drained shield leaves a negative count: it holds none.
 int owned(const Player& ship, int Player::*count) { return std::max(ship.*count, 0); }
 
-void print(BITMAP* dest, FONT* text_font, int x, int y, const char* format, int value) {
-    textprintf_ex(dest, text_font, x, y, -1, -1, format, value);
+void print(FONT* text_font, int x, int y, const char* format, int value) {
+    textprintf_ex(buffer, text_font, x, y, -1, -1, format, value);
 }
 
 void label(int x, int y, const char* text) { textprintf_ex(buffer, font6, x, y, -1, -1, "%s", text); }
@@ -119,16 +119,14 @@ void UpgradeStore::step() {
 // The total holds each ordered level's own price; the template previews the level at once.
 void UpgradeStore::arrows() {
     const int gun_before = order_.gun_level, side_before = order_.side_level;
-    if (arrow_pressed(arrow_right, arrow_right_x, gun_row_y)) order_.gun_level = std::min(order_.gun_level + 1, top_gun_level);
-    if (arrow_pressed(arrow_left, arrow_left_x, gun_row_y)) order_.gun_level = std::max(order_.gun_level - 1, player.gun_level);
-    if (arrow_pressed(arrow_right, arrow_right_x, side_row_y)) {
+    if (arrow_pressed(arrow_right, arrow_right_x, gun_row_y))
+        order_.gun_level = std::min(order_.gun_level + 1, top_gun_level);
+    if (arrow_pressed(arrow_left, arrow_left_x, gun_row_y))
+        order_.gun_level = std::max(order_.gun_level - 1, player.gun_level);
+    if (arrow_pressed(arrow_right, arrow_right_x, side_row_y))
         order_.side_level = std::min(order_.side_level + 1, top_side_level);
-        if (order_.side_level > 0) template_.side_guns = true;
-    }
-    if (arrow_pressed(arrow_left, arrow_left_x, side_row_y)) {
+    if (arrow_pressed(arrow_left, arrow_left_x, side_row_y))
         order_.side_level = std::max(order_.side_level - 1, player.side_level);
-        if (order_.side_level == 0) template_.side_guns = false;
-    }
     if (order_.gun_level != gun_before) {
         order_.total += level_price(gun_level_prices, order_.gun_level, player.gun_level) -
                         level_price(gun_level_prices, gun_before, player.gun_level);
@@ -137,6 +135,7 @@ void UpgradeStore::arrows() {
     if (order_.side_level != side_before) {
         order_.total += level_price(side_level_prices, order_.side_level, player.side_level) -
                         level_price(side_level_prices, side_before, player.side_level);
+        template_.side_guns = order_.side_level > 0;
         template_.set_side_level(order_.side_level);
     }
 }
@@ -220,28 +219,30 @@ void UpgradeStore::preview_helpers() {
 void UpgradeStore::preview_bomb(Item item) {
     const int kind = item == bomb_one ? 1 : 2;
     bool& demo = bomb_demo_[kind - 1];
-    auto close_bomb = [this](int closing) {
-        if (closing == 1) {
-            template_.bomb1.close();
-            --template_.bomb1_count;
-        } else {
-            for (Bomb2Part& part : template_.bomb2_parts) part.close();
-            --template_.bomb2_count;
-        }
-    };
     if (!hovered(item)) {
-        if (demo) close_bomb(kind);
+        if (demo) close_demo(kind);
         demo = false;
         return;
     }
     count_clicks(item);
     if (demo) return;
-    close_bomb(3 - kind);
+    close_demo(3 - kind);
     template_.add_bombs(kind, 0);
     template_.bomb_kind = kind;
     play_on_free_channel(template_.bomb_start_sound, template_.channel);
     template_.charge.start();
     demo = true;
+}
+
+// The demo took one bomb of the template's own.
+void UpgradeStore::close_demo(int kind) {
+    if (kind == 1) {
+        template_.bomb1.close();
+        --template_.bomb1_count;
+    } else {
+        for (Bomb2Part& part : template_.bomb2_parts) part.close();
+        --template_.bomb2_count;
+    }
 }
 
 void UpgradeStore::preview_shield() {
@@ -257,20 +258,20 @@ void UpgradeStore::draw_left_panel() {
     trans_blit(left_panel_.get(), buffer, 0, 180, 150);
     rect(buffer, 0, 180, left_panel_->w, 180 + left_panel_->h, makecol(255, 255, 255));
     label(40, 400, "TOTAL");
-    print(buffer, font6, 15, 420, "$%d.00", order_.total);
+    print(font6, 15, 420, "$%d.00", order_.total);
     if (player.money < order_.total)
         textprintf_ex(buffer, font, 15, 440, makecol(255, 255, 0), -1, "(Not enough money.)");
     label(15, 185, "GUN LEVEL");
     image_button(arrow_left, buffer, arrow_left_x, gun_row_y, 1);
-    print(buffer, font6, 40, 199, "%d", order_.gun_level);
+    print(font6, 40, 199, "%d", order_.gun_level);
     image_button(arrow_right, buffer, arrow_right_x, gun_row_y, 1);
-    if (order_.gun_level != player.gun_level) print(buffer, font6, 80, 200, "$%d", gun_level_prices[order_.gun_level]);
+    if (order_.gun_level != player.gun_level) print(font6, 80, 200, "$%d", gun_level_prices[order_.gun_level]);
     label(15, 216, "SIDE LEVEL");
     image_button(arrow_left, buffer, arrow_left_x, side_row_y, 1);
-    print(buffer, font6, 40, 230, "%d", order_.side_level);
+    print(font6, 40, 230, "%d", order_.side_level);
     image_button(arrow_right, buffer, arrow_right_x, side_row_y, 1);
     if (order_.side_level != player.side_level)
-        print(buffer, font6, 80, 232, "$%d", side_level_prices[order_.side_level]);
+        print(font6, 80, 232, "$%d", side_level_prices[order_.side_level]);
     label(15, 278, "HELPERS");
     label(15, 319, "BOMBS");
     label(15, 360, "SHIELDS");
@@ -280,7 +281,7 @@ void UpgradeStore::draw_left_panel() {
         BITMAP* picture = icon(static_cast<Item>(i));
         draw_masked(picture, row.x, row.y);
         draw_masked(picture, row.row_x, 140);
-        print(buffer, font8, row.row_x + 21, 143, "%d", order_.items[i]);
+        print(font8, row.row_x + 21, 143, "%d", order_.items[i]);
         if (!hovered(static_cast<Item>(i))) continue;
         rect(buffer, row.x - 3, row.y - 3, row.x + picture->w, row.y + picture->h, white);
         label(row.price_x, row.y, row.price_label);
@@ -295,8 +296,8 @@ void UpgradeStore::draw_left_panel() {
 void UpgradeStore::draw_right_panel() {
     trans_blit(right_panel_.get(), buffer, 490, 40, 150);
     rect(buffer, 490, 40, 490 + right_panel_->w, 40 + right_panel_->h, makecol(255, 255, 255));
-    print(buffer, font8, 500, 50, "G-lvl: %d", player.gun_level);
-    print(buffer, font8, 500, 70, "S-lvl: %d", player.side_level);
+    print(font8, 500, 50, "G-lvl: %d", player.gun_level);
+    print(font8, 500, 70, "S-lvl: %d", player.side_level);
     const struct {
         BITMAP* picture;
         int count;
@@ -310,13 +311,13 @@ void UpgradeStore::draw_right_panel() {
     int y = 90;
     for (const auto& count : counts) {
         draw_masked(count.picture, 500, y);
-        print(buffer, font8, 500 + count.picture->w, y, count.selected ? " - %d *" : " - %d", count.count);
+        print(font8, 500 + count.picture->w, y, count.selected ? " - %d *" : " - %d", count.count);
         y += 20;
     }
     textprintf_ex(buffer, font8, 500, 180, -1, -1, "SHIELD:");
     for (int i = 0; i < owned(player, &Player::shield_count); ++i) draw_masked(shield_icon, 500 + 11 * i, 200);
     textprintf_ex(buffer, font8, 500, 400, -1, -1, "Money:");
-    print(buffer, font8, 500, 416, "$%d.00", player.money);
+    print(font8, 500, 416, "$%d.00", player.money);
 }
 
 void UpgradeStore::draw() {

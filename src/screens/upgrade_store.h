@@ -42,6 +42,7 @@ private:
     void count_clicks(Item item);
     void preview_helpers();
     void preview_bomb(Item item);
+    void close_demo(int kind);
     void preview_shield();
     bool hovered(Item item) const;
     BITMAP* icon(Item item) const;

@@ -4,6 +4,8 @@
 
 #include <malloc.h>
 
+#include <filesystem>
+
 #include <string>
 
 #include "audio/audio_testing.h"
@@ -16,6 +18,7 @@
 #include "screen_passes.h"
 #include "screens/stage_intro.h"
 #include "screens/upgrade_store.h"
+#include "stages/stage_one.h"
 
 namespace {
 
@@ -82,6 +85,7 @@ TEST_F(SelectPasses, EachPilotGetsANewShipAndFaceAndLaterStagesAStartingKit) {
 }
 
 TEST_F(SelectPasses, EscGoesOnWithTheKeptShipOnlyOnceAPilotWasChosen) {
+    player.load(1);  // as an earlier game left it
     CharacterSelect fresh;
     key[KEY_ESC] = 1;
     for (int s = 0; s < 200; ++s) pass(fresh);
@@ -145,7 +149,8 @@ TEST_F(SelectPasses, EachCardShowsItsTextAndLeadsToItsStage) {
             for (int y = 90; y < 240; ++y)
                 for (int x = 50; x < 590; x += 2) lit += screen_testing::brightness(getpixel(page(), x, y)) > 300;
             EXPECT_GT(lit, 100);
-            if (stage == 2 || stage == 4) save("card_" + std::to_string(stage) + "_pilot_" + std::to_string(pilot) + ".png");
+            if (stage == 2 || stage == 4)
+                save("card_" + std::to_string(stage) + "_pilot_" + std::to_string(pilot) + ".png");
             key[key_text_advance] = 1;
             passes_to_end(card);
             EXPECT_EQ(static_cast<int>(card.leave().screen), static_cast<int>(Screen::stage_one) + stage - 1);
@@ -154,14 +159,23 @@ TEST_F(SelectPasses, EachCardShowsItsTextAndLeadsToItsStage) {
     EXPECT_STREQ(stage_card_text(2, 0), "");
 }
 
-TEST_F(SelectPasses, TheStoreLeadsToItsStagesCard) {
+TEST_F(SelectPasses, AClearedStageOneLeadsThroughTheStoreToCardTwo) {
     selected_character = 1;
     player.load(1);
-    UpgradeStore store(2);
-    const NextScreen next = store.leave();
+    NextScreen next;
+    {
+        StageOne stage;
+        player.stage_cleared = true;
+        next = stage.finish();
+    }
+    ASSERT_EQ(next.screen, Screen::upgrade_store);
+    UpgradeStore store(next.args[0]);
+    next = store.leave();
     EXPECT_EQ(next.screen, Screen::stage_intro);
     EXPECT_EQ(next.args[0], 2);
 }
+
+int open_files() { return static_cast<int>(std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {})); }
 
 TEST_F(SelectPasses, FiftyNewGamesAndStoreVisitsLeaveHeapAndVoicesAsTheFirst) {
 #if defined(__SANITIZE_ADDRESS__)
@@ -180,15 +194,15 @@ TEST_F(SelectPasses, FiftyNewGamesAndStoreVisitsLeaveHeapAndVoicesAsTheFirst) {
     game();
     const size_t heap = mallinfo2().uordblks;
     const size_t voices = audio_testing::voices(fmod_system).size();
+    const int files = open_files();
     for (int n = 1; n < 50; ++n) game();
     const size_t heap_after = mallinfo2().uordblks;
     const size_t voices_after = audio_testing::voices(fmod_system).size();
-    RecordProperty("heap_after_first", static_cast<int>(heap));
-    RecordProperty("heap_after_fiftieth", static_cast<int>(heap_after));
-    std::printf("heap after the first game %zu, after the fiftieth %zu; voices %zu, %zu\n", heap, heap_after, voices,
-                voices_after);
+    std::printf("heap after the first game %zu, after the fiftieth %zu; voices %zu, %zu; open files %d, %d\n", heap,
+                heap_after, voices, voices_after, files, open_files());
     EXPECT_LT(heap_after, heap + 64 * 1024);
     EXPECT_LE(voices_after, voices);
+    EXPECT_EQ(open_files(), files);
 }
 
 }  // namespace
