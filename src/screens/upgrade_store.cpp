@@ -1,6 +1,7 @@
 #include "screens/upgrade_store.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "engine/blit.h"
 #include "engine/game_state.h"
