@@ -2,12 +2,15 @@
 
 #include <algorithm>
 
+#include "screens/character_select.h"
 #include "screens/instructions.h"
 #include "screens/kv1_ending.h"
 #include "screens/kv1_menu.h"
 #include "screens/main_menu.h"
 #include "screens/series_menu.h"
+#include "screens/stage_intro.h"
 #include "screens/story.h"
+#include "screens/upgrade_store.h"
 #include "stages/kv1_stage.h"
 #include "stages/stage_one.h"
 
@@ -16,6 +19,9 @@ const std::vector<ScreenRow> screen_table{
     {Screen::instructions, [](const ScreenArgs& args) { return instructions(args[0]); }},
     {Screen::story, [](const ScreenArgs&) { return story(); }},
     {Screen::main_menu, [](const ScreenArgs&) { return main_menu(); }},
+    {Screen::character_select, [](const ScreenArgs&) { return character_select(); }},
+    {Screen::stage_intro, [](const ScreenArgs& args) { return stage_intro(args[0]); }},
+    {Screen::upgrade_store, [](const ScreenArgs& args) { return upgrade_store(args[0]); }},
     {Screen::stage_one, stage_one},
     {Screen::kv1_menu, [](const ScreenArgs&) { return kv1_menu(); }},
     {Screen::kv1_mission, [](const ScreenArgs&) { return kv1_mission(); }},

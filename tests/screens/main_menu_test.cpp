@@ -20,6 +20,7 @@
 namespace {
 
 using screen_testing::point;
+using screen_testing::sounding;
 using screen_testing::ScreenPasses;
 
 // Inside the three items, 225 to 415 across.
@@ -27,15 +28,6 @@ constexpr int item_x = 300, start_y = 330, options_y = 365, exit_y = 400;
 constexpr int open_step = 61;  // the box is fully open from the 61st step
 
 using MainMenuPasses = ScreenPasses;
-
-bool sounding(FMOD_SOUND* sound, unsigned* position = nullptr) {
-    for (const auto& voice : audio_testing::voices(fmod_system))
-        if (voice.sound == sound) {
-            if (position) *position = voice.position_ms;
-            return true;
-        }
-    return false;
-}
 
 TEST_F(MainMenuPasses, NoClickCountsBeforeTheBoxIsOpen) {
     MainMenu menu;

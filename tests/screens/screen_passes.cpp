@@ -2,6 +2,8 @@
 
 #include <loadpng.h>
 
+#include "audio/audio_testing.h"
+#include "engine/gameengine.h"
 #include "engine/text.h"
 #include "support/pictures.h"
 
@@ -26,6 +28,15 @@ void point(int x, int y, bool button) {
     mouse_x = x;
     mouse_y = y;
     mouse_b = button ? 1 : 0;
+}
+
+bool sounding(FMOD_SOUND* sound, unsigned* position) {
+    for (const auto& voice : audio_testing::voices(fmod_system))
+        if (voice.sound == sound) {
+            if (position) *position = voice.position_ms;
+            return true;
+        }
+    return false;
 }
 
 bool whitish(int pixel) { return getr(pixel) > 240 && getg(pixel) > 240 && getb(pixel) > 240; }

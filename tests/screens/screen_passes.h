@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "audio/audio.h"
 #include "engine/timing.h"
 #include "support/headless_game.h"
 #include "support/test_support.h"
@@ -55,6 +56,9 @@ protected:
 
 // The pointer at (x, y), with the left button down or up.
 void point(int x, int y, bool button);
+
+// Whether a voice plays the sound, and where it stands.
+bool sounding(FMOD_SOUND* sound, unsigned* position = nullptr);
 
 // Whether a pixel is (near) white, or brighter than another.
 bool whitish(int pixel);

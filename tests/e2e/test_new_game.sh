@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# A new KV2 game: series menu, KV2, instructions, story, main menu's Start, character select with
+# Adam's box hovered (portrait slid in, his ship firing, icon grown), a click on it, the card of
+# stage 1, and space into stage 1.
+set -euo pipefail
+source "$(dirname "$0")/lib.sh"
+
+mean_gray() {  # picture geometry -> mean brightness of the area, 0 to 1000
+  convert "$1" -crop "$2" +repage -colorspace gray -format '%[fx:int(1000*mean)]' info:
+}
+keep() { [ -z "${VOIDMARCH_SHOTS:-}" ] || cp "$1" "$VOIDMARCH_SHOTS/"; }
+
+start_game
+wait_window
+xdotool mousemove 10 10
+wait_series_menu 40
+click 480 390
+sleep 1.2
+press space
+sleep 2
+press space
+sleep 3.5  # the story's tune fades, the menu fades in and opens its box
+click 300 330
+sleep 2.5  # the start sound, the fade to white, character select fading in and its boxes
+
+xdotool mousemove 312 213
+sleep 1
+screenshot "$E2E_WORK/select_adam.png"
+keep "$E2E_WORK/select_adam.png"
+portrait=$(mean_gray "$E2E_WORK/select_adam.png" 150x200+30+200)
+kim_box=$(mean_gray "$E2E_WORK/select_adam.png" 100x100+262+340)
+[ "$portrait" -gt 250 ] || fail "Adam's portrait not in ($portrait)"
+[ "$kim_box" -lt "$portrait" ] || fail "Kim's box as lit as Adam's portrait ($kim_box)"
+# The grown icon reaches well outside the 64-pixel one.
+icon_edge=$(mean_gray "$E2E_WORK/select_adam.png" 20x60+232+180)
+[ "$icon_edge" -gt 80 ] || fail "Adam's icon not grown ($icon_edge)"
+
+click 312 213
+sleep 3  # the fade to white with the tune, then the card fading in
+screenshot "$E2E_WORK/card_1.png"
+keep "$E2E_WORK/card_1.png"
+title=$(mean_gray "$E2E_WORK/card_1.png" 540x40+50+100)
+rest=$(mean_gray "$E2E_WORK/card_1.png" 640x200+0+250)
+[ "$title" -gt 15 ] || fail "no title on the card ($title)"
+[ "$rest" -lt 5 ] || fail "the card is not black below its text ($rest)"
+
+press space
+sleep 3
+screenshot "$E2E_WORK/stage_1.png"
+keep "$E2E_WORK/stage_1.png"
+[ "$(lit_percent "$E2E_WORK/stage_1.png")" -ge 5 ] || fail "stage 1 did not show"
+kill -0 "$GAME_PID" || fail "the game ended"
+kill "$GAME_PID"
+wait "$GAME_PID" || true
+[ ! -s "$E2E_WORK/messages.log" ] || fail "message boxes: $(cat "$E2E_WORK/messages.log")"
+echo "ok: series menu -> main menu -> character select (Adam hovered) -> card 1 -> stage 1"
