@@ -331,10 +331,7 @@ void StageRunner::relaunch_trains() {
             record.show();
             record.enter_play();
         });
-        for_each_in_pool(trains[j].pool, [&](auto& pool, int i) {
-            if constexpr (is_train_kind<std::remove_reference_t<decltype(pool[0])>>)
-                if (i == trains[j].pool.first) pool[i].released = true;
-        });
+        send_first(trains[j].pool);
         launch_counts[j] += 1;
     }
 }
@@ -372,7 +369,9 @@ void StageRunner::end_phase_on_quota() {
         const WavePhase& phase = data.phases[wave_phase - 1];
         if (phase.rearms_formation && wave_phase < phase_count) rearm_formation(data.phases[wave_phase].mark);
         show_groups(phase.shown_at_end);
-        if (wave_phase == phase_count) boss->show();
+        rearm_trains(phase);
+        if (phase.shows_boss || wave_phase == phase_count) boss->show();
+        enemy_count = phase.count_left;
     }
     wave_hurry = 0;
 }
@@ -392,6 +391,15 @@ void StageRunner::rearm_formation(int mark) {
         place_in_formation(record, at, i - at.records.first, marks[mark]);
         record.add_speed(data.rearm_speed[difficulty - 1]);
     });
+}
+
+void StageRunner::rearm_trains(const WavePhase& phase) {
+    for (const Group& group : phase.trains_rearmed)
+        for_each_record(group, [](auto& record) {
+            place_for_launch(record);
+            record.reset();
+        });
+    for (const Group& group : phase.trains_sent) send_first(group);
 }
 
 void StageRunner::speed_up() {
@@ -484,6 +492,7 @@ void StageRunner::draw() {
     draw_layers();
     boss->draw(buffer);
     player.draw(buffer);
+    draw_over_ship();
     draw_hud(money_text, gun_text, side_text);
     draw_title();
     shake_blit(buffer, overlay_buffer, 0, 0, 0, 0, screen_w, screen_h);
@@ -532,7 +541,8 @@ void StageRunner::draw_ground() const {
 void StageRunner::draw_planet() const {
     if (planet_alpha <= 0) return;
     BITMAP* target = planet_alpha < 255 ? planet_layer : buffer;
-    pivot_scaled(target, *data.approach->planet, screen_w / 2, screen_h / 2, 317, planet_y, 0, ftofix(planet_scale));
+    pivot_scaled(target, *data.approach->planet, screen_w / 2, screen_h / 2, data.approach->pivot_x, planet_y, 0,
+                 ftofix(planet_scale));
     if (planet_alpha < 255) trans_blit(planet_layer, buffer, 0, 0, planet_alpha);
 }
 
