@@ -6,6 +6,7 @@
 #include "screens/main_menu.h"
 #include "screens/series_menu.h"
 #include "screens/story.h"
+#include "stages/challenge_stage.h"
 #include "stages/stage_five.h"
 #include "stages/stage_four.h"
 #include "stages/stage_one.h"
@@ -22,6 +23,7 @@ const std::vector<ScreenRow> screen_table{
     {Screen::stage_three, stage_three},
     {Screen::stage_four, stage_four},
     {Screen::stage_five, stage_five},
+    {Screen::challenge_stage, challenge_stage},
 };
 
 void run_screens(NextScreen next, const std::vector<ScreenRow>& table) {

@@ -97,3 +97,24 @@ public:
     int alpha() const override { return boss.alpha; }
     FMOD_CHANNEL* blaster() const override { return blaster_channel(boss); }
 };
+
+// The stand-in for a stage that has no boss: never shown, never beaten, never whitening.
+class NoBoss final : public StageBoss {
+public:
+    void load() override {}
+    void add_hit_points(int) override {}
+    void set_position(float, float) override {}
+    void show() override {}
+    void scroll(int) override {}
+    void activate() override {}
+    void update_state() override {}
+    void update() override {}
+    void draw(BITMAP*) override {}
+    void start_death() override {}
+
+    bool beaten() const override { return false; }
+    DialogueLines lines() const override { return DialogueLines::before; }
+    bool dead() const override { return false; }
+    int alpha() const override { return 255; }
+    FMOD_CHANNEL* blaster() const override { return nullptr; }
+};

@@ -325,15 +325,19 @@ void StageRunner::relaunch_trains() {
         bool spent = true;
         for_each_record(trains[j].pool, [&](Enemy& record) { spent = spent && !record.alive; });
         if (!spent) continue;
-        for_each_record(trains[j].pool, [](auto& record) {
-            place_for_launch(record);
-            record.reset();
-            record.show();
-            record.enter_play();
-        });
-        send_first(trains[j].pool);
+        launch_train(trains[j].pool);
         launch_counts[j] += 1;
     }
+}
+
+void StageRunner::launch_train(const Group& pool) {
+    for_each_record(pool, [](auto& record) {
+        place_for_launch(record);
+        record.reset();
+        record.show();
+        record.enter_play();
+    });
+    send_first(pool);
 }
 
 void StageRunner::start_phases() {
@@ -418,7 +422,11 @@ void StageRunner::boss_phase() {
         post_dialog_started += 1;
     }
     if (boss->dead()) post_death_ticks += 1;
-    if (post_death_ticks > outro_wait && outro_state <= 0) {
+    outro(post_death_ticks > outro_wait);
+}
+
+void StageRunner::outro(bool due) {
+    if (due && outro_state <= 0) {
         tune_outro.stop();
         // The count the fight tune raised would make the outro finished at once.
         tune_outro.plays = 0;
@@ -548,9 +556,12 @@ void StageRunner::draw_planet() const {
 
 void StageRunner::draw_title() const {
     const int y = screen_h / 2 - text_height(font7) / 2;
-    if (title_x > static_cast<float>(-text_length(font7, "Stage ")))
-        textout_ex(buffer, font7, "Stage", static_cast<int>(title_x), y, -1, -1);
-    if (title_number_x < 640.0f)
+    if (title_x > static_cast<float>(-text_length(font7, data.title) - text_length(font7, " ")))
+        textout_ex(buffer, font7, data.title, static_cast<int>(title_x), y, -1, -1);
+    if (title_number_x >= 640.0f) return;
+    if (data.title_second)
+        textout_ex(buffer, font7, data.title_second, static_cast<int>(title_number_x), y, -1, -1);
+    else
         textprintf_ex(buffer, font7, static_cast<int>(title_number_x), y, -1, -1, "%d", current_stage);
 }
 

@@ -102,6 +102,8 @@ struct StageData {
     std::array<PilotDialogues, 2> dialogues;  // Adam's, Kim's
     NextScreen next;
     const PlanetApproach* approach = nullptr;
+    const char* title = "Stage";
+    const char* title_second = nullptr;  // the title's second word, else the stage's number
 };
 
 class StageRunner {
@@ -198,6 +200,10 @@ protected:
     void end_phase_on_quota();
     void speed_up();
     void boss_phase();
+    // The outro tune once `due`, then the fly-off as it ends, then the fade-out.
+    void outro(bool due);
+    // The pool's records back at their start and in play, the first one sent off.
+    void launch_train(const Group& pool);
     void brake();
     void move_title();
     void clamp_scroll();
