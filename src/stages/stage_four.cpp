@@ -19,7 +19,6 @@ BITMAP* planet_picture = nullptr;
 // The marks, in drawing order.
 enum Mark { m1, m2, meteor_mark, boss_mark, w1, s1, s2, w3, s3, s4, w2, b_g_row, pick_up_mark, w4 };
 
-constexpr int tall_shown = -1440;
 constexpr int full_shown = -480;
 
 const Group twos_first{PoolKind::two, 0, 3};
@@ -138,22 +137,12 @@ const StageData stage_four_data{
     &tune_boss,
     "gfx/faces/boss_4_face.png",
     true,
-    {
-        {-960, &stage1_stars, ScrollMark::backdrop, 0, tall_shown},
-        {-2880, &stage1_stars, ScrollMark::backdrop, 0, tall_shown},
-        {-6720, &stage1_stars, ScrollMark::backdrop, 0, tall_shown},
-        {-10080, &stage1_stars, ScrollMark::backdrop, 0, tall_shown},
-        {-1440, &stage1_small_stars, ScrollMark::backdrop, 0, full_shown},
-        {-3840, &stage1_small_stars, ScrollMark::backdrop, 0, full_shown},
-        {-4800, &stage1_small_stars, ScrollMark::backdrop, 0, full_shown},
-        {-5280, &stage1_small_stars, ScrollMark::backdrop, 0, full_shown},
-        {-7680, &stage1_small_stars, ScrollMark::backdrop, 0, full_shown},
-        {-8640, &stage1_small_stars, ScrollMark::backdrop, 0, full_shown},
+    star_field_marks({
         {-3360, &stage1_b, ScrollMark::backdrop, 0, full_shown},
         {-8160, &stage1_b_g, ScrollMark::backdrop, 0, full_shown},
         {-4320, &stage1_p, ScrollMark::backdrop, 0, full_shown},
         {-7200, &stage1_r_y, ScrollMark::backdrop, 0, full_shown},
-    },
+    }),
     {{PoolKind::two, 0, -1}, 1, 0, 0, 0, 0},
     {0.0f, 0.0f, 0.0f, 0.0f},
     {

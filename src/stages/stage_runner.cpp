@@ -57,6 +57,17 @@ void draw_masked(BITMAP* picture, BITMAP* dest, int x, int y) {
 
 }  // namespace
 
+std::vector<ScrollMark> star_field_marks(std::vector<ScrollMark> own) {
+    constexpr int tall_shown = -1440, full_shown = -480;
+    std::vector<ScrollMark> marks;
+    for (int row : {-960, -2880, -6720, -10080})
+        marks.push_back({row, &stage1_stars, ScrollMark::backdrop, 0, tall_shown});
+    for (int row : {-1440, -3840, -4800, -5280, -7680, -8640})
+        marks.push_back({row, &stage1_small_stars, ScrollMark::backdrop, 0, full_shown});
+    marks.insert(marks.end(), own.begin(), own.end());
+    return marks;
+}
+
 StageRunner::StageRunner(const StageData& stage_data, std::unique_ptr<StageBoss> stage_boss)
     : data(stage_data), boss(std::move(stage_boss)) {}
 

@@ -45,6 +45,9 @@ struct ScrollMark {
     int shown_above;  // drawn while shown_above < row <= 479
 };
 
+// The star-field rows that stages share (four tall, six full-screen), then the stage's own.
+std::vector<ScrollMark> star_field_marks(std::vector<ScrollMark> own);
+
 // A train pool that a phase relaunches whenever it is wholly spent, up to `cap` times.
 struct TrainLaunch {
     Group pool;

@@ -15,7 +15,6 @@ namespace {
 // The marks, in drawing order.
 enum Mark { m1, m2, m3, boss_mark, w1, s1, s2, w3, s3, s4, w2, s6, s5, w4 };
 
-constexpr int tall_shown = -1440;
 constexpr int full_shown = -480;
 
 const Group ones{PoolKind::one, 0, 35};
@@ -141,22 +140,12 @@ const StageData stage_two_data{
     &tune_boss,
     "gfx/faces/boss_2_face.png",
     true,
-    {
-        {-960, &stage1_stars, ScrollMark::backdrop, 0, tall_shown},
-        {-2880, &stage1_stars, ScrollMark::backdrop, 0, tall_shown},
-        {-6720, &stage1_stars, ScrollMark::backdrop, 0, tall_shown},
-        {-10080, &stage1_stars, ScrollMark::backdrop, 0, tall_shown},
-        {-1440, &stage1_small_stars, ScrollMark::backdrop, 0, full_shown},
-        {-3840, &stage1_small_stars, ScrollMark::backdrop, 0, full_shown},
-        {-4800, &stage1_small_stars, ScrollMark::backdrop, 0, full_shown},
-        {-5280, &stage1_small_stars, ScrollMark::backdrop, 0, full_shown},
-        {-7680, &stage1_small_stars, ScrollMark::backdrop, 0, full_shown},
-        {-8640, &stage1_small_stars, ScrollMark::backdrop, 0, full_shown},
+    star_field_marks({
         {-3360, &stage1_small_stars, ScrollMark::backdrop, 0, full_shown},
         {-8160, &stage1_small_stars, ScrollMark::backdrop, 0, full_shown},
         {-4320, &stage1_small_stars, ScrollMark::backdrop, 0, full_shown},
         {-7200, &stage1_small_stars, ScrollMark::backdrop, 0, full_shown},
-    },
+    }),
     {ones, 9, 10, 64, 10, 64},
     {0.0f, 0.2f, 0.3f, 0.4f},
     {

@@ -142,7 +142,9 @@ TEST_P(StageClear, RunsFromTheFadeInThroughFourPhasesAndTheBossToTheNextScreen) 
     EXPECT_TRUE(s.boss_fight);
     d.pass(60);
     save_page((name + "_boss.png").c_str());
-    if (!s.data.fight_scroll) EXPECT_EQ(scroll_speed, 0) << "the fight stands still";
+    if (!s.data.fight_scroll) {
+        EXPECT_EQ(scroll_speed, 0) << "the fight stands still";
+    }
 
     ASSERT_TRUE(d.steps_until([&] {
         c.beat(s);
