@@ -144,6 +144,7 @@ TEST_P(StageClear, RunsFromTheFadeInThroughFourPhasesAndTheBossToTheNextScreen) 
     save_page((name + "_boss.png").c_str());
     if (!s.data.fight_scroll) {
         EXPECT_EQ(scroll_speed, 0) << "the fight stands still";
+        EXPECT_EQ(enemy_count, 1);
     }
 
     ASSERT_TRUE(d.steps_until([&] {
@@ -169,5 +170,76 @@ INSTANTIATE_TEST_SUITE_P(Stages, StageClear, ::testing::Combine(::testing::Value
                              return std::string(std::get<0>(info.param).name) +
                                     (std::get<1>(info.param) == 1 ? "_Adam" : "_Kim");
                          });
+
+// Play up to the middle of a stage's second phase.
+std::unique_ptr<Driver> in_second_phase(std::unique_ptr<StageRunner> stage) {
+    stage_world::prepare();
+    player.money = 1000000;
+    auto d = std::make_unique<Driver>(std::move(stage));
+    StageRunner& s = d->stage();
+    d->skip_title();
+    d->steps_until([&] {
+        if (s.wave_phase == 1) shoot_in_view();
+        return s.wave_phase == 2;
+    });
+    d->steps_until([] { return false; }, 200);
+    return d;
+}
+
+TEST(Continue, AnAcceptedContinueResumesThePhaseWhereItWas) {
+    auto d = in_second_phase(std::make_unique<StageThree>());
+    StageRunner& s = d->stage();
+    const std::vector<int> marks = s.marks;
+    const int count = enemy_count;
+    const auto launches = s.launch_counts;
+    player.alive = false;
+    d->pass();
+    ASSERT_TRUE(s.continue_shown);
+    d->press(KEY_S);
+    EXPECT_FALSE(s.continue_shown);
+    EXPECT_TRUE(player.alive);
+    EXPECT_EQ(s.wave_phase, 2);
+    EXPECT_EQ(s.marks, marks);
+    EXPECT_EQ(enemy_count, count);
+    EXPECT_EQ(s.launch_counts, launches);
+}
+
+TEST(StageFourPickUp, LiesHalfWayAndPaysOnce) {
+    stage_world::prepare();
+    Driver d(std::make_unique<StageFour>());
+    PowerUp& pick_up = static_cast<StageFour&>(d.stage()).pick_up;
+    EXPECT_GE(pick_up.y, -4320.0f);
+    EXPECT_LE(pick_up.y, -3840.0f);
+    d.skip_title();
+    // One step each, so that no enemy shot costs money in between.
+    for (int visit = 0; visit < 2; ++visit) {
+        const int money = player.money;
+        pick_up.x = player.x;
+        pick_up.y = player.y;
+        d.steps_until([] { return false; }, 1);
+        EXPECT_EQ(player.money, money + (visit == 0 ? 20000 : 0)) << "paid once";
+    }
+}
+
+TEST(StageFiveTanks, TheWaitingPoolStandsUntilTheMovingOneIsGone) {
+    auto d = in_second_phase(std::make_unique<StageFive>());
+    auto& s = static_cast<StageFive&>(d->stage());
+    EXPECT_EQ(player.gun_level, 4);
+    const bool twelves_move = s.turn == StageFive::twelves_turn;
+    Enemy& waiting = twelves_move ? static_cast<Enemy&>(enemy_eleven_pool[0]) : enemy_twelve_pool[0];
+    const float x = waiting.x, y = waiting.y;
+    waiting.damage = waiting.hit_points + 1;
+    d->steps_until([] { return false; }, 30);
+    EXPECT_EQ(waiting.x, x);
+    EXPECT_EQ(waiting.y, y);
+    EXPECT_TRUE(waiting.alive) << "no hits while it waits";
+    const Group moving = twelves_move ? Group{PoolKind::twelve, 0, 3} : Group{PoolKind::eleven, 0, 2};
+    ASSERT_TRUE(d->steps_until([&] {
+        d->kill_in_play({moving});
+        return s.turn != (twelves_move ? StageFive::twelves_turn : StageFive::elevens_turn);
+    }));
+    d->steps_until([] { return false; }, 30);
+    EXPECT_FALSE(waiting.alive) << "its turn come, the hit it took counts";
+}
 
 }  // namespace
