@@ -31,9 +31,10 @@ constexpr int mark_reached = -3;
 constexpr int text_x = 70;
 
 StageData challenge_data(int prev) {
-    return {prev, &tune_challenge_stage, &tune_boss, "gfx/faces/boss_1_face.gif", false, {}, {{PoolKind::nine, 0, -1}, 1, 0, 0, 0, 0},
-            {}, {}, 0, {}, false, false, false, false, false, {}, {Screen::upgrade_store, {prev + 1}}, nullptr,
-            "Challenge", "Stage"};
+    // No phases, no boss, no dialogue: the face is never shown.
+    return {prev,  &tune_challenge_stage, &tune_boss, "gfx/faces/boss_1_face.gif", false, {},
+            {{PoolKind::nine, 0, -1}, 1, 0, 0, 0, 0}, {}, {}, 0, {}, false, false, false, false, false, {},
+            {Screen::upgrade_store, {prev + 1}}, nullptr, "Challenge", "Stage"};
 }
 
 const ChallengeRow challenge_rows[] = {
@@ -160,7 +161,8 @@ void ChallengeStage::draw_results() {
         textprintf_ex(buffer, font6, text_x, 150, -1, -1, "NUMBER OF ENEMIES LAUNCHED:     %d",
                       static_cast<int>(enemies_launched));
     if (results_ticks > second_line_ticks)
-        textprintf_ex(buffer, font6, text_x, 200, -1, -1, "NUMBER OF ENEMIES HIT:     %d", static_cast<int>(enemies_hit));
+        textprintf_ex(buffer, font6, text_x, 200, -1, -1, "NUMBER OF ENEMIES HIT:     %d",
+                      static_cast<int>(enemies_hit));
     if (results_ticks <= ratio_ticks) return;
     hit_ratio = enemies_hit / enemies_launched;
     hline(buffer, 49, 230, 589, makecol(0, 0, 0));

@@ -76,7 +76,8 @@ const StageCase stage_cases[] = {
      {"How did you get this far? None of your kind's permitted here!! ", "What do YOU want??? "}, {12, 12},
      {10, 6}, {Screen::upgrade_store, {3}}},
     {"three", [] { return std::make_unique<StageThree>(); }, false, {60, 75, 80, 100}, beat_boss3,
-     {"I am looking for my family. Do you know their whereabouts? ", "Are you the lady of the house? "}, {16, 19}, {4, 7}, {Screen::challenge_stage, {3}}},
+     {"I am looking for my family. Do you know their whereabouts? ", "Are you the lady of the house? "}, {16, 19},
+     {4, 7}, {Screen::challenge_stage, {3}}},
     {"four", [] { return std::make_unique<StageFour>(); }, true, {64, 84, 110, 110}, beat_boss4,
      {"What can I do for you, mate? ", "Good evening, Love. What can I help you with? "}, {13, 10}, {5, 5},
      {Screen::upgrade_store, {5}}},
@@ -165,7 +166,8 @@ TEST_P(StageClear, RunsFromTheFadeInThroughFourPhasesAndTheBossToTheNextScreen) 
     EXPECT_EQ(next.args[0], c.next.args[0]);
 }
 
-INSTANTIATE_TEST_SUITE_P(Stages, StageClear, ::testing::Combine(::testing::ValuesIn(stage_cases), ::testing::Values(1, 2)),
+INSTANTIATE_TEST_SUITE_P(Stages, StageClear,
+                         ::testing::Combine(::testing::ValuesIn(stage_cases), ::testing::Values(1, 2)),
                          [](const auto& info) {
                              return std::string(std::get<0>(info.param).name) +
                                     (std::get<1>(info.param) == 1 ? "_Adam" : "_Kim");
