@@ -58,6 +58,7 @@ struct StageCase {
     std::array<const char*, 2> first_lines;  // Adam's, Kim's
     std::array<int, 2> presses_before, presses_after;
     NextScreen next;
+    Enemy* hurried;  // sped up once in phase 2, or null in a stage without the hurry
 };
 
 // Once the panes are in, presses the advance key until the dialogue closes; returns the presses.
@@ -74,17 +75,17 @@ int talk_through(Driver& d) {
 const StageCase stage_cases[] = {
     {"two", [] { return std::make_unique<StageTwo>(); }, true, {40, 45, 50, 55}, beat_boss2,
      {"How did you get this far? None of your kind's permitted here!! ", "What do YOU want??? "}, {12, 12},
-     {10, 6}, {Screen::upgrade_store, {3}}},
+     {10, 6}, {Screen::upgrade_store, {3}}, &enemy_three_pool[0]},
     {"three", [] { return std::make_unique<StageThree>(); }, false, {60, 75, 80, 100}, beat_boss3,
      {"I am looking for my family. Do you know their whereabouts? ", "Are you the lady of the house? "}, {16, 19},
-     {4, 7}, {Screen::challenge_stage, {3}}},
+     {4, 7}, {Screen::challenge_stage, {3}}, nullptr},
     {"four", [] { return std::make_unique<StageFour>(); }, true, {64, 84, 110, 110}, beat_boss4,
      {"What can I do for you, mate? ", "Good evening, Love. What can I help you with? "}, {13, 10}, {5, 5},
-     {Screen::upgrade_store, {5}}},
+     {Screen::upgrade_store, {5}}, nullptr},
     {"five", [] { return std::make_unique<StageFive>(); }, false, {60, 103, 95, 110}, beat_boss5,
      {"Halt! I cannot allow you to venture any further. ",
       "Halt, ma'am. I am under strict orders not to allow you into this region. "},
-     {5, 5}, {10, 8}, {Screen::challenge_stage, {5}}},
+     {5, 5}, {10, 8}, {Screen::challenge_stage, {5}}, nullptr},
 };
 
 void PrintTo(const StageCase& c, std::ostream* os) { *os << "stage " << c.name; }
@@ -125,10 +126,16 @@ TEST_P(StageClear, RunsFromTheFadeInThroughFourPhasesAndTheBossToTheNextScreen) 
         d.pass(20);
         if (p == 2) save_page((name + "_mid_wave.png").c_str());
         EXPECT_EQ(s.marks, marks) << "the scroll waits for the quota";
+        const float hurried_speed = c.hurried ? c.hurried->max_speed : 0.0f;
+        const float two_speed = enemy_two_pool[4 * (p - 1)].max_speed;
         ASSERT_TRUE(d.steps_until([&] {
             shoot_in_view();
             return !s.spawning;
         }));
+        if (c.hurried && p == 2) {
+            EXPECT_FLOAT_EQ(c.hurried->max_speed, hurried_speed + 0.5f) << "hurried once";
+        }
+        EXPECT_FLOAT_EQ(enemy_two_pool[4 * (p - 1)].max_speed, two_speed) << "the second kind is never hurried";
         const WavePhase& phase = s.data.phases[p - 1];
         for (std::size_t j = 0; j < phase.trains.size(); ++j)
             EXPECT_EQ(s.launch_counts[j], phase.trains[j].cap) << "every relaunch the quota counts was made";
