@@ -11,8 +11,13 @@
 #include "screens/stage_intro.h"
 #include "screens/story.h"
 #include "screens/upgrade_store.h"
+#include "stages/challenge_stage.h"
 #include "stages/kv1_stage.h"
+#include "stages/stage_five.h"
+#include "stages/stage_four.h"
 #include "stages/stage_one.h"
+#include "stages/stage_three.h"
+#include "stages/stage_two.h"
 
 const std::vector<ScreenRow> screen_table{
     {Screen::series_menu, [](const ScreenArgs&) { return series_menu(); }},
@@ -23,6 +28,11 @@ const std::vector<ScreenRow> screen_table{
     {Screen::stage_intro, [](const ScreenArgs& args) { return stage_intro(args[0]); }},
     {Screen::upgrade_store, [](const ScreenArgs& args) { return upgrade_store(args[0]); }},
     {Screen::stage_one, stage_one},
+    {Screen::stage_two, stage_two},
+    {Screen::stage_three, stage_three},
+    {Screen::stage_four, stage_four},
+    {Screen::stage_five, stage_five},
+    {Screen::challenge_stage, challenge_stage},
     {Screen::kv1_menu, [](const ScreenArgs&) { return kv1_menu(); }},
     {Screen::kv1_mission, [](const ScreenArgs&) { return kv1_mission(); }},
     {Screen::kv1_stage, kv1_stage},

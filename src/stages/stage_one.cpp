@@ -24,7 +24,6 @@ enum Mark {
     moon_row, debris_row,
 };
 
-constexpr int tall_shown = -1440;  // the tall star field shows from here
 constexpr int full_shown = -480;
 constexpr int moon_shown = -300;
 
@@ -138,24 +137,14 @@ const StageData stage_one_data{
     &tune_boss,
     "gfx/faces/boss_1_face.gif",
     true,
-    {
-        {-960, &stage1_stars, ScrollMark::backdrop, 0, tall_shown},
-        {-2880, &stage1_stars, ScrollMark::backdrop, 0, tall_shown},
-        {-6720, &stage1_stars, ScrollMark::backdrop, 0, tall_shown},
-        {-10080, &stage1_stars, ScrollMark::backdrop, 0, tall_shown},
-        {-1440, &stage1_small_stars, ScrollMark::backdrop, 0, full_shown},
-        {-3840, &stage1_small_stars, ScrollMark::backdrop, 0, full_shown},
-        {-4800, &stage1_small_stars, ScrollMark::backdrop, 0, full_shown},
-        {-5280, &stage1_small_stars, ScrollMark::backdrop, 0, full_shown},
-        {-7680, &stage1_small_stars, ScrollMark::backdrop, 0, full_shown},
-        {-8640, &stage1_small_stars, ScrollMark::backdrop, 0, full_shown},
+    star_field_marks({
         {-3360, &stage1_b, ScrollMark::backdrop, 0, full_shown},
         {-8160, &stage1_b_g, ScrollMark::backdrop, 0, full_shown},
         {-4320, &stage1_p, ScrollMark::backdrop, 0, full_shown},
         {-7200, &stage1_r_y, ScrollMark::backdrop, 0, full_shown},
         {-5280, &stage1_moon, ScrollMark::overlay, 10, moon_shown},  // less the moon's height, at set-up
         {-4800, &debris_picture, ScrollMark::overlay, 0, full_shown},
-    },
+    }),
     {ones, 9, 10, 64, 10, 64},
     {0.3f, 0.4f, 0.5f, 0.6f},
     {

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <iterator>
 
 #include "engine/game_state.h"
@@ -12,6 +13,11 @@
 #include "engine/slots.h"
 #include "player/player.h"
 #include "stage_world.h"
+#include "stages/challenge_stage.h"
+#include "stages/stage_five.h"
+#include "stages/stage_four.h"
+#include "stages/stage_three.h"
+#include "stages/stage_two.h"
 
 namespace {
 
@@ -229,26 +235,34 @@ constexpr bool sanitized = true;
 constexpr bool sanitized = false;
 #endif
 
-TEST(StageOneEntries, LeaveMemoryAndOpenFilesFlat) {
-    const int plays = sanitized ? 10 : 50;
-    long rss_after_warm_up = 0;
-    int files_after_warm_up = 0;
-    for (int play = 1; play <= plays; ++play) {
-        stage_world::prepare();
-        {
-            Driver d(std::make_unique<StageOne>());
-            d.pass(40);
-            d.stage().finish();
+TEST(StageEntries, LeaveMemoryAndOpenFilesFlat) {
+    const std::function<std::unique_ptr<StageRunner>()> stages[] = {
+        [] { return std::make_unique<StageOne>(); },   [] { return std::make_unique<StageTwo>(); },
+        [] { return std::make_unique<StageThree>(); }, [] { return std::make_unique<StageFour>(); },
+        [] { return std::make_unique<StageFive>(); },  [] { return std::make_unique<ChallengeStage>(3); },
+    };
+    const int plays = sanitized ? 10 : 30;
+    for (std::size_t k = 0; k < std::size(stages); ++k) {
+        SCOPED_TRACE(k);
+        long rss_after_warm_up = 0;
+        int files_after_warm_up = 0;
+        for (int play = 1; play <= plays; ++play) {
+            stage_world::prepare();
+            {
+                Driver d(stages[k]());
+                d.pass(40);
+                d.stage().finish();
+            }
+            if (play == 5) {
+                rss_after_warm_up = resident_kb();
+                files_after_warm_up = open_files();
+            }
         }
-        if (play == 5) {
-            rss_after_warm_up = resident_kb();
-            files_after_warm_up = open_files();
+        if (!sanitized) {
+            EXPECT_LT(resident_kb() - rss_after_warm_up, 2048) << "kB grown over 25 plays";
         }
+        EXPECT_EQ(open_files(), files_after_warm_up);
     }
-    if (!sanitized) {
-        EXPECT_LT(resident_kb() - rss_after_warm_up, 2048) << "kB grown over 45 plays";
-    }
-    EXPECT_EQ(open_files(), files_after_warm_up);
 }
 
 }  // namespace

@@ -1,0 +1,254 @@
+// Stages 2 to 5 played through the frame loop to their clear, for each pilot, and the challenge
+// stage to its results, with the frames a player sees on the way.
+#include <allegro.h>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "audio_testing.h"
+#include "enemies/enemy_nine.h"
+#include "engine/game_state.h"
+#include "engine/gameengine.h"
+#include "engine/settings.h"
+#include "engine/slots.h"
+#include "player/player.h"
+#include "stage_world.h"
+#include "stages/challenge_stage.h"
+#include "stages/stage_five.h"
+#include "stages/stage_four.h"
+#include "stages/stage_three.h"
+#include "stages/stage_two.h"
+
+namespace {
+
+using stage_world::Driver;
+using stage_world::save_page;
+
+const Groups every_pool{{PoolKind::one, 0, 35},   {PoolKind::two, 0, 15},   {PoolKind::three, 0, 14},
+                        {PoolKind::four, 0, 14},  {PoolKind::five, 0, 4},   {PoolKind::six, 0, 4},
+                        {PoolKind::seven, 0, 4},  {PoolKind::eight, 0, 4},  {PoolKind::eleven, 0, 2},
+                        {PoolKind::twelve, 0, 3}};
+
+void beat_boss2(StageRunner& s) {
+    Boss2& boss = static_cast<StageTwo&>(s).boss2().boss;
+    boss.left_gun.damage = boss.left_gun.hit_points + 1;
+    boss.right_gun.damage = boss.right_gun.hit_points + 1;
+    if (boss.phaser.in_play) boss.phaser.damage = boss.phaser.hit_points + 1;
+}
+void beat_boss3(StageRunner& s) {
+    Boss3& boss = static_cast<StageThree&>(s).boss3().boss;
+    boss.damage = boss.hit_points + 1;
+}
+void beat_boss4(StageRunner& s) {
+    Boss4& boss = static_cast<StageFour&>(s).boss4().boss;
+    boss.damage = boss.hit_points + 1;
+}
+void beat_boss5(StageRunner& s) {
+    Boss5& boss = static_cast<StageFive&>(s).boss5().boss;
+    boss.weak_spot.damage = boss.weak_spot.hit_points + 1;
+}
+
+struct StageCase {
+    const char* name;
+    std::function<std::unique_ptr<StageRunner>()> make;
+    bool white_fade;
+    std::array<int, 4> quotas;
+    void (*beat)(StageRunner&);
+    std::array<const char*, 2> first_lines;  // Adam's, Kim's
+    std::array<int, 2> presses_before, presses_after;
+    NextScreen next;
+    Enemy* hurried;  // sped up once in phase 2, or null in a stage without the hurry
+};
+
+// Once the panes are in, presses the advance key until the dialogue closes; returns the presses.
+int talk_through(Driver& d) {
+    while (d.stage().boss_pane_x > 0.0f) d.pass();
+    int presses = 0;
+    while (d.stage().dialog_active && presses < 30) {
+        d.press(key_text_advance);
+        presses += 1;
+    }
+    return presses;
+}
+
+const StageCase stage_cases[] = {
+    {"two", [] { return std::make_unique<StageTwo>(); }, true, {40, 45, 50, 55}, beat_boss2,
+     {"How did you get this far? None of your kind's permitted here!! ", "What do YOU want??? "}, {12, 12},
+     {10, 6}, {Screen::upgrade_store, {3}}, &enemy_three_pool[0]},
+    {"three", [] { return std::make_unique<StageThree>(); }, false, {60, 75, 80, 100}, beat_boss3,
+     {"I am looking for my family. Do you know their whereabouts? ", "Are you the lady of the house? "}, {16, 19},
+     {4, 7}, {Screen::challenge_stage, {3}}, nullptr},
+    {"four", [] { return std::make_unique<StageFour>(); }, true, {64, 84, 110, 110}, beat_boss4,
+     {"What can I do for you, mate? ", "Good evening, Love. What can I help you with? "}, {13, 10}, {5, 5},
+     {Screen::upgrade_store, {5}}, nullptr},
+    {"five", [] { return std::make_unique<StageFive>(); }, false, {60, 103, 95, 110}, beat_boss5,
+     {"Halt! I cannot allow you to venture any further. ",
+      "Halt, ma'am. I am under strict orders not to allow you into this region. "},
+     {5, 5}, {10, 8}, {Screen::challenge_stage, {5}}, nullptr},
+};
+
+void PrintTo(const StageCase& c, std::ostream* os) { *os << "stage " << c.name; }
+
+// Shoots down every record in play that has come into view, as a player would.
+void shoot_in_view() {
+    for (const Group& group : every_pool)
+        for_each_in_pool(group, [](auto& pool, int i) {
+            auto& record = pool[i];
+            bool in_view = true;
+            if constexpr (is_train_kind<std::remove_reference_t<decltype(record)>>) in_view = record.entered;
+            if (record.in_play && !record.dying && in_view) record.damage = record.hit_points + 1;
+        });
+}
+
+class StageClear : public ::testing::TestWithParam<std::tuple<StageCase, int>> {};
+
+TEST_P(StageClear, RunsFromTheFadeInThroughFourPhasesAndTheBossToTheNextScreen) {
+    const auto& [c, character] = GetParam();
+    stage_world::prepare(character);
+    Driver d(c.make());
+    StageRunner& s = d.stage();
+    player.money = 1000000;  // hits cost money but never the ship
+    const std::string name = std::string("stage_") + c.name;
+
+    d.pass(31);
+    EXPECT_EQ(s.faded_in, !c.white_fade);
+    d.pass();
+    EXPECT_TRUE(s.faded_in);
+    d.skip_title();
+
+    for (int p = 1; p <= 4; ++p) {
+        SCOPED_TRACE(p);
+        ASSERT_TRUE(d.steps_until([&] { return s.wave_phase == p; }));
+        EXPECT_EQ(enemy_count, c.quotas[p - 1]);
+        d.steps_until([] { return false; }, 90);
+        const std::vector<int> marks = s.marks;
+        d.pass(20);
+        if (p == 2) save_page((name + "_mid_wave.png").c_str());
+        EXPECT_EQ(s.marks, marks) << "the scroll waits for the quota";
+        const float hurried_speed = c.hurried ? c.hurried->max_speed : 0.0f;
+        const float two_speed = enemy_two_pool[4 * (p - 1)].max_speed;
+        ASSERT_TRUE(d.steps_until([&] {
+            shoot_in_view();
+            return !s.spawning;
+        }));
+        if (c.hurried && p == 2) {
+            EXPECT_FLOAT_EQ(c.hurried->max_speed, hurried_speed + 0.5f) << "hurried once";
+        }
+        EXPECT_FLOAT_EQ(enemy_two_pool[4 * (p - 1)].max_speed, two_speed) << "the second kind is never hurried";
+        const WavePhase& phase = s.data.phases[p - 1];
+        for (std::size_t j = 0; j < phase.trains.size(); ++j)
+            EXPECT_EQ(s.launch_counts[j], phase.trains[j].cap) << "every relaunch the quota counts was made";
+    }
+
+    ASSERT_TRUE(d.steps_until([&] { return s.dialog_active; }));
+    EXPECT_EQ(s.wave_phase, 5);
+    d.pass(40);
+    const char* first = s.boss_turn ? s.boss_text : s.pilot_text;
+    EXPECT_STREQ(first, c.first_lines[character - 1]);
+    EXPECT_EQ(talk_through(d), c.presses_before[character - 1]);
+    EXPECT_TRUE(s.boss_fight);
+    d.pass(60);
+    save_page((name + "_boss.png").c_str());
+    if (!s.data.fight_scroll) {
+        EXPECT_EQ(scroll_speed, 0) << "the fight stands still";
+        EXPECT_EQ(enemy_count, 1);
+    }
+
+    ASSERT_TRUE(d.steps_until([&] {
+        c.beat(s);
+        return s.dialog_active;
+    }));
+    EXPECT_EQ(talk_through(d), c.presses_after[character - 1]);
+    ASSERT_TRUE(d.steps_until([&] { return s.boss->dead(); }));
+    ASSERT_TRUE(d.steps_until(
+        [&] {
+            audio_testing::advance(fmod_system, 250);
+            return player.stage_cleared;
+        },
+        4000));
+    ASSERT_TRUE(d.steps_until([&] { return !s.running; }));
+    const NextScreen next = s.finish();
+    EXPECT_EQ(next.screen, c.next.screen);
+    EXPECT_EQ(next.args[0], c.next.args[0]);
+}
+
+INSTANTIATE_TEST_SUITE_P(Stages, StageClear,
+                         ::testing::Combine(::testing::ValuesIn(stage_cases), ::testing::Values(1, 2)),
+                         [](const auto& info) {
+                             return std::string(std::get<0>(info.param).name) +
+                                    (std::get<1>(info.param) == 1 ? "_Adam" : "_Kim");
+                         });
+
+// Play up to the middle of a stage's second phase.
+std::unique_ptr<Driver> in_second_phase(std::unique_ptr<StageRunner> stage) {
+    stage_world::prepare();
+    player.money = 1000000;
+    auto d = std::make_unique<Driver>(std::move(stage));
+    StageRunner& s = d->stage();
+    d->skip_title();
+    d->steps_until([&] {
+        if (s.wave_phase == 1) shoot_in_view();
+        return s.wave_phase == 2;
+    });
+    d->steps_until([] { return false; }, 200);
+    return d;
+}
+
+TEST(Continue, AnAcceptedContinueResumesThePhaseWhereItWas) {
+    auto d = in_second_phase(std::make_unique<StageThree>());
+    StageRunner& s = d->stage();
+    const std::vector<int> marks = s.marks;
+    const int count = enemy_count;
+    const auto launches = s.launch_counts;
+    player.alive = false;
+    d->pass();
+    ASSERT_TRUE(s.continue_shown);
+    d->press(KEY_S);
+    EXPECT_FALSE(s.continue_shown);
+    EXPECT_TRUE(player.alive);
+    EXPECT_EQ(s.wave_phase, 2);
+    EXPECT_EQ(s.marks, marks);
+    EXPECT_EQ(enemy_count, count);
+    EXPECT_EQ(s.launch_counts, launches);
+}
+
+TEST(StageFourPickUp, LiesHalfWayAndPaysOnce) {
+    stage_world::prepare();
+    Driver d(std::make_unique<StageFour>());
+    PowerUp& pick_up = static_cast<StageFour&>(d.stage()).pick_up;
+    EXPECT_GE(pick_up.y, -4320.0f);
+    EXPECT_LE(pick_up.y, -3840.0f);
+    d.skip_title();
+    // One step each, so that no enemy shot costs money in between.
+    for (int visit = 0; visit < 2; ++visit) {
+        const int money = player.money;
+        pick_up.x = player.x;
+        pick_up.y = player.y;
+        d.steps_until([] { return false; }, 1);
+        EXPECT_EQ(player.money, money + (visit == 0 ? 20000 : 0)) << "paid once";
+    }
+}
+
+TEST(StageFiveTanks, TheWaitingPoolStandsUntilTheMovingOneIsGone) {
+    auto d = in_second_phase(std::make_unique<StageFive>());
+    auto& s = static_cast<StageFive&>(d->stage());
+    EXPECT_EQ(player.gun_level, 4);
+    const bool twelves_move = s.turn == StageFive::twelves_turn;
+    Enemy& waiting = twelves_move ? static_cast<Enemy&>(enemy_eleven_pool[0]) : enemy_twelve_pool[0];
+    const float x = waiting.x, y = waiting.y;
+    waiting.damage = waiting.hit_points + 1;
+    d->steps_until([] { return false; }, 30);
+    EXPECT_EQ(waiting.x, x);
+    EXPECT_EQ(waiting.y, y);
+    EXPECT_TRUE(waiting.alive) << "no hits while it waits";
+    const Group moving = twelves_move ? Group{PoolKind::twelve, 0, 3} : Group{PoolKind::eleven, 0, 2};
+    ASSERT_TRUE(d->steps_until([&] {
+        d->kill_in_play({moving});
+        return s.turn != (twelves_move ? StageFive::twelves_turn : StageFive::elevens_turn);
+    }));
+    d->steps_until([] { return false; }, 30);
+    EXPECT_FALSE(waiting.alive) << "its turn come, the hit it took counts";
+}
+
+}  // namespace
