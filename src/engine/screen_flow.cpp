@@ -2,8 +2,11 @@
 
 #include <algorithm>
 
+#include "screens/ending_screen.h"
 #include "screens/instructions.h"
+#include "screens/kv1_controls.h"
 #include "screens/main_menu.h"
+#include "screens/options_screen.h"
 #include "screens/series_menu.h"
 #include "screens/story.h"
 #include "stages/stage_one.h"
@@ -14,6 +17,9 @@ const std::vector<ScreenRow> screen_table{
     {Screen::story, [](const ScreenArgs&) { return story(); }},
     {Screen::main_menu, [](const ScreenArgs&) { return main_menu(); }},
     {Screen::stage_one, stage_one},
+    {Screen::options_screen, [](const ScreenArgs&) { return options_screen(); }},
+    {Screen::kv1_controls, [](const ScreenArgs&) { return kv1_controls(); }},
+    {Screen::ending_screen, [](const ScreenArgs&) { return ending_screen(); }},
 };
 
 void run_screens(NextScreen next, const std::vector<ScreenRow>& table) {
