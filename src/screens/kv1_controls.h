@@ -16,6 +16,7 @@ public:
 
     const ScreenFade& fade() const { return fade_; }
     const ControlsBlock& controls() const { return controls_; }
+    const ControlsPanel& panel() const { return panel_; }
 
 private:
     ScreenFade fade_;
