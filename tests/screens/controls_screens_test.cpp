@@ -243,4 +243,23 @@ TEST_F(ControlsScreens, AnArmedBlockWaitsOnlyWhileThePointerIsOnARow) {
     EXPECT_EQ(key_right, KEY_D);
 }
 
+TEST_F(ControlsScreens, Pictures) {
+    key_name_source = picture_key_name;
+    for (bool unlocked : {false, true}) {
+        stage_choice_unlocked = unlocked;
+        OptionsScreen screen;
+        point(300, 200, false);
+        for (int p = 0; p < 40; ++p) pass(screen);
+        save(unlocked ? "options_unlocked.png" : "options_locked.png");
+    }
+    OptionsScreen armed;
+    for (int p = 0; p < 40; ++p) pass(armed);
+    arm(armed, 2);
+    save("options_row_armed.png");
+    Kv1Controls kv1;
+    point(300, 200, false);
+    for (int p = 0; p < 40; ++p) pass(kv1);
+    save("kv1_controls.png");
+}
+
 }  // namespace

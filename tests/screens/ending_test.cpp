@@ -124,4 +124,19 @@ TEST_F(Ending, ASectionDrawsTheNamesOfItsMaskInBitOrder) {
     for (const auto& c : cases) EXPECT_EQ(credits_section(buffer, "HEADING", c.mask, 0.0f), c.lines) << c.mask;
 }
 
+TEST_F(Ending, Pictures) {
+    selected_character = 2;
+    EndingScreen screen;
+    for (int p = 0; p < fade_in_steps + 1; ++p) pass(screen);
+    save("ending_paragraph.png");
+    through_paragraphs(screen);
+    steps(screen, 1500);
+    pass(screen);
+    save("ending_mid_roll.png");
+    steps_to_stop(screen, true);
+    steps(screen, 200);
+    pass(screen);
+    save("ending_the_end.png");
+}
+
 }  // namespace
