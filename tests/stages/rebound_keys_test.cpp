@@ -1,12 +1,15 @@
-// Keys rebound on the options screen reach the ship in a stage: it moves and fires on the new
-// keys, and the old ones do nothing.
+// Settings from the options screen reach a stage started later: rebound keys move and fire the
+// ship while the old ones do nothing, and the difficulty sets the boss's hit points.
 #include <allegro.h>
 #include <gtest/gtest.h>
 
 #include "engine/settings.h"
 #include "player/player.h"
+#include "engine/ui.h"
 #include "screens/controls_block.h"
+#include "screens/options_screen.h"
 #include "stage_world.h"
+#include "support/test_support.h"
 
 namespace {
 
@@ -42,6 +45,32 @@ TEST(ReboundKeys, TheShipMovesAndFiresOnTheNewKeysOnly) {
         d.pass(60);  // the ship comes to rest, the shots fly off
     }
     restore_default_controls();
+}
+
+int boss_hit_points() {
+    Driver d(std::make_unique<StageOne>());
+    return d.boss1().phaser.hit_points;
+}
+
+TEST(ReboundKeys, HardChosenOnTheOptionsGivesStageOnesBoss300More) {
+    stage_world::prepare();
+    const int easy = boss_hit_points();
+    {
+        testing_support::WorkingDirectory in_tree(testing_support::data_dir());
+        OptionsScreen options;
+        const OptionsScreen::Button right = options.difficulty_arrow(2);
+        for (int click = 0; click < 2; ++click) {
+            mouse_x = right.x + 5;
+            mouse_y = right.y + 5;
+            mouse_b = 1;
+            options.step();
+            mouse_b = 0;
+            options.step();
+        }
+    }
+    EXPECT_EQ(difficulty, 3);
+    EXPECT_EQ(boss_hit_points(), easy + 300);
+    difficulty = 1;
 }
 
 }  // namespace
