@@ -29,20 +29,8 @@ FMOD_SOUND* music_playing() {
 
 // Names for the pictures: the keyboard driver that would name keys is not installed.
 const char* picture_key_name(int scancode) {
-    switch (scancode) {
-        case KEY_LEFT: return "LEFT";
-        case KEY_RIGHT: return "RIGHT";
-        case KEY_SPACE: return "SPACE";
-        case KEY_Z: return "Z";
-        case KEY_LCONTROL: return "LCONTROL";
-        case KEY_A: return "A";
-        default: return "?";
-    }
-}
-
-// Inside "Exit to Menu", which ends 25 px short of the frame's right edge.
-void point_at_exit(const ControlsPanel& panel, bool button) {
-    point(panel.x0 + panel.bars_w - 30, panel.y0 + panel.bars_h - 10 - text_height(font6) / 2, button);
+    return scancode == KEY_LEFT ? "LEFT" : scancode == KEY_RIGHT ? "RIGHT" : scancode == KEY_Z ? "Z"
+         : scancode == KEY_LCONTROL ? "LCONTROL" : "SPACE";
 }
 
 // Key changes a test plays into wait_key_change, one batch per poll.
@@ -114,6 +102,19 @@ protected:
         point(block.row_x() + 2, block.row_y(k) + text_height(font6) / 2, true);
         pass(screen);
         point(mouse_x, mouse_y, false);
+    }
+
+    // Fully faded in, the button pressed elsewhere and dragged onto "Exit to Menu": the pass that
+    // sees it, then sixteen of fade.
+    template <class ScreenObject>
+    void leave_by_held_button(ScreenObject& screen) {
+        point(0, 0, false);
+        for (int s = 0; s < 40; ++s) pass(screen);
+        point(0, 0, true);
+        pass(screen);
+        point(screen.panel().x0 + screen.panel().bars_w - 30,
+              screen.panel().y0 + screen.panel().bars_h - 10 - text_height(font6) / 2, true);
+        EXPECT_EQ(passes_to_end(screen), 1 + 16);
     }
 
     // Each case on a fresh visit: the row waits through every refused change, binds on the last.
@@ -194,35 +195,22 @@ TEST_F(ControlsScreens, TheJukeboxStartsAtOneWrapsBothWaysPlaysAndStops) {
 }
 
 TEST_F(ControlsScreens, ExitToMenuTakesAHeldButtonAndLeavesAfterSixteenSteps) {
-    const struct {
-        const char* screen;
-        bool options;
-        Screen next;
-    } cases[] = {{"options", true, Screen::main_menu}, {"KV1 controls", false, Screen::kv1_menu}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.screen);
-        tune_main_menu.play_music();
-        return_to_menu = false;
-        std::unique_ptr<OptionsScreen> options;
-        std::unique_ptr<Kv1Controls> kv1;
-        if (c.options) options = std::make_unique<OptionsScreen>();
-        else kv1 = std::make_unique<Kv1Controls>();
-        auto run = [&](auto& screen) {
-            for (int s = 0; s < 40; ++s) pass(screen);  // fully faded in
-            point(0, 0, true);
-            pass(screen);
-            // Dragged onto "Exit to Menu" with the button still down.
-            point_at_exit(screen.panel(), true);
-            EXPECT_EQ(passes_to_end(screen), 1 + 16);  // the pass that sees it, then the fade
-            EXPECT_EQ(screen.leave().screen, c.next);
-        };
-        if (options) run(*options);
-        else run(*kv1);
-        EXPECT_EQ(return_to_menu, c.options);
-        // KV1's leaves the music alone; the options fade the menu's tune with the picture.
-        EXPECT_EQ(music_playing() == tune_main_menu.sound && tune_main_menu.volume > 0.5f, !c.options);
-        screen_testing::release_input();
-    }
+    tune_main_menu.play_music();
+    return_to_menu = false;
+    OptionsScreen options;
+    leave_by_held_button(options);
+    EXPECT_EQ(options.leave().screen, Screen::main_menu);
+    EXPECT_TRUE(return_to_menu);
+    EXPECT_LE(tune_main_menu.volume, 0.0f);  // faded with the picture
+
+    tune_main_menu.play_music();
+    return_to_menu = false;
+    Kv1Controls kv1;
+    leave_by_held_button(kv1);
+    EXPECT_EQ(kv1.leave().screen, Screen::kv1_menu);
+    EXPECT_FALSE(return_to_menu);
+    EXPECT_EQ(music_playing(), tune_main_menu.sound);  // left alone
+    EXPECT_EQ(tune_main_menu.volume, 1.0f);
 }
 
 TEST_F(ControlsScreens, ARowClickedWaitsForTheNextKeyChangeItMayTake) {
