@@ -3,10 +3,13 @@
 #include <algorithm>
 
 #include "screens/character_select.h"
+#include "screens/ending_screen.h"
 #include "screens/instructions.h"
+#include "screens/kv1_controls.h"
 #include "screens/kv1_ending.h"
 #include "screens/kv1_menu.h"
 #include "screens/main_menu.h"
+#include "screens/options_screen.h"
 #include "screens/series_menu.h"
 #include "screens/stage_intro.h"
 #include "screens/story.h"
@@ -39,6 +42,9 @@ const std::vector<ScreenRow> screen_table{
     {Screen::kv1_continue, [](const ScreenArgs&) { return kv1_continue(); }},
     {Screen::kv1_ending, [](const ScreenArgs&) { return kv1_ending(); }},
     {Screen::what_to_do, [](const ScreenArgs&) { return what_to_do(); }},
+    {Screen::options_screen, [](const ScreenArgs&) { return options_screen(); }},
+    {Screen::kv1_controls, [](const ScreenArgs&) { return kv1_controls(); }},
+    {Screen::ending_screen, [](const ScreenArgs&) { return ending_screen(); }},
 };
 
 void run_screens(NextScreen next, const std::vector<ScreenRow>& table) {

@@ -7,6 +7,7 @@
 #include "engine/slots.h"
 #include "engine/text.h"
 #include "player/kv1player.h"
+#include "screens/controls_block.h"
 
 namespace {
 
@@ -36,12 +37,7 @@ bool music_silenced(const ScreenFade& fade, bool silencing, SoundClip& tune, flo
 }
 
 Kv1Menu::Kv1Menu() : fade_(FadeStyle{8, 16, false, true}), black_(black_bitmap()) {
-    key_left = KEY_LEFT;
-    key_right = KEY_RIGHT;
-    key_shoot = KEY_SPACE;
-    key_bomb1 = KEY_Z;
-    key_bomb2 = KEY_LCONTROL;
-    key_text_advance = KEY_SPACE;
+    restore_default_controls();
     paused = false;
 }
 
