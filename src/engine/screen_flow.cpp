@@ -6,7 +6,12 @@
 #include "screens/main_menu.h"
 #include "screens/series_menu.h"
 #include "screens/story.h"
+#include "stages/challenge_stage.h"
+#include "stages/stage_five.h"
+#include "stages/stage_four.h"
 #include "stages/stage_one.h"
+#include "stages/stage_three.h"
+#include "stages/stage_two.h"
 
 const std::vector<ScreenRow> screen_table{
     {Screen::series_menu, [](const ScreenArgs&) { return series_menu(); }},
@@ -14,6 +19,11 @@ const std::vector<ScreenRow> screen_table{
     {Screen::story, [](const ScreenArgs&) { return story(); }},
     {Screen::main_menu, [](const ScreenArgs&) { return main_menu(); }},
     {Screen::stage_one, stage_one},
+    {Screen::stage_two, stage_two},
+    {Screen::stage_three, stage_three},
+    {Screen::stage_four, stage_four},
+    {Screen::stage_five, stage_five},
+    {Screen::challenge_stage, challenge_stage},
 };
 
 void run_screens(NextScreen next, const std::vector<ScreenRow>& table) {

@@ -70,6 +70,14 @@ inline void place_for_launch(EnemySix& record) { record.place(0.0f, 0.0f); }
 inline void place_for_launch(EnemyEight& record) { record.place(); }
 inline void place_for_launch(EnemyNine& record) { record.place(); }
 
+// The group's first record sets off; the rest of a train follow it one by one.
+inline void send_first(const Group& group) {
+    for_each_in_pool(group, [&](auto& pool, int i) {
+        if constexpr (is_train_kind<std::remove_reference_t<decltype(pool[0])>>)
+            if (i == group.first) pool[i].released = true;
+    });
+}
+
 // Every record of the groups: a group given nothing but a draw is still drawn by its own flags.
 using Groups = std::vector<Group>;
 
@@ -77,6 +85,8 @@ using Groups = std::vector<Group>;
 void draw_groups(const Groups& groups, BITMAP* target);
 // Hidden and out of play, so a record a stage draws without setting it up leaves no frozen
 // ghost of an earlier stage.
+// Record k of each group in turn, for each k: kinds drawn in step.
+void draw_in_step(const Groups& groups, BITMAP* target);
 void retire_groups(const Groups& groups);
 void show_groups(const Groups& groups);
 void add_groups_speed(const Groups& groups, float v);

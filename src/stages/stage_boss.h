@@ -9,6 +9,8 @@
 
 #include "audio/audio.h"
 #include "bosses/boss1.h"
+#include "bosses/boss2.h"
+#include "bosses/boss5.h"
 
 // Which dialogue the boss's state calls for: before the fight, after it, or (a boss whose damage
 // exactly equals its hit points) neither.
@@ -24,12 +26,24 @@ DialogueLines dialogue_lines(const Boss& boss) {
     }
 }
 
+// Boss5's fight goes by its weak spot.
+inline DialogueLines dialogue_lines(const Boss5& boss) { return dialogue_lines(boss.weak_spot); }
+
 // The looping blaster a stage pauses with the game; none for most bosses.
 template <class Boss>
 FMOD_CHANNEL* blaster_channel(const Boss&) {
     return nullptr;
 }
 inline FMOD_CHANNEL* blaster_channel(const Boss1& boss) { return boss.channel; }
+inline FMOD_CHANNEL* blaster_channel(const Boss2& boss) { return boss.channel; }
+
+// A boss without a state step of its own has nothing to do there.
+template <class Boss>
+auto update_state_of(Boss& boss, int) -> decltype(boss.update_state()) {
+    boss.update_state();
+}
+template <class Boss>
+void update_state_of(Boss&, long) {}
 
 class StageBoss {
 public:
@@ -72,7 +86,7 @@ public:
     void show() override { boss.show(); }
     void scroll(int dy) override { boss.scroll(dy); }
     void activate() override { boss.activate(); }
-    void update_state() override { boss.update_state(); }
+    void update_state() override { update_state_of(boss, 0); }
     void update() override { boss.update(); }
     void draw(BITMAP* dest) override { boss.draw(dest); }
     void start_death() override { boss.start_death(); }
@@ -82,4 +96,25 @@ public:
     bool dead() const override { return boss.dead; }
     int alpha() const override { return boss.alpha; }
     FMOD_CHANNEL* blaster() const override { return blaster_channel(boss); }
+};
+
+// The stand-in for a stage that has no boss: never shown, never beaten, never whitening.
+class NoBoss final : public StageBoss {
+public:
+    void load() override {}
+    void add_hit_points(int) override {}
+    void set_position(float, float) override {}
+    void show() override {}
+    void scroll(int) override {}
+    void activate() override {}
+    void update_state() override {}
+    void update() override {}
+    void draw(BITMAP*) override {}
+    void start_death() override {}
+
+    bool beaten() const override { return false; }
+    DialogueLines lines() const override { return DialogueLines::before; }
+    bool dead() const override { return false; }
+    int alpha() const override { return 255; }
+    FMOD_CHANNEL* blaster() const override { return nullptr; }
 };

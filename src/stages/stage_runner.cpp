@@ -325,18 +325,19 @@ void StageRunner::relaunch_trains() {
         bool spent = true;
         for_each_record(trains[j].pool, [&](Enemy& record) { spent = spent && !record.alive; });
         if (!spent) continue;
-        for_each_record(trains[j].pool, [](auto& record) {
-            place_for_launch(record);
-            record.reset();
-            record.show();
-            record.enter_play();
-        });
-        for_each_in_pool(trains[j].pool, [&](auto& pool, int i) {
-            if constexpr (is_train_kind<std::remove_reference_t<decltype(pool[0])>>)
-                if (i == trains[j].pool.first) pool[i].released = true;
-        });
+        launch_train(trains[j].pool);
         launch_counts[j] += 1;
     }
+}
+
+void StageRunner::launch_train(const Group& pool) {
+    for_each_record(pool, [](auto& record) {
+        place_for_launch(record);
+        record.reset();
+        record.show();
+        record.enter_play();
+    });
+    send_first(pool);
 }
 
 void StageRunner::start_phases() {
@@ -372,7 +373,9 @@ void StageRunner::end_phase_on_quota() {
         const WavePhase& phase = data.phases[wave_phase - 1];
         if (phase.rearms_formation && wave_phase < phase_count) rearm_formation(data.phases[wave_phase].mark);
         show_groups(phase.shown_at_end);
-        if (wave_phase == phase_count) boss->show();
+        rearm_trains(phase);
+        if (phase.shows_boss || wave_phase == phase_count) boss->show();
+        enemy_count = phase.count_left;
     }
     wave_hurry = 0;
 }
@@ -394,6 +397,15 @@ void StageRunner::rearm_formation(int mark) {
     });
 }
 
+void StageRunner::rearm_trains(const WavePhase& phase) {
+    for (const Group& group : phase.trains_rearmed)
+        for_each_record(group, [](auto& record) {
+            place_for_launch(record);
+            record.reset();
+        });
+    for (const Group& group : phase.trains_sent) send_first(group);
+}
+
 void StageRunner::speed_up() {
     if (speeding_up && scroll_speed < cruise_speed) scroll_speed += 1;
 }
@@ -410,7 +422,11 @@ void StageRunner::boss_phase() {
         post_dialog_started += 1;
     }
     if (boss->dead()) post_death_ticks += 1;
-    if (post_death_ticks > outro_wait && outro_state <= 0) {
+    outro(post_death_ticks > outro_wait);
+}
+
+void StageRunner::outro(bool due) {
+    if (due && outro_state <= 0) {
         tune_outro.stop();
         // The count the fight tune raised would make the outro finished at once.
         tune_outro.plays = 0;
@@ -484,6 +500,7 @@ void StageRunner::draw() {
     draw_layers();
     boss->draw(buffer);
     player.draw(buffer);
+    draw_over_ship();
     draw_hud(money_text, gun_text, side_text);
     draw_title();
     shake_blit(buffer, overlay_buffer, 0, 0, 0, 0, screen_w, screen_h);
@@ -532,15 +549,19 @@ void StageRunner::draw_ground() const {
 void StageRunner::draw_planet() const {
     if (planet_alpha <= 0) return;
     BITMAP* target = planet_alpha < 255 ? planet_layer : buffer;
-    pivot_scaled(target, *data.approach->planet, screen_w / 2, screen_h / 2, 317, planet_y, 0, ftofix(planet_scale));
+    pivot_scaled(target, *data.approach->planet, screen_w / 2, screen_h / 2, data.approach->pivot_x, planet_y, 0,
+                 ftofix(planet_scale));
     if (planet_alpha < 255) trans_blit(planet_layer, buffer, 0, 0, planet_alpha);
 }
 
 void StageRunner::draw_title() const {
     const int y = screen_h / 2 - text_height(font7) / 2;
-    if (title_x > static_cast<float>(-text_length(font7, "Stage ")))
-        textout_ex(buffer, font7, "Stage", static_cast<int>(title_x), y, -1, -1);
-    if (title_number_x < 640.0f)
+    if (title_x > static_cast<float>(-text_length(font7, data.title) - text_length(font7, " ")))
+        textout_ex(buffer, font7, data.title, static_cast<int>(title_x), y, -1, -1);
+    if (title_number_x >= 640.0f) return;
+    if (data.title_second)
+        textout_ex(buffer, font7, data.title_second, static_cast<int>(title_number_x), y, -1, -1);
+    else
         textprintf_ex(buffer, font7, static_cast<int>(title_number_x), y, -1, -1, "%d", current_stage);
 }
 

@@ -68,12 +68,17 @@ struct WavePhase {
     Groups hurried;             // sped up once the quota falls to 10
     bool rearms_formation;      // at its end the formation comes back at the next phase's mark
     Groups shown_at_end;        // the next phase's records, shown when this one ends
+    Groups trains_rearmed = {};  // train pools set back to their start when this one ends
+    Groups trains_sent = {};     // train pools whose first record is sent off when this one ends
+    bool shows_boss = false;    // the boss is shown at its end (always after the last phase)
+    int count_left = 0;         // a count left standing at its end keeps the scroll braked
 };
 
 // A planet that grows as the stage nears it, then gives way to the ground below.
 struct PlanetApproach {
     BITMAP* const* planet;
     BITMAP* const* ground;
+    int pivot_x;  // the planet's column drawn at the screen's centre
 };
 
 struct StageData {
@@ -97,6 +102,8 @@ struct StageData {
     std::array<PilotDialogues, 2> dialogues;  // Adam's, Kim's
     NextScreen next;
     const PlanetApproach* approach = nullptr;
+    const char* title = "Stage";
+    const char* title_second = nullptr;  // the title's second word, else the stage's number
 };
 
 class StageRunner {
@@ -141,7 +148,7 @@ public:
     bool spawning = true;
     bool speeding_up = false;
     int wave_phase = 0;
-    std::array<int, 4> launch_counts{};
+    std::array<int, 5> launch_counts{};
     std::vector<int> marks;
     bool dialog_active = false;
     bool pilot_turn = false, boss_turn = false;
@@ -177,6 +184,8 @@ protected:
     virtual void play() = 0;
     // The stage's layers under the boss and the ship, into `buffer`.
     virtual void draw_layers() = 0;
+    // What a stage draws over the ship, if anything.
+    virtual void draw_over_ship() {}
 
     // Pieces of the play step, for the stages to call in their own order.
     void scroll_boss_and_step();
@@ -191,6 +200,10 @@ protected:
     void end_phase_on_quota();
     void speed_up();
     void boss_phase();
+    // The outro tune once `due`, then the fly-off as it ends, then the fade-out.
+    void outro(bool due);
+    // The pool's records back at their start and in play, the first one sent off.
+    void launch_train(const Group& pool);
     void brake();
     void move_title();
     void clamp_scroll();
@@ -233,6 +246,7 @@ private:
     const Dialogue& dialogue(DialogueLines lines) const;
     void fly_off_once_more();
     void rearm_formation(int mark);
+    void rearm_trains(const WavePhase& phase);
 
     void draw_title() const;
     void draw_panes() const;

@@ -14,7 +14,7 @@ using stage_world::Driver;
 
 const Group train{PoolKind::five, 0, 4};
 const Dialogue short_talk{{Speaker::boss, 0, "Hm. "}, {Speaker::pilot, 1, nullptr}};
-const PlanetApproach planet{&stage1_earth, &stage1_b};
+const PlanetApproach planet{&stage1_earth, &stage1_b, 317};
 
 const StageData approach_data{
     3,

@@ -27,6 +27,8 @@ void load_everything() {
     timing_calls.install_int_ex = no_timer;
     timing_calls.remove_int = no_removal;
     testing_support::load_whole_game();
+    // As the game does at start-up: some boss parts are PNG pictures loaded by extension.
+    register_png_file_type();
 }
 
 const auto* const release_records = ::testing::AddGlobalTestEnvironment(new testing_support::ReleaseLoadedRecords);

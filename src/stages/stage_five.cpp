@@ -1,0 +1,280 @@
+#include "stages/stage_five.h"
+
+#include <memory>
+
+#include "engine/game_state.h"
+#include "engine/loaders.h"
+#include "engine/settings.h"
+#include "engine/slots.h"
+#include "engine/timing.h"
+#include "player/player.h"
+
+namespace {
+
+// Loaded at every entry, let go when the stage ends.
+BITMAP* planet_picture = nullptr;
+BITMAP* desert_picture = nullptr;
+const PlanetApproach desert_planet{&planet_picture, &desert_picture, 325};
+
+enum Mark { phase1_mark, phase2_mark, phase3_mark, phase4_mark, boss_mark };
+
+const Group fives{PoolKind::five, 0, 4};
+const Group sixes{PoolKind::six, 0, 4};
+const Group sevens{PoolKind::seven, 0, 4};
+const Group twelves{PoolKind::twelve, 0, 3};
+const Group elevens{PoolKind::eleven, 0, 2};
+const Groups trains{fives, sevens, sixes};
+const Groups all_pools{fives, sixes, sevens, twelves, elevens};
+const Groups rearmed{sevens, sixes, fives, twelves, elevens};
+
+// The tank pools' launch counts follow the trains' in `launch_counts`.
+constexpr int twelve_count = 3, eleven_count = 4;
+
+// The two sets of ways in for the four twelves, one drawn at each launch.
+constexpr int twelve_entries[2][4] = {{2, 4, 5, 6}, {1, 7, 8, 3}};
+
+// Tank relaunch caps by phase: twelve, eleven.
+struct TankCaps {
+    int twelve, eleven;
+};
+constexpr TankCaps tank_caps[5] = {{0, 0}, {0, 0}, {3, 3}, {4, 4}, {4, 4}};
+
+constexpr int boss_bonus[4] = {0, 250, 300, 350};
+constexpr float boss_x = 226.0f;
+constexpr int boss_below_mark = 140;
+constexpr int gun_level = 4;
+
+const Dialogue adam_before{
+    {Speaker::boss, 0, "Halt! I cannot allow you to venture any further. "},
+    {Speaker::pilot, 1, "If I could stop here, I would. I have other pressing matters and people to see. "},
+    {Speaker::boss, 1,
+     "That is not possible, civilian, I have strict orders from my superiors. No one, including YOU, is to get "
+     "past me. "},
+    {Speaker::pilot, 2, "Get past, or through you. Whatever it takes, but I have somewhere to be. "},
+    {Speaker::boss, 2,
+     "AHH!! I like that! Now you're talking! You have failed to follow a direct order. Now, I must extinguish  "
+     "you. "},
+    {Speaker::pilot, 3, nullptr},
+};
+
+const Dialogue kim_before{
+    {Speaker::boss, 0, "Halt, ma'am. I am under strict orders not to allow you into this region. "},
+    {Speaker::pilot, 1, "That region is the only place I have to go. I have no other alternatives. "},
+    {Speaker::boss, 1,
+     "These are the orders. No one is to get in or out of this region. I won't tell you again, I need you to "
+     "vacate the premises. "},
+    {Speaker::pilot, 2,
+     "You won't have to tell me again, because I am telling you. If I have to go through you to get to the "
+     "region then, I will! "},
+    {Speaker::boss, 2, "Hah Hah! Now you,re just talking dirty to a old man. Let's GO!!! "},
+    {Speaker::pilot, 3, nullptr},
+};
+
+const Dialogue adam_after{
+    {Speaker::boss, 0,
+     "Even in his last hour, a soldier should never supply his enemy with any substantial information. "},
+    {Speaker::pilot, 1, "I am not your enemy. I have no grievances with you. I just want my family. "},
+    {Speaker::boss, 1, "He has taken your family? "},
+    {Speaker::pilot, 2, "Yes. I just want them back. "},
+    {Speaker::boss, 2, "He said no women and children..... "},
+    {Speaker::pilot, 3, "He lied. Something Art's very good at. Why do you even obey him? "},
+    {Speaker::boss, 3, "Anyway, all a soldier has is his orders. I cannot help you... "},
+    {Speaker::pilot, 4, "You can save them! Forget your orders!! "},
+    {Speaker::boss, 4,
+     "I can't help you, civilian. All I can tell you is you're looking for the 2nd quardrant located in Sector "
+     "3395. "},
+    {Speaker::pilot, 5,
+     "Thanks. Maybe I'll see you in another life. (Thinking: Art seems to have a lot of good natured people under "
+     "his command. I wonder if he's done this before?) "},
+    {Speaker::boss, 5, nullptr},
+};
+
+const Dialogue kim_after{
+    {Speaker::boss, 0,
+     "Such grace in your fighting skills. For a woman, you are really good! Too bad you're not on our side.... "},
+    {Speaker::pilot, 1, "Aargh! I am losing my patience! Where did they take my partner's family?? "},
+    {Speaker::boss, 1, "My name is General Kryzokowitz. My number is 418-27-6093... "},
+    {Speaker::pilot, 2,
+     "Listen! You guys kidnapped my partner's family! I don't want anything but them. "},
+    {Speaker::boss, 2, "All a soldier has is his orders.... "},
+    {Speaker::pilot, 3,
+     "Forget your orders!! Are you even human? How can you be wowned up that tightly? "},
+    {Speaker::boss, 3,
+     "I can't help you, civilian. All I can tell you is you're looking for the 2nd quardrant located in Sector "
+     "3395. "},
+    {Speaker::pilot, 4, "Thanks. "},
+    {Speaker::boss, 4, nullptr},
+};
+
+const StageData stage_five_data{
+    5,
+    &tune_stage5,
+    &tune_boss,
+    "gfx/faces/boss_5_face.gif",
+    false,
+    {
+        {-1440, nullptr, ScrollMark::none, 0, 0},
+        {-3360, nullptr, ScrollMark::none, 0, 0},
+        {-5280, nullptr, ScrollMark::none, 0, 0},
+        {-7200, nullptr, ScrollMark::none, 0, 0},
+        {-10080, nullptr, ScrollMark::none, 0, 0},
+    },
+    {{PoolKind::five, 0, -1}, 1, 0, 0, 0, 0},
+    {0.0f, 0.0f, 0.0f, 0.0f},
+    {
+        {phase1_mark, 60, {fives, sixes, sevens}, true, {{fives, 3}, {sixes, 3}, {sevens, 3}}, {}, false, {},
+         rearmed, {fives, sixes, sevens}},
+        {phase2_mark, 103, all_pools, true, {{fives, 4}, {sixes, 4}, {sevens, 4}}, {}, false, {}, rearmed,
+         {fives, sixes, sevens}},
+        {phase3_mark, 95, all_pools, true, {{fives, 3}, {sixes, 3}, {sevens, 3}}, {}, false, {}, rearmed,
+         {fives, sixes, sevens}, true, 1},
+        {phase4_mark, 110, all_pools, true, {{fives, 4}, {sixes, 4}, {sevens, 4}}, {}, false, {}, {}, {}, true, 1},
+    },
+    boss_mark,
+    {},
+    false,
+    false,
+    false,
+    false,
+    false,
+    {{{adam_before, adam_after}, {kim_before, kim_after}}},
+    {Screen::challenge_stage, {5}},
+    &desert_planet,
+};
+
+StageFive::Turn first_turn() { return random_range(1, 2) == 1 ? StageFive::twelves_turn : StageFive::elevens_turn; }
+
+void set_twelve_entries() {
+    const int(&entries)[4] = twelve_entries[random_range(1, 2) - 1];
+    for (int i = 0; i < 4; ++i) enemy_twelve_pool[i].set_entry(entries[i]);
+}
+
+void set_eleven_entries() {
+    for (int i = 0; i < 3; ++i) enemy_eleven_pool[i].set_entry(i + 1);
+}
+
+bool none_alive(const Group& group) {
+    bool none = true;
+    for_each_record(group, [&](Enemy& record) { none = none && !record.alive; });
+    return none;
+}
+
+}  // namespace
+
+StageFive::StageFive() : StageRunner(stage_five_data, std::make_unique<BossAdapter<Boss5>>()) {}
+
+StageFive::~StageFive() {
+    for (BITMAP** picture : {&planet_picture, &desert_picture}) {
+        if (*picture) destroy_bitmap(*picture);
+        *picture = nullptr;
+    }
+}
+
+BossAdapter<Boss5>& StageFive::boss5() const { return static_cast<BossAdapter<Boss5>&>(*boss); }
+
+void StageFive::set_up_stage() {
+    player.set_gun_level(gun_level);
+    turn = first_turn();
+    planet_picture = load_picture_ex("gfx/fifth_stage/planet.png");
+    desert_picture = load_picture_ex("gfx/fifth_stage/desert.png");
+    for (const Group& group : all_pools)
+        for_each_record(group, [](auto& record) {
+            place_for_launch(record);
+            record.reset();
+            record.add_hit_points(difficulty);
+        });
+    set_twelve_entries();
+    for (const Group& group : trains) send_first(group);
+    boss->load();
+    boss->set_position(boss_x, static_cast<float>(data.marks[boss_mark].start + boss_below_mark));
+    boss->add_hit_points(boss_bonus[difficulty - 1]);
+    player.stage_reset();
+    set_eleven_entries();
+    for (ColorStar& star : stars) star.init(0, 639);
+    enemy_count = 0;
+    tune_stage5.play_music();
+}
+
+void StageFive::play() {
+    player.update();
+    player.poll_bomb_keys();
+    boss->update();
+    step_groups(trains);
+    step_tanks();
+    title_ticks += 1;
+    approach();
+    for (ColorStar& star : stars) star.update(scroll_speed);
+    speed_up();
+    relaunch_trains();
+    take_tank_turns();
+    start_phases();
+    const bool was_spawning = spawning;
+    const int phase = wave_phase;
+    end_phase_on_quota();
+    if (was_spawning && !spawning && phase < 4) rearm_tanks();
+    boss_phase();
+    brake();
+    move_title();
+    clamp_scroll();
+    move_approach_rows();
+}
+
+// The waiting pool stands and takes no hits, but its shots fly on.
+void StageFive::step_tanks() {
+    for (EnemyTwelve& record : enemy_twelve_pool) {
+        if (turn == twelves_turn) record.update();
+        record.update_bullets();
+    }
+    for (EnemyEleven& record : enemy_eleven_pool) {
+        if (turn == elevens_turn) record.update();
+        record.update_bullets();
+    }
+}
+
+// A pool wiped out or driven off is launched again, and waits while the other pool moves.
+void StageFive::take_tank_turns() {
+    if (!spawning || wave_phase < 2 || wave_phase > 4) return;
+    const TankCaps caps = tank_caps[wave_phase];
+    struct Side {
+        Turn turn;
+        const Group& pool;
+        int count;
+        int cap;
+        void (*set_entries)();
+    };
+    const Side sides[] = {{twelves_turn, twelves, twelve_count, caps.twelve, set_twelve_entries},
+                          {elevens_turn, elevens, eleven_count, caps.eleven, set_eleven_entries}};
+    for (const Side& side : sides) {
+        if (turn != side.turn) continue;
+        const Turn other = side.turn == twelves_turn ? elevens_turn : twelves_turn;
+        int& launched = launch_counts[side.count];
+        if (launched < side.cap && none_alive(side.pool)) {
+            for_each_record(side.pool, [](auto& record) {
+                record.reset();
+                record.show();
+                record.enter_play();
+            });
+            side.set_entries();
+            turn = other;
+            launched += 1;
+        }
+        if (launched == side.cap && none_alive(side.pool)) turn = other;
+    }
+}
+
+void StageFive::rearm_tanks() {
+    set_twelve_entries();
+    set_eleven_entries();
+    if (wave_phase >= 2) turn = first_turn();
+}
+
+void StageFive::draw_layers() {
+    draw_approach_stars();
+    for (const ColorStar& star : stars) star.draw(buffer);
+    draw_ground();
+    draw_planet();
+    draw_in_step({twelves, elevens}, buffer);
+    draw_in_step({fives, sixes, sevens}, buffer);
+}
+
+NextScreen stage_five(const ScreenArgs&) { return std::make_unique<StageFive>()->run(); }

@@ -1,0 +1,171 @@
+// Stages 2 to 5 played through the frame loop to their clear, for each pilot, and the challenge
+// stage to its results, with the frames a player sees on the way.
+#include <allegro.h>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "audio_testing.h"
+#include "enemies/enemy_nine.h"
+#include "engine/game_state.h"
+#include "engine/gameengine.h"
+#include "engine/settings.h"
+#include "engine/slots.h"
+#include "player/player.h"
+#include "stage_world.h"
+#include "stages/challenge_stage.h"
+#include "stages/stage_five.h"
+#include "stages/stage_four.h"
+#include "stages/stage_three.h"
+#include "stages/stage_two.h"
+
+namespace {
+
+using stage_world::Driver;
+using stage_world::save_page;
+
+const Groups every_pool{{PoolKind::one, 0, 35},   {PoolKind::two, 0, 15},   {PoolKind::three, 0, 14},
+                        {PoolKind::four, 0, 14},  {PoolKind::five, 0, 4},   {PoolKind::six, 0, 4},
+                        {PoolKind::seven, 0, 4},  {PoolKind::eight, 0, 4},  {PoolKind::eleven, 0, 2},
+                        {PoolKind::twelve, 0, 3}};
+
+void beat_boss2(StageRunner& s) {
+    Boss2& boss = static_cast<StageTwo&>(s).boss2().boss;
+    boss.left_gun.damage = boss.left_gun.hit_points + 1;
+    boss.right_gun.damage = boss.right_gun.hit_points + 1;
+    if (boss.phaser.in_play) boss.phaser.damage = boss.phaser.hit_points + 1;
+}
+void beat_boss3(StageRunner& s) {
+    Boss3& boss = static_cast<StageThree&>(s).boss3().boss;
+    boss.damage = boss.hit_points + 1;
+}
+void beat_boss4(StageRunner& s) {
+    Boss4& boss = static_cast<StageFour&>(s).boss4().boss;
+    boss.damage = boss.hit_points + 1;
+}
+void beat_boss5(StageRunner& s) {
+    Boss5& boss = static_cast<StageFive&>(s).boss5().boss;
+    boss.weak_spot.damage = boss.weak_spot.hit_points + 1;
+}
+
+struct StageCase {
+    const char* name;
+    std::function<std::unique_ptr<StageRunner>()> make;
+    bool white_fade;
+    std::array<int, 4> quotas;
+    void (*beat)(StageRunner&);
+    std::array<const char*, 2> first_lines;  // Adam's, Kim's
+    std::array<int, 2> presses_before, presses_after;
+    NextScreen next;
+};
+
+// Once the panes are in, presses the advance key until the dialogue closes; returns the presses.
+int talk_through(Driver& d) {
+    while (d.stage().boss_pane_x > 0.0f) d.pass();
+    int presses = 0;
+    while (d.stage().dialog_active && presses < 30) {
+        d.press(key_text_advance);
+        presses += 1;
+    }
+    return presses;
+}
+
+const StageCase stage_cases[] = {
+    {"two", [] { return std::make_unique<StageTwo>(); }, true, {40, 45, 50, 55}, beat_boss2,
+     {"How did you get this far? None of your kind's permitted here!! ", "What do YOU want??? "}, {12, 12},
+     {10, 6}, {Screen::upgrade_store, {3}}},
+    {"three", [] { return std::make_unique<StageThree>(); }, false, {60, 75, 80, 100}, beat_boss3,
+     {"I am looking for my family. Do you know their whereabouts? ", "Are you the lady of the house? "}, {16, 19}, {4, 7}, {Screen::challenge_stage, {3}}},
+    {"four", [] { return std::make_unique<StageFour>(); }, true, {64, 84, 110, 110}, beat_boss4,
+     {"What can I do for you, mate? ", "Good evening, Love. What can I help you with? "}, {13, 10}, {5, 5},
+     {Screen::upgrade_store, {5}}},
+    {"five", [] { return std::make_unique<StageFive>(); }, false, {60, 103, 95, 110}, beat_boss5,
+     {"Halt! I cannot allow you to venture any further. ",
+      "Halt, ma'am. I am under strict orders not to allow you into this region. "},
+     {5, 5}, {10, 8}, {Screen::challenge_stage, {5}}},
+};
+
+void PrintTo(const StageCase& c, std::ostream* os) { *os << "stage " << c.name; }
+
+// Shoots down every record in play that has come into view, as a player would.
+void shoot_in_view() {
+    for (const Group& group : every_pool)
+        for_each_in_pool(group, [](auto& pool, int i) {
+            auto& record = pool[i];
+            bool in_view = true;
+            if constexpr (is_train_kind<std::remove_reference_t<decltype(record)>>) in_view = record.entered;
+            if (record.in_play && !record.dying && in_view) record.damage = record.hit_points + 1;
+        });
+}
+
+class StageClear : public ::testing::TestWithParam<std::tuple<StageCase, int>> {};
+
+TEST_P(StageClear, RunsFromTheFadeInThroughFourPhasesAndTheBossToTheNextScreen) {
+    const auto& [c, character] = GetParam();
+    stage_world::prepare(character);
+    Driver d(c.make());
+    StageRunner& s = d.stage();
+    player.money = 1000000;  // hits cost money but never the ship
+    const std::string name = std::string("stage_") + c.name;
+
+    d.pass(31);
+    EXPECT_EQ(s.faded_in, !c.white_fade);
+    d.pass();
+    EXPECT_TRUE(s.faded_in);
+    d.skip_title();
+
+    for (int p = 1; p <= 4; ++p) {
+        SCOPED_TRACE(p);
+        ASSERT_TRUE(d.steps_until([&] { return s.wave_phase == p; }));
+        EXPECT_EQ(enemy_count, c.quotas[p - 1]);
+        d.steps_until([] { return false; }, 90);
+        const std::vector<int> marks = s.marks;
+        d.pass(20);
+        if (p == 2) save_page((name + "_mid_wave.png").c_str());
+        EXPECT_EQ(s.marks, marks) << "the scroll waits for the quota";
+        ASSERT_TRUE(d.steps_until([&] {
+            shoot_in_view();
+            return !s.spawning;
+        }));
+        const WavePhase& phase = s.data.phases[p - 1];
+        for (std::size_t j = 0; j < phase.trains.size(); ++j)
+            EXPECT_EQ(s.launch_counts[j], phase.trains[j].cap) << "every relaunch the quota counts was made";
+    }
+
+    ASSERT_TRUE(d.steps_until([&] { return s.dialog_active; }));
+    EXPECT_EQ(s.wave_phase, 5);
+    d.pass(40);
+    const char* first = s.boss_turn ? s.boss_text : s.pilot_text;
+    EXPECT_STREQ(first, c.first_lines[character - 1]);
+    EXPECT_EQ(talk_through(d), c.presses_before[character - 1]);
+    EXPECT_TRUE(s.boss_fight);
+    d.pass(60);
+    save_page((name + "_boss.png").c_str());
+    if (!s.data.fight_scroll) EXPECT_EQ(scroll_speed, 0) << "the fight stands still";
+
+    ASSERT_TRUE(d.steps_until([&] {
+        c.beat(s);
+        return s.dialog_active;
+    }));
+    EXPECT_EQ(talk_through(d), c.presses_after[character - 1]);
+    ASSERT_TRUE(d.steps_until([&] { return s.boss->dead(); }));
+    ASSERT_TRUE(d.steps_until(
+        [&] {
+            audio_testing::advance(fmod_system, 250);
+            return player.stage_cleared;
+        },
+        4000));
+    ASSERT_TRUE(d.steps_until([&] { return !s.running; }));
+    const NextScreen next = s.finish();
+    EXPECT_EQ(next.screen, c.next.screen);
+    EXPECT_EQ(next.args[0], c.next.args[0]);
+}
+
+INSTANTIATE_TEST_SUITE_P(Stages, StageClear, ::testing::Combine(::testing::ValuesIn(stage_cases), ::testing::Values(1, 2)),
+                         [](const auto& info) {
+                             return std::string(std::get<0>(info.param).name) +
+                                    (std::get<1>(info.param) == 1 ? "_Adam" : "_Kim");
+                         });
+
+}  // namespace
