@@ -15,8 +15,12 @@
 #include "player/player.h"
 #include "stage_world.h"
 #include "stages/challenge_stage.h"
+#include "stages/stage_eight.h"
 #include "stages/stage_five.h"
 #include "stages/stage_four.h"
+#include "stages/stage_nine.h"
+#include "stages/stage_seven.h"
+#include "stages/stage_six.h"
 #include "stages/stage_three.h"
 #include "stages/stage_two.h"
 
@@ -27,7 +31,7 @@ using stage_world::save_page;
 
 const Groups every_pool{{PoolKind::one, 0, 35},   {PoolKind::two, 0, 15},   {PoolKind::three, 0, 14},
                         {PoolKind::four, 0, 14},  {PoolKind::five, 0, 4},   {PoolKind::six, 0, 4},
-                        {PoolKind::seven, 0, 4},  {PoolKind::eight, 0, 4},  {PoolKind::eleven, 0, 2},
+                        {PoolKind::seven, 0, 4},  {PoolKind::eight, 0, 4},  {PoolKind::ten, 0, 2},     {PoolKind::eleven, 0, 2},
                         {PoolKind::twelve, 0, 3}};
 
 void beat_boss2(StageRunner& s) {
@@ -47,6 +51,13 @@ void beat_boss4(StageRunner& s) {
 void beat_boss5(StageRunner& s) {
     Boss5& boss = static_cast<StageFive&>(s).boss5().boss;
     boss.weak_spot.damage = boss.weak_spot.hit_points + 1;
+}
+
+// The later bosses go down by their own hit points.
+template <class Boss>
+void beat_frame_boss(StageRunner& s) {
+    auto& boss = static_cast<BossAdapter<Boss>&>(*s.boss).boss;
+    boss.damage = boss.hit_points + 1;
 }
 
 struct StageCase {
@@ -84,6 +95,23 @@ const StageCase stage_cases[] = {
      {"Halt! I cannot allow you to venture any further. ",
       "Halt, ma'am. I am under strict orders not to allow you into this region. "},
      {5, 5}, {10, 8}, {Screen::challenge_stage, {5}}},
+    {"six", [] { return std::make_unique<StageSix>(); }, true, {64, 84, 110, 110}, beat_frame_boss<Boss6>,
+     {"I know why you have come, but your journey must end here. ",
+      "Hello, madam. I mean no disrespect, but your journey ends here with me tonight. I know what you seek but I "
+      "cannot let you pass. "},
+     {9, 7}, {5, 4}, {Screen::upgrade_store, {7}}},
+    {"seven", [] { return std::make_unique<StageSeven>(); }, false, {60, 90, 92, 115}, beat_frame_boss<Boss7>,
+     {"I don't know why Lord Art sent those fools to stop you, but I am not one of those fools. ",
+      "So we meet again, my idiot apprentice... "},
+     {7, 7}, {4, 2}, {Screen::challenge_stage, {7}}},
+    {"eight", [] { return std::make_unique<StageEight>(); }, true, {76, 96, 125, 125}, beat_frame_boss<Boss8>,
+     {"You haven't given up yet, I see. He said you wouldn't, and I didn't believe him. Heh. Guess I owe him 5 "
+      "bucks. No matter. I hoped that I would be the one to crush your dreams. ",
+      "I always knew you'd come back. "},
+     {7, 9}, {4, 4}, {Screen::upgrade_store, {9}}},
+    {"nine", [] { return std::make_unique<StageNine>(); }, true, {112, 132, 161, 161}, beat_frame_boss<Boss9>,
+     {"Hello, Adam.. ", "Hello, Kim. I've heard a lot about you and your exploits. "}, {11, 12}, {4, 5},
+     {Screen::upgrade_store, {10}}},
 };
 
 void PrintTo(const StageCase& c, std::ostream* os) { *os << "stage " << c.name; }

@@ -1,0 +1,26 @@
+#pragma once
+// Stage 6: the star field with fifty scaled rocks drifting far to near, stage 4's formations and
+// trains, and Boss6 with its two dialogues.
+#include <array>
+
+#include "bosses/boss6.h"
+#include "enemies/backdrop.h"
+#include "enemies/stars.h"
+#include "engine/screen_flow.h"
+#include "stages/formation_waves.h"
+
+class StageSix : public FormationStage {
+public:
+    StageSix();
+
+    std::array<ColorStar, 100> stars;
+    std::array<BackdropMeteor, 50> meteors;
+
+protected:
+    void set_up_stage() override;
+    void play() override;
+    void draw_layers() override;
+};
+
+// The stage as a screen: it returns the upgrade store for stage 7, or the main menu after a quit.
+NextScreen stage_six(const ScreenArgs& args);
