@@ -12,7 +12,7 @@ using namespace formation_waves;
 
 namespace {
 
-constexpr Extras extras{true, false};
+constexpr Extras stage_extras{true, false};
 constexpr int boss_bonus[4] = {0, 250, 300, 350};
 constexpr float boss_x = 168.5f;
 constexpr int boss_below_mark = 75;
@@ -66,7 +66,7 @@ const StageData stage_eight_data{
     star_marks(&stage1_p),
     {{PoolKind::one, 0, -1}, 1, 0, 0, 0, 0},
     {0.0f, 0.2f, 0.3f, 0.4f},
-    phases(extras),
+    phases(stage_extras),
     boss_mark,
     {{s1, -480}, {s2, -960}},
     true,
@@ -80,7 +80,7 @@ const StageData stage_eight_data{
 
 }  // namespace
 
-StageEight::StageEight() : FormationStage(stage_eight_data, std::make_unique<BossAdapter<Boss8>>(), extras) {}
+StageEight::StageEight() : FormationStage(stage_eight_data, std::make_unique<BossAdapter<Boss8>>(), stage_extras) {}
 
 void StageEight::set_up_stage() {
     boss->load();

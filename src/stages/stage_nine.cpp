@@ -13,7 +13,7 @@ using namespace formation_waves;
 
 namespace {
 
-constexpr Extras extras{true, true};
+constexpr Extras stage_extras{true, true};
 constexpr int boss_bonus[4] = {0, 250, 300, 350};
 constexpr float boss_x = 131.0f;
 constexpr int boss_below_mark = 1;
@@ -77,7 +77,7 @@ const StageData stage_nine_data{
     star_marks(&stage1_p),
     grid_rearmed,
     {0.0f, 0.2f, 0.3f, 0.4f},
-    phases(extras),
+    phases(stage_extras),
     boss_mark,
     {{s1, -480}, {s2, -960}},
     false,
@@ -91,7 +91,7 @@ const StageData stage_nine_data{
 
 }  // namespace
 
-StageNine::StageNine() : FormationStage(stage_nine_data, std::make_unique<BossAdapter<Boss9>>(), extras) {}
+StageNine::StageNine() : FormationStage(stage_nine_data, std::make_unique<BossAdapter<Boss9>>(), stage_extras) {}
 
 StageNine::~StageNine() {
     if (top) destroy_bitmap(top);
