@@ -188,6 +188,7 @@ void StageTen::play() {
     if (speeding_up && scroll_speed < rush_speed) scroll_speed += 1;
     final_fight();
     kill_current();
+    title_ticks += 1;
     move_title();
     clamp_scroll();
     move_rows();
