@@ -54,7 +54,7 @@ void to_last_phase(StageRunner& stage) {
             });
         stage.step();
     }
-    for (const Group& group : every_pool) for_each_record(group, [](Enemy& r) { r.add_hit_points(1 << 28); });
+    for (const Group& group : every_pool) for_each_record(group, [](Enemy& r) { r.hit_points = 1 << 28; });
     for (int i = 0; i < 60; ++i) stage.step();
 }
 
