@@ -2,7 +2,9 @@
 
 #include <type_traits>
 
+#include "engine/game_state.h"
 #include "engine/settings.h"
+#include "player/player.h"
 #include "engine/slots.h"
 #include "engine/timing.h"
 
@@ -51,6 +53,7 @@ const StartRow start_rows[] = {
     {{{PoolKind::four, 5, 9}, 5, 25, 95, 105, 0}, w4, Enemy::wrapping_left, sweeper_bonus},
 };
 
+constexpr int boss_bonus[4] = {0, 250, 300, 350};
 constexpr int tall_shown = -1440;
 constexpr int full_shown = -480;
 
@@ -123,6 +126,49 @@ using namespace formation_waves;
 
 FormationStage::FormationStage(const StageData& data, std::unique_ptr<StageBoss> boss, Extras extras)
     : StageRunner(data, std::move(boss)), extras(extras) {}
+
+void FormationStage::set_up_stage() {
+    boss->load();
+    boss->set_position(extras.boss_x, static_cast<float>(data.marks[boss_mark].start + extras.boss_below_mark));
+    boss->add_hit_points(boss_bonus[difficulty - 1]);
+    player.stage_reset();
+    for (ColorStar& star : stars) star.init(0, 639);
+    set_up_scenery();
+    set_up_formations();
+    enemy_count = 0;
+    data.tune->play_music();
+}
+
+// Trains are relaunched, and the grid hurried, only while the phase still has enemies to come.
+void FormationStage::play() {
+    title_ticks += 1;
+    player.update();
+    player.poll_bomb_keys();
+    scroll_boss_and_step();
+    step_formations();
+    step_scenery();
+    for (ColorStar& star : stars) star.update(scroll_speed);
+    if (enemy_count >= 1) {
+        if (extras.grid) hurry();
+        relaunch_trains();
+    }
+    start_phases();
+    end_phase_on_quota();
+    speed_up();
+    boss_phase();
+    brake();
+    move_title();
+    clamp_scroll();
+    advance_marks();
+    after_scroll();
+}
+
+void FormationStage::draw_layers() {
+    draw_backdrops();
+    for (const ColorStar& star : stars) star.draw(buffer);
+    draw_scenery();
+    draw_formations();
+}
 
 void FormationStage::set_up_formations() {
     auto place_row = [this](const StartRow& row) {

@@ -3,8 +3,10 @@
 // formation among the trains of kinds five to eight, four phases, white fades. Stage 8 adds a
 // trio of kind ten; stage 9 the trio and a lock-step grid of kind one. Each stage adds its
 // backdrop, its scenery and its boss.
+#include <array>
 #include <vector>
 
+#include "enemies/stars.h"
 #include "stages/stage_runner.h"
 
 namespace formation_waves {
@@ -19,6 +21,8 @@ extern const Placement grid_rearmed;
 struct Extras {
     bool trio;
     bool grid;
+    float boss_x;
+    int boss_below_mark;
 };
 
 // Stars at marks 1 to 13, with `last` (the fourteenth mark's picture) drawn before marks 12, 13.
@@ -32,8 +36,21 @@ public:
     FormationStage(const StageData& data, std::unique_ptr<StageBoss> boss, formation_waves::Extras extras);
 
     const formation_waves::Extras extras;
+    std::array<ColorStar, 100> stars;
 
 protected:
+    void set_up_stage() final;
+    void play() final;
+    void draw_layers() final;
+
+    // The stage's own scenery: set up after the stars, stepped before them, drawn over them.
+    virtual void set_up_scenery() = 0;
+    virtual void step_scenery() {}
+    virtual void draw_scenery() = 0;
+    // After the marks have moved.
+    virtual void after_scroll() {}
+
+private:
     // Places and arms every record the stage uses, with its difficulty bonus, and sends the
     // first trains.
     void set_up_formations();

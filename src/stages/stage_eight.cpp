@@ -3,19 +3,14 @@
 #include <memory>
 
 #include "engine/game_state.h"
-#include "engine/settings.h"
 #include "engine/slots.h"
 #include "engine/timing.h"
-#include "player/player.h"
 
 using namespace formation_waves;
 
 namespace {
 
-constexpr Extras stage_extras{true, false};
-constexpr int boss_bonus[4] = {0, 250, 300, 350};
-constexpr float boss_x = 168.5f;
-constexpr int boss_below_mark = 75;
+constexpr Extras stage_extras{true, false, 168.5f, 75};
 
 const Dialogue adam_before{
     {Speaker::boss, 0, "You haven't given up yet, I see. He said you wouldn't, and I didn't believe him. Heh. Guess I owe him 5 bucks. No matter. I hoped that I would be the one to crush your dreams. "},
@@ -82,44 +77,18 @@ const StageData stage_eight_data{
 
 StageEight::StageEight() : FormationStage(stage_eight_data, std::make_unique<BossAdapter<Boss8>>(), stage_extras) {}
 
-void StageEight::set_up_stage() {
-    boss->load();
-    boss->set_position(boss_x, static_cast<float>(data.marks[boss_mark].start + boss_below_mark));
-    boss->add_hit_points(boss_bonus[difficulty - 1]);
-    player.stage_reset();
-    for (ColorStar& star : stars) star.init(0, 639);
+void StageEight::set_up_scenery() {
     for (BackdropMeteor& meteor : meteors) meteor.init(1, 0);
-    set_up_formations();
-    enemy_count = 0;
-    tune_stage8.play_music();
 }
 
-void StageEight::play() {
-    title_ticks += 1;
-    player.update();
-    player.poll_bomb_keys();
-    scroll_boss_and_step();
-    step_formations();
+void StageEight::step_scenery() {
     for (BackdropMeteor& meteor : meteors) meteor.update(scroll_speed, 0.0f);
-    for (ColorStar& star : stars) star.update(scroll_speed);
-    if (enemy_count >= 1) relaunch_trains();
-    start_phases();
-    end_phase_on_quota();
-    speed_up();
-    boss_phase();
-    brake();
-    move_title();
-    clamp_scroll();
-    advance_marks();
 }
 
-void StageEight::draw_layers() {
-    draw_backdrops();
-    for (const ColorStar& star : stars) star.draw(buffer);
+void StageEight::draw_scenery() {
     for (int kind : {1, 0})
         for (const BackdropMeteor& meteor : meteors)
             if (meteor.kind == kind) meteor.draw(buffer);
-    draw_formations();
 }
 
 NextScreen stage_eight(const ScreenArgs&) { return std::make_unique<StageEight>()->run(); }

@@ -4,19 +4,14 @@
 
 #include "engine/game_state.h"
 #include "engine/loaders.h"
-#include "engine/settings.h"
 #include "engine/slots.h"
 #include "engine/timing.h"
-#include "player/player.h"
 
 using namespace formation_waves;
 
 namespace {
 
-constexpr Extras stage_extras{true, true};
-constexpr int boss_bonus[4] = {0, 250, 300, 350};
-constexpr float boss_x = 131.0f;
-constexpr int boss_below_mark = 1;
+constexpr Extras stage_extras{true, true, 131.0f, 1};
 constexpr int top_start = 150;
 constexpr int last_row = 479;
 
@@ -98,44 +93,15 @@ StageNine::~StageNine() {
     if (bottom) destroy_bitmap(bottom);
 }
 
-void StageNine::set_up_stage() {
+void StageNine::set_up_scenery() {
     top = load_picture_ex("gfx/ninth_stage/top.png");
     bottom = load_picture_ex("gfx/ninth_stage/bottom.png");
     top_row = top_start;
     bottom_row = top_start + top->h;
-    boss->load();
-    boss->set_position(boss_x, static_cast<float>(data.marks[boss_mark].start + boss_below_mark));
-    boss->add_hit_points(boss_bonus[difficulty - 1]);
-    player.stage_reset();
-    for (ColorStar& star : stars) star.init(0, 639);
-    set_up_formations();
-    enemy_count = 0;
-    tune_stage9.play_music();
 }
 
-void StageNine::play() {
-    title_ticks += 1;
-    player.update();
-    player.poll_bomb_keys();
-    scroll_boss_and_step();
-    step_formations();
-    for (ColorStar& star : stars) star.update(scroll_speed);
-    if (enemy_count >= 1) {
-        hurry();
-        relaunch_trains();
-    }
-    start_phases();
-    end_phase_on_quota();
-    speed_up();
-    boss_phase();
-    brake();
-    move_title();
-    clamp_scroll();
-    advance_marks();
-    drift_pictures();
-}
-
-void StageNine::drift_pictures() {
+// Still while the scroll stands; otherwise 2 and 1 px a step faster than it.
+void StageNine::after_scroll() {
     if (scroll_speed != 0) {
         top_row += scroll_speed + 2;
         bottom_row += scroll_speed + 1;
@@ -144,12 +110,7 @@ void StageNine::drift_pictures() {
     if (bottom_row > last_row) bottom_row = -bottom->h;
 }
 
-void StageNine::draw_layers() {
-    draw_backdrops();
-    for (const ColorStar& star : stars) star.draw(buffer);
-    masked_blit(bottom, buffer, 0, 0, 0, bottom_row, bottom->w, bottom->h);
-    draw_formations();
-}
+void StageNine::draw_scenery() { masked_blit(bottom, buffer, 0, 0, 0, bottom_row, bottom->w, bottom->h); }
 
 void StageNine::draw_over_ship() { masked_blit(top, buffer, 0, 0, 0, top_row, top->w, top->h); }
 

@@ -3,18 +3,14 @@
 #include <memory>
 
 #include "engine/game_state.h"
-#include "engine/settings.h"
 #include "engine/slots.h"
 #include "engine/timing.h"
-#include "player/player.h"
 
 using namespace formation_waves;
 
 namespace {
 
-constexpr int boss_bonus[4] = {0, 250, 300, 350};
-constexpr float boss_x = 247.0f;
-constexpr int boss_below_mark = 10;
+constexpr Extras stage_extras{false, false, 247.0f, 10};
 
 const Dialogue adam_before{
     {Speaker::boss, 0, "I know why you have come, but your journey must end here. "},
@@ -66,7 +62,7 @@ const StageData stage_six_data{
     star_marks(&stage1_p),
     {{PoolKind::two, 0, -1}, 1, 0, 0, 0, 0},
     {0.0f, 0.0f, 0.0f, 0.0f},
-    phases({false, false}),
+    phases(stage_extras),
     boss_mark,
     {{s1, -480}, {s2, -960}},
     true,
@@ -80,48 +76,22 @@ const StageData stage_six_data{
 
 }  // namespace
 
-StageSix::StageSix() : FormationStage(stage_six_data, std::make_unique<BossAdapter<Boss6>>(), {false, false}) {}
+StageSix::StageSix() : FormationStage(stage_six_data, std::make_unique<BossAdapter<Boss6>>(), stage_extras) {}
 
-void StageSix::set_up_stage() {
-    boss->load();
-    boss->set_position(boss_x, static_cast<float>(data.marks[boss_mark].start + boss_below_mark));
-    boss->add_hit_points(boss_bonus[difficulty - 1]);
-    player.stage_reset();
-    for (ColorStar& star : stars) star.init(0, 639);
+void StageSix::set_up_scenery() {
     for (BackdropMeteor& meteor : meteors) meteor.init(1, 1);
-    set_up_formations();
-    enemy_count = 0;
-    tune_stage6.play_music();
 }
 
-void StageSix::play() {
-    title_ticks += 1;
-    player.update();
-    player.poll_bomb_keys();
-    scroll_boss_and_step();
-    step_formations();
+void StageSix::step_scenery() {
     for (BackdropMeteor& meteor : meteors) meteor.update(scroll_speed, 0.0f);
-    for (ColorStar& star : stars) star.update(scroll_speed);
-    relaunch_trains();
-    start_phases();
-    end_phase_on_quota();
-    speed_up();
-    boss_phase();
-    brake();
-    move_title();
-    clamp_scroll();
-    advance_marks();
 }
 
 // Far to near: the small rocks' picture first, each by its speed class.
-void StageSix::draw_layers() {
-    draw_backdrops();
-    for (const ColorStar& star : stars) star.draw(buffer);
+void StageSix::draw_scenery() {
     for (int kind : {1, 0})
         for (int speed_class = 1; speed_class <= 3; ++speed_class)
             for (const BackdropMeteor& meteor : meteors)
                 if (meteor.kind == kind && meteor.speed_class == speed_class) meteor.draw(buffer);
-    draw_formations();
 }
 
 NextScreen stage_six(const ScreenArgs&) { return std::make_unique<StageSix>()->run(); }

@@ -5,7 +5,6 @@
 
 #include "bosses/boss6.h"
 #include "enemies/backdrop.h"
-#include "enemies/stars.h"
 #include "engine/screen_flow.h"
 #include "stages/formation_waves.h"
 
@@ -13,13 +12,12 @@ class StageSix : public FormationStage {
 public:
     StageSix();
 
-    std::array<ColorStar, 100> stars;
     std::array<BackdropMeteor, 50> meteors;
 
 protected:
-    void set_up_stage() override;
-    void play() override;
-    void draw_layers() override;
+    void set_up_scenery() override;
+    void step_scenery() override;
+    void draw_scenery() override;
 };
 
 // The stage as a screen: it returns the upgrade store for stage 7, or the main menu after a quit.
