@@ -177,6 +177,11 @@ TEST_P(StageClear, RunsFromTheFadeInThroughFourPhasesAndTheBossToTheNextScreen) 
         return s.dialog_active;
     }));
     EXPECT_EQ(talk_through(d), c.presses_after[character - 1]);
+    if (s.data.white_fades && character == 1) {
+        ASSERT_TRUE(d.steps_until([&] { return s.boss->alpha() < 128; }));
+        d.pass();
+        save_page((name + "_boss_death.png").c_str());
+    }
     ASSERT_TRUE(d.steps_until([&] { return s.boss->dead(); }));
     ASSERT_TRUE(d.steps_until(
         [&] {
