@@ -16,8 +16,10 @@
 #include "engine/slots.h"
 #include "player/player.h"
 #include "stage_world.h"
+#include "stages/stage_eight.h"
 #include "stages/stage_nine.h"
 #include "stages/stage_seven.h"
+#include "stages/stage_six.h"
 #include "stages/stage_ten.h"
 
 namespace {
@@ -209,6 +211,42 @@ TEST(StageSeven, MarksWaitForTheForestAndEachWrapPicksAForest) {
     }
     EXPECT_GE(wraps, 2);
     EXPECT_TRUE(changed);
+}
+
+struct Strengths {
+    int boss, two, three, five, ten;
+    float two_speed;
+};
+
+template <class Stage, class Boss>
+Strengths strengths_at(int level) {
+    stage_world::prepare(1);
+    difficulty = level;
+    Driver d(std::make_unique<Stage>());
+    difficulty = 1;
+    return {static_cast<BossAdapter<Boss>&>(*d.stage().boss).boss.hit_points, enemy_two_pool[0].hit_points,
+            enemy_three_pool[0].hit_points, enemy_five_pool[0].hit_points, enemy_ten_pool[0].hit_points,
+            enemy_two_pool[0].max_speed};
+}
+
+// An EASY entry, then an EXTRA HARD one: the pools' records keep their hit points from entry to
+// entry, so the second adds its whole bonus on top (+7 kind two, +4 kind three, the trains and
+// the trio); a reset brings the top speed back, so kind two is 0.4 faster; the boss is new, +350.
+template <class Stage, class Boss>
+void expect_bonuses(bool trio) {
+    const Strengths easy = strengths_at<Stage, Boss>(1), extra_hard = strengths_at<Stage, Boss>(4);
+    EXPECT_EQ(extra_hard.boss - easy.boss, 350);
+    EXPECT_EQ(extra_hard.two - easy.two, 7);
+    EXPECT_NEAR(extra_hard.two_speed - easy.two_speed, 0.4f, 1e-4f);
+    EXPECT_EQ(extra_hard.three - easy.three, 4);
+    EXPECT_EQ(extra_hard.five - easy.five, 4);
+    if (trio) EXPECT_EQ(extra_hard.ten - easy.ten, 4);
+}
+
+TEST(FormationStages, DifficultyBonusesAddUp) {
+    expect_bonuses<StageSix, Boss6>(false);
+    expect_bonuses<StageEight, Boss8>(true);
+    expect_bonuses<StageNine, Boss9>(true);
 }
 
 }  // namespace
