@@ -108,7 +108,8 @@ std::vector<WavePhase> phases(Extras extras) {
             phase.quota += size(pool) * (row.cap + 1);
         }
         if (!last) {
-            phase.trains_rearmed = row.eights_launched ? Groups{sevens, sixes, fives, eights} : Groups{fives, sixes, sevens};
+            phase.trains_rearmed =
+                row.eights_launched ? Groups{sevens, sixes, fives, eights} : Groups{fives, sixes, sevens};
             if (extras.grid && !row.eights_launched) phase.trains_rearmed.push_back(eights);
             if (extras.trio) phase.trains_rearmed.push_back(trio);
             phase.trains_sent = {fives, sixes, sevens, eights};

@@ -178,7 +178,8 @@ TEST(StageNine, PicturesDriftAheadOfTheScrollAndTheGridTurnsAsOne) {
         EXPECT_EQ(s.bottom_row - bottom, scroll_speed == 0 ? 0 : scroll_speed + 1);
         (scroll_speed == 0 ? still : moving) += 1;
         bool edge = false;
-        for (const EnemyOne& record : enemy_one_pool) edge = edge || (record.in_play && !record.dying && record.at_edge);
+        for (const EnemyOne& record : enemy_one_pool)
+            edge = edge || (record.in_play && !record.dying && record.at_edge);
         if (!edge) continue;
         turned = true;
         for (const EnemyOne& record : enemy_one_pool)
