@@ -3,6 +3,7 @@
 #include <allegro.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 
@@ -152,10 +153,13 @@ TEST_P(StageClear, RunsFromTheFadeInThroughFourPhasesAndTheBossToTheNextScreen) 
         d.pass(20);
         if (p == 2) save_page((name + "_mid_wave.png").c_str());
         EXPECT_EQ(s.marks, marks) << "the scroll waits for the quota";
+        int most_hurries = 0;
         ASSERT_TRUE(d.steps_until([&] {
             shoot_in_view();
+            most_hurries = std::max(most_hurries, wave_hurry);
             return !s.spawning;
         }));
+        EXPECT_LE(most_hurries, 1) << "one hurry a phase";
         const WavePhase& phase = s.data.phases[p - 1];
         for (std::size_t j = 0; j < phase.trains.size(); ++j)
             EXPECT_EQ(s.launch_counts[j], phase.trains[j].cap) << "every relaunch the quota counts was made";
@@ -190,6 +194,7 @@ TEST_P(StageClear, RunsFromTheFadeInThroughFourPhasesAndTheBossToTheNextScreen) 
         },
         4000));
     ASSERT_TRUE(d.steps_until([&] { return !s.running; }));
+    EXPECT_EQ(wave_hurry, 0) << "the next game's first phase may hurry";
     const NextScreen next = s.finish();
     EXPECT_EQ(next.screen, c.next.screen);
     EXPECT_EQ(next.args[0], c.next.args[0]);
