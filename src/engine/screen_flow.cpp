@@ -16,9 +16,14 @@
 #include "screens/upgrade_store.h"
 #include "stages/challenge_stage.h"
 #include "stages/kv1_stage.h"
+#include "stages/stage_eight.h"
 #include "stages/stage_five.h"
 #include "stages/stage_four.h"
+#include "stages/stage_nine.h"
 #include "stages/stage_one.h"
+#include "stages/stage_seven.h"
+#include "stages/stage_six.h"
+#include "stages/stage_ten.h"
 #include "stages/stage_three.h"
 #include "stages/stage_two.h"
 
@@ -35,6 +40,11 @@ const std::vector<ScreenRow> screen_table{
     {Screen::stage_three, stage_three},
     {Screen::stage_four, stage_four},
     {Screen::stage_five, stage_five},
+    {Screen::stage_six, stage_six},
+    {Screen::stage_seven, stage_seven},
+    {Screen::stage_eight, stage_eight},
+    {Screen::stage_nine, stage_nine},
+    {Screen::stage_ten, stage_ten},
     {Screen::challenge_stage, challenge_stage},
     {Screen::kv1_menu, [](const ScreenArgs&) { return kv1_menu(); }},
     {Screen::kv1_mission, [](const ScreenArgs&) { return kv1_mission(); }},

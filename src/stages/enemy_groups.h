@@ -1,6 +1,7 @@
 #pragma once
 // A run of records of one enemy pool, and what a stage does to every record of a run whatever
 // its kind: the stage tables name their waves by these runs.
+#include <algorithm>
 #include <cstddef>
 #include <type_traits>
 #include <vector>
@@ -69,6 +70,31 @@ inline void place_for_launch(EnemyFive& record) { record.place(0.0f, 0.0f); }
 inline void place_for_launch(EnemySix& record) { record.place(0.0f, 0.0f); }
 inline void place_for_launch(EnemyEight& record) { record.place(); }
 inline void place_for_launch(EnemyNine& record) { record.place(); }
+
+// After its reset: the kind-ten trio takes lanes 1 to 3 by index.
+template <class Kind>
+void take_lane(Kind&, int) {}
+inline void take_lane(EnemyTen& record, int i) { record.set_lane(i + 1); }
+
+// Record by record, each group in turn: a start for the trains and the trio, their extra hit
+// points, and the trio's lanes. The eighth kind picks its place after its reset.
+inline void arm_records(const std::vector<Group>& groups, int hit_points) {
+    int longest = 0;
+    for (const Group& group : groups) longest = std::max(longest, group.last - group.first + 1);
+    for (int k = 0; k < longest; ++k)
+        for (const Group& group : groups) {
+            const int i = group.first + k;
+            if (i > group.last) continue;
+            for_each_in_pool({group.pool, i, i}, [&](auto& pool, int j) {
+                using Kind = std::remove_reference_t<decltype(pool[0])>;
+                if constexpr (!std::is_same_v<Kind, EnemyEight>) place_for_launch(pool[j]);
+                pool[j].reset();
+                pool[j].add_hit_points(hit_points);
+                if constexpr (std::is_same_v<Kind, EnemyEight>) place_for_launch(pool[j]);
+                take_lane(pool[j], j);
+            });
+        }
+}
 
 // The group's first record sets off; the rest of a train follow it one by one.
 inline void send_first(const Group& group) {

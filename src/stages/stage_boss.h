@@ -11,6 +11,7 @@
 #include "bosses/boss1.h"
 #include "bosses/boss2.h"
 #include "bosses/boss5.h"
+#include "bosses/boss7.h"
 
 // Which dialogue the boss's state calls for: before the fight, after it, or (a boss whose damage
 // exactly equals its hit points) neither.
@@ -36,6 +37,16 @@ FMOD_CHANNEL* blaster_channel(const Boss&) {
 }
 inline FMOD_CHANNEL* blaster_channel(const Boss1& boss) { return boss.channel; }
 inline FMOD_CHANNEL* blaster_channel(const Boss2& boss) { return boss.channel; }
+
+// Boss7's rails come down with the scenery ahead of its body.
+template <class Boss>
+void scroll_of(Boss& boss, int dy) {
+    boss.scroll(dy);
+}
+inline void scroll_of(Boss7& boss, int dy) {
+    boss.scroll_rail(dy);
+    boss.scroll(dy);
+}
 
 // A boss without a state step of its own has nothing to do there.
 template <class Boss>
@@ -67,12 +78,14 @@ public:
     virtual FMOD_CHANNEL* blaster() const = 0;
 
     // Results are not checked: a blaster that never played has no channel to pause.
-    void pause_blaster(bool pause) const {
+    virtual void pause_blaster(bool pause) {
         if (FMOD_CHANNEL* channel = blaster()) FMOD_Channel_SetPaused(channel, pause);
     }
-    void stop_blaster() const {
+    virtual void stop_blaster() {
         if (FMOD_CHANNEL* channel = blaster()) FMOD_Channel_Stop(channel);
     }
+    // Under "Continue?", for a boss whose sounds hold there too.
+    virtual void hold_for_continue() {}
 };
 
 template <class Boss>
@@ -84,7 +97,7 @@ public:
     void add_hit_points(int k) override { boss.add_hit_points(k); }
     void set_position(float x, float y) override { boss.set_position(x, y); }
     void show() override { boss.show(); }
-    void scroll(int dy) override { boss.scroll(dy); }
+    void scroll(int dy) override { scroll_of(boss, dy); }
     void activate() override { boss.activate(); }
     void update_state() override { update_state_of(boss, 0); }
     void update() override { boss.update(); }

@@ -167,12 +167,13 @@ void StageRunner::duck_music(bool down) {
 }
 
 void StageRunner::count_down_continue() {
+    boss->hold_for_continue();
     if (!paused && ++continue_ticks > count_steps) {
         continue_count -= 1;
         continue_ticks = 0;
     }
     std::snprintf(continue_text, sizeof continue_text, "%d", continue_count);
-    if (key[KEY_S]) accept_continue();
+    if (data.continue_by_key && key[KEY_S]) accept_continue();
     if (continue_count < 1) decline_continue();
 }
 
@@ -189,6 +190,7 @@ void StageRunner::accept_continue() {
     death_count = 0;
     continue_count = continue_start;
     continue_ticks = 0;
+    boss->pause_blaster(false);
     data.tune->stop();
     (boss_fight ? data.fight_tune : data.tune)->play_music();
 }
@@ -342,11 +344,12 @@ void StageRunner::relaunch_trains() {
 }
 
 void StageRunner::launch_train(const Group& pool) {
-    for_each_record(pool, [](auto& record) {
-        place_for_launch(record);
-        record.reset();
-        record.show();
-        record.enter_play();
+    for_each_in_pool(pool, [](auto& records, int i) {
+        place_for_launch(records[i]);
+        records[i].reset();
+        records[i].show();
+        records[i].enter_play();
+        take_lane(records[i], i);
     });
     send_first(pool);
 }
@@ -366,11 +369,7 @@ void StageRunner::start_phases() {
     }
     if (marks[data.boss_mark] < mark_reached || wave_phase != phase_count) return;
     wave_phase += 1;
-    speeding_up = false;
-    data.tune->stop();
-    tune_dialog.play_music();
-    start_boss_dialogue(dialogue(DialogueLines::before));
-    spawning = true;
+    open_fight_dialogue();
     launch_counts.fill(0);
     for (const auto& [index, row] : data.boss_mark_rows) marks[index] = row;
 }
@@ -389,6 +388,19 @@ void StageRunner::end_phase_on_quota() {
         enemy_count = phase.count_left;
     }
     wave_hurry = 0;
+}
+
+void StageRunner::open_fight_dialogue() {
+    speeding_up = false;
+    data.tune->stop();
+    tune_dialog.play_music();
+    start_boss_dialogue(dialogue(DialogueLines::before));
+    spawning = true;
+}
+
+void StageRunner::open_after_dialogue() {
+    boss_line = pilot_line = 0;
+    start_boss_dialogue(dialogue(DialogueLines::after));
 }
 
 void StageRunner::place_in_formation(Enemy& record, const Placement& at, int k, int row) const {
@@ -410,9 +422,10 @@ void StageRunner::rearm_formation(int mark) {
 
 void StageRunner::rearm_trains(const WavePhase& phase) {
     for (const Group& group : phase.trains_rearmed)
-        for_each_record(group, [](auto& record) {
-            place_for_launch(record);
-            record.reset();
+        for_each_in_pool(group, [](auto& records, int i) {
+            place_for_launch(records[i]);
+            records[i].reset();
+            take_lane(records[i], i);
         });
     for (const Group& group : phase.trains_sent) send_first(group);
 }
@@ -428,8 +441,7 @@ void StageRunner::boss_phase() {
         if (marks[index] > last_row) marks[index] = -screen_h;
     if (boss->beaten() && post_dialog_started <= 0) {
         if (data.beaten_silences_blaster) boss->stop_blaster();
-        boss_line = pilot_line = 0;
-        start_boss_dialogue(dialogue(DialogueLines::after));
+        open_after_dialogue();
         post_dialog_started += 1;
     }
     if (boss->dead()) post_death_ticks += 1;
@@ -503,14 +515,19 @@ void StageRunner::move_approach_rows() {
         if (planet_y > planet_near) planet_y -= scroll_speed + 1;
         if (planet_y < planet_near + 1) planet_y -= scroll_speed - 1;
     }
-    for (int* row : {&backdrop_y[0], &backdrop_y[1], &ground_y[0], &ground_y[1]})
-        if (*row > last_row) *row = -screen_h;
+    for (int& row : backdrop_y)
+        if (row > last_row) row = -screen_h;
+    for (int i = 0; i < 2; ++i) {
+        if (ground_y[i] <= last_row) continue;
+        ground_y[i] = -screen_h;
+        if (data.approach->grounds > 1) ground_pick[i] = random_range(0, data.approach->grounds - 1);
+    }
 }
 
 void StageRunner::draw() {
     draw_layers();
     boss->draw(buffer);
-    player.draw(buffer);
+    draw_ship();
     draw_over_ship();
     draw_hud(money_text, gun_text, side_text);
     draw_title();
@@ -549,12 +566,17 @@ void draw_approach_row(BITMAP* picture, int row, int alpha, int boss_alpha) {
 
 }  // namespace
 
+void StageRunner::draw_ship() { player.draw(buffer); }
+
 void StageRunner::draw_approach_stars() const {
     for (int row : backdrop_y) draw_approach_row(stage1_small_stars, row, backdrop_alpha, boss->alpha());
 }
 
 void StageRunner::draw_ground() const {
-    for (int row : ground_y) draw_approach_row(*data.approach->ground, row, ground_alpha, boss->alpha());
+    for (int i = 0; i < 2; ++i) {
+        BITMAP* picture = data.approach->ground[data.approach->grounds > 1 ? ground_pick[i] : 0];
+        draw_approach_row(picture, ground_y[i], ground_alpha, boss->alpha());
+    }
 }
 
 void StageRunner::draw_planet() const {

@@ -80,8 +80,9 @@ struct WavePhase {
 // A planet that grows as the stage nears it, then gives way to the ground below.
 struct PlanetApproach {
     BITMAP* const* planet;
-    BITMAP* const* ground;
+    BITMAP* const* ground;  // the first of `grounds` pictures
     int pivot_x;  // the planet's column drawn at the screen's centre
+    int grounds = 1;  // with more, each ground row draws a new one at random as it wraps
 };
 
 struct StageData {
@@ -107,6 +108,7 @@ struct StageData {
     const PlanetApproach* approach = nullptr;
     const char* title = "Stage";
     const char* title_second = nullptr;  // the title's second word, else the stage's number
+    bool continue_by_key = true;         // KEY_S accepts "Continue?" as well as YES
 };
 
 class StageRunner {
@@ -178,6 +180,7 @@ public:
     int ground_alpha = 0;
     std::array<int, 2> backdrop_y{-480, 0};
     std::array<int, 2> ground_y{-480, 0};
+    std::array<int, 2> ground_pick{0, 1};  // the picture of each ground row
     BITMAP* planet_layer = nullptr;
 
 protected:
@@ -189,6 +192,7 @@ protected:
     virtual void draw_layers() = 0;
     // What a stage draws over the ship, if anything.
     virtual void draw_over_ship() {}
+    virtual void draw_ship();
 
     // Pieces of the play step, for the stages to call in their own order.
     void scroll_boss_and_step();
@@ -208,6 +212,10 @@ protected:
     // The pool's records back at their start and in play, the first one sent off.
     void launch_train(const Group& pool);
     void brake();
+    // The music gives way to the dialogue tune and the boss opens the talk; the scroll brakes.
+    void open_fight_dialogue();
+    void open_after_dialogue();
+    void start_fade_out();
     void move_title();
     void clamp_scroll();
     void advance_marks();
@@ -241,7 +249,6 @@ private:
     void accept_continue();
     void decline_continue();
     void quit_to_menu();
-    void start_fade_out();
     SoundClip& fading_tune() const;
     void duck_music(bool down);
 

@@ -3,6 +3,7 @@
 #include <allegro.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 
@@ -15,8 +16,12 @@
 #include "player/player.h"
 #include "stage_world.h"
 #include "stages/challenge_stage.h"
+#include "stages/stage_eight.h"
 #include "stages/stage_five.h"
 #include "stages/stage_four.h"
+#include "stages/stage_nine.h"
+#include "stages/stage_seven.h"
+#include "stages/stage_six.h"
 #include "stages/stage_three.h"
 #include "stages/stage_two.h"
 
@@ -27,7 +32,7 @@ using stage_world::save_page;
 
 const Groups every_pool{{PoolKind::one, 0, 35},   {PoolKind::two, 0, 15},   {PoolKind::three, 0, 14},
                         {PoolKind::four, 0, 14},  {PoolKind::five, 0, 4},   {PoolKind::six, 0, 4},
-                        {PoolKind::seven, 0, 4},  {PoolKind::eight, 0, 4},  {PoolKind::eleven, 0, 2},
+                        {PoolKind::seven, 0, 4},  {PoolKind::eight, 0, 4},  {PoolKind::ten, 0, 2},     {PoolKind::eleven, 0, 2},
                         {PoolKind::twelve, 0, 3}};
 
 void beat_boss2(StageRunner& s) {
@@ -47,6 +52,13 @@ void beat_boss4(StageRunner& s) {
 void beat_boss5(StageRunner& s) {
     Boss5& boss = static_cast<StageFive&>(s).boss5().boss;
     boss.weak_spot.damage = boss.weak_spot.hit_points + 1;
+}
+
+// The later bosses go down by their own hit points.
+template <class Boss>
+void beat_frame_boss(StageRunner& s) {
+    auto& boss = static_cast<BossAdapter<Boss>&>(*s.boss).boss;
+    boss.damage = boss.hit_points + 1;
 }
 
 struct StageCase {
@@ -86,6 +98,23 @@ const StageCase stage_cases[] = {
      {"Halt! I cannot allow you to venture any further. ",
       "Halt, ma'am. I am under strict orders not to allow you into this region. "},
      {5, 5}, {10, 8}, {Screen::challenge_stage, {5}}, nullptr},
+    {"six", [] { return std::make_unique<StageSix>(); }, true, {64, 84, 110, 110}, beat_frame_boss<Boss6>,
+     {"I know why you have come, but your journey must end here. ",
+      "Hello, madam. I mean no disrespect, but your journey ends here with me tonight. I know what you seek but I "
+      "cannot let you pass. "},
+     {9, 7}, {5, 4}, {Screen::upgrade_store, {7}}},
+    {"seven", [] { return std::make_unique<StageSeven>(); }, false, {60, 90, 92, 115}, beat_frame_boss<Boss7>,
+     {"I don't know why Lord Art sent those fools to stop you, but I am not one of those fools. ",
+      "So we meet again, my idiot apprentice... "},
+     {7, 7}, {4, 2}, {Screen::challenge_stage, {7}}},
+    {"eight", [] { return std::make_unique<StageEight>(); }, true, {76, 96, 125, 125}, beat_frame_boss<Boss8>,
+     {"You haven't given up yet, I see. He said you wouldn't, and I didn't believe him. Heh. Guess I owe him 5 "
+      "bucks. No matter. I hoped that I would be the one to crush your dreams. ",
+      "I always knew you'd come back. "},
+     {7, 9}, {4, 4}, {Screen::upgrade_store, {9}}},
+    {"nine", [] { return std::make_unique<StageNine>(); }, true, {112, 132, 161, 161}, beat_frame_boss<Boss9>,
+     {"Hello, Adam.. ", "Hello, Kim. I've heard a lot about you and your exploits. "}, {11, 12}, {4, 5},
+     {Screen::upgrade_store, {10}}},
 };
 
 void PrintTo(const StageCase& c, std::ostream* os) { *os << "stage " << c.name; }
@@ -128,14 +157,17 @@ TEST_P(StageClear, RunsFromTheFadeInThroughFourPhasesAndTheBossToTheNextScreen) 
         EXPECT_EQ(s.marks, marks) << "the scroll waits for the quota";
         const float hurried_speed = c.hurried ? c.hurried->max_speed : 0.0f;
         const float two_speed = enemy_two_pool[4 * (p - 1)].max_speed;
+        int most_hurries = 0;
         ASSERT_TRUE(d.steps_until([&] {
             shoot_in_view();
+            most_hurries = std::max(most_hurries, wave_hurry);
             return !s.spawning;
         }));
         if (c.hurried && p == 2) {
             EXPECT_FLOAT_EQ(c.hurried->max_speed, hurried_speed + 0.5f) << "hurried once";
         }
         EXPECT_FLOAT_EQ(enemy_two_pool[4 * (p - 1)].max_speed, two_speed) << "the second kind is never hurried";
+        EXPECT_LE(most_hurries, 1) << "one hurry a phase";
         const WavePhase& phase = s.data.phases[p - 1];
         for (std::size_t j = 0; j < phase.trains.size(); ++j)
             EXPECT_EQ(s.launch_counts[j], phase.trains[j].cap) << "every relaunch the quota counts was made";
@@ -160,6 +192,11 @@ TEST_P(StageClear, RunsFromTheFadeInThroughFourPhasesAndTheBossToTheNextScreen) 
         return s.dialog_active;
     }));
     EXPECT_EQ(talk_through(d), c.presses_after[character - 1]);
+    if (s.data.white_fades && character == 1) {
+        ASSERT_TRUE(d.steps_until([&] { return s.boss->alpha() < 128; }));
+        d.pass();
+        save_page((name + "_boss_death.png").c_str());
+    }
     ASSERT_TRUE(d.steps_until([&] { return s.boss->dead(); }));
     ASSERT_TRUE(d.steps_until(
         [&] {
@@ -168,6 +205,7 @@ TEST_P(StageClear, RunsFromTheFadeInThroughFourPhasesAndTheBossToTheNextScreen) 
         },
         4000));
     ASSERT_TRUE(d.steps_until([&] { return !s.running; }));
+    EXPECT_EQ(wave_hurry, 0) << "the next game's first phase may hurry";
     const NextScreen next = s.finish();
     EXPECT_EQ(next.screen, c.next.screen);
     EXPECT_EQ(next.args[0], c.next.args[0]);

@@ -1,0 +1,212 @@
+#include "stages/formation_waves.h"
+
+#include <type_traits>
+
+#include "engine/game_state.h"
+#include "engine/settings.h"
+#include "player/player.h"
+#include "engine/slots.h"
+#include "engine/timing.h"
+
+namespace formation_waves {
+
+const Group trio{PoolKind::ten, 0, 2};
+const Group grid{PoolKind::one, 0, 35};
+const Placement grid_rearmed{grid, 9, 10, 64, 10, 64};
+
+namespace {
+
+const Group twos_first{PoolKind::two, 0, 3};
+const Group twos_last{PoolKind::two, 4, 7};
+const Group threes{PoolKind::three, 0, 9};
+const Group fours{PoolKind::four, 0, 9};
+const Group fives{PoolKind::five, 0, 4};
+const Group sixes{PoolKind::six, 0, 4};
+const Group sevens{PoolKind::seven, 0, 4};
+const Group eights{PoolKind::eight, 0, 4};
+const Groups formations{{PoolKind::two, 0, 7}, threes, fours};
+const Groups trains{fives, sevens, sixes, eights};
+
+struct Bonus {
+    int hit_points;
+    float speed;
+};
+
+struct StartRow {
+    Placement at;
+    int mark;
+    int steering;  // for the sweeping kinds
+    const Bonus* bonus;  // by difficulty
+};
+// By difficulty.
+constexpr Bonus grid_bonus[4] = {{1, 0.3f}, {2, 0.4f}, {3, 0.5f}, {4, 0.6f}};
+constexpr Bonus two_bonus[4] = {{0, 0.0f}, {5, 0.2f}, {6, 0.3f}, {7, 0.4f}};
+constexpr Bonus sweeper_bonus[4] = {{0, 0.0f}, {1, 0.2f}, {2, 0.3f}, {4, 0.4f}};
+
+const StartRow grid_row{{grid, 9, 10, 64, 135, 64}, w1, 0, grid_bonus};
+const StartRow start_rows[] = {
+    {{twos_first, 4, 70, 125, 74, 0}, w1, 0, two_bonus},
+    {{twos_last, 4, 70, 125, 74, 0}, w2, 0, two_bonus},
+    {{{PoolKind::three, 0, 4}, 5, 25, 93, 10, 0}, w3, Enemy::wrapping_left, sweeper_bonus},
+    {{{PoolKind::three, 5, 9}, 5, 25, 93, 103, 0}, w3, Enemy::wrapping_right, sweeper_bonus},
+    {{{PoolKind::four, 0, 4}, 5, 25, 95, 10, 0}, w4, Enemy::wrapping_right, sweeper_bonus},
+    {{{PoolKind::four, 5, 9}, 5, 25, 95, 105, 0}, w4, Enemy::wrapping_left, sweeper_bonus},
+};
+
+constexpr int boss_bonus[4] = {0, 250, 300, 350};
+constexpr int tall_shown = -1440;
+constexpr int full_shown = -480;
+
+}  // namespace
+
+std::vector<ScrollMark> star_marks(BITMAP* const* last) {
+    std::vector<ScrollMark> marks;
+    for (int start : {-960, -2880, -6720, -10080})
+        marks.push_back({start, &stage1_stars, ScrollMark::backdrop, 0, tall_shown});
+    for (int start : {-1440, -3840, -4800, -5280, -7680, -8640, -3360})
+        marks.push_back({start, &stage1_small_stars, ScrollMark::backdrop, 0, full_shown});
+    marks.push_back({-8160, last, ScrollMark::backdrop, 0, full_shown});
+    for (int start : {-4320, -7200})
+        marks.push_back({start, &stage1_small_stars, ScrollMark::backdrop, 0, full_shown});
+    return marks;
+}
+
+// Trains are relaunched five, six, seven, eight, then the trio; the quota counts every launch
+// the caps allow.
+std::vector<WavePhase> phases(Extras extras) {
+    struct Row {
+        int mark;
+        Group formation;
+        bool eights_launched;
+        int cap;
+        Groups next;
+    };
+    const Row rows[] = {
+        {w1, twos_first, false, 3, {twos_last}},
+        {w2, twos_last, true, 3, {threes}},
+        {w3, threes, true, 4, {fours}},
+        {w4, fours, true, 4, {}},
+    };
+    auto size = [](const Group& g) { return g.last - g.first + 1; };
+    std::vector<WavePhase> result;
+    for (const Row& row : rows) {
+        const bool last = row.next.empty();
+        Groups launched{fives, sixes, sevens};
+        if (row.eights_launched) launched.push_back(eights);
+        if (extras.trio) launched.push_back(trio);
+        WavePhase phase{row.mark, size(row.formation), {row.formation}, true, {}, {}, false, row.next};
+        if (extras.grid) {
+            phase.in_play.insert(phase.in_play.begin(), grid);
+            phase.quota += size(grid);
+            phase.hurried = {grid};
+            if (row.formation.pool != PoolKind::two) phase.hurried.push_back(row.formation);
+            phase.rearms_formation = !last;
+        }
+        for (const Group& pool : launched) {
+            phase.in_play.push_back(pool);
+            phase.trains.push_back({pool, row.cap});
+            phase.quota += size(pool) * (row.cap + 1);
+        }
+        if (!last) {
+            phase.trains_rearmed =
+                row.eights_launched ? Groups{sevens, sixes, fives, eights} : Groups{fives, sixes, sevens};
+            if (extras.grid && !row.eights_launched) phase.trains_rearmed.push_back(eights);
+            if (extras.trio) phase.trains_rearmed.push_back(trio);
+            phase.trains_sent = {fives, sixes, sevens, eights};
+        }
+        phase.shows_boss = last;
+        phase.count_left = last && extras.grid ? 1 : 0;
+        result.push_back(phase);
+    }
+    return result;
+}
+
+}  // namespace formation_waves
+
+using namespace formation_waves;
+
+FormationStage::FormationStage(const StageData& data, std::unique_ptr<StageBoss> boss, Extras extras)
+    : StageRunner(data, std::move(boss)), extras(extras) {}
+
+void FormationStage::set_up_stage() {
+    boss->load();
+    boss->set_position(extras.boss_x, static_cast<float>(data.marks[boss_mark].start + extras.boss_below_mark));
+    boss->add_hit_points(boss_bonus[difficulty - 1]);
+    player.stage_reset();
+    for (ColorStar& star : stars) star.init(0, 639);
+    set_up_scenery();
+    set_up_formations();
+    enemy_count = 0;
+    data.tune->play_music();
+}
+
+// Trains are relaunched, and the grid hurried, only while the phase still has enemies to come.
+void FormationStage::play() {
+    title_ticks += 1;
+    player.update();
+    player.poll_bomb_keys();
+    scroll_boss_and_step();
+    step_formations();
+    step_scenery();
+    for (ColorStar& star : stars) star.update(scroll_speed);
+    if (enemy_count >= 1) {
+        if (extras.grid) hurry();
+        relaunch_trains();
+    }
+    start_phases();
+    end_phase_on_quota();
+    speed_up();
+    boss_phase();
+    brake();
+    move_title();
+    clamp_scroll();
+    advance_marks();
+    after_scroll();
+}
+
+void FormationStage::draw_layers() {
+    draw_backdrops();
+    for (const ColorStar& star : stars) star.draw(buffer);
+    draw_scenery();
+    draw_formations();
+}
+
+void FormationStage::set_up_formations() {
+    auto place_row = [this](const StartRow& row) {
+        const Bonus bonus = row.bonus[difficulty - 1];
+        for_each_in_pool(row.at.records, [&](auto& pool, int i) {
+            using Kind = std::remove_reference_t<decltype(pool[0])>;
+            Enemy& record = pool[i];
+            pool[i].reset();
+            place_in_formation(record, row.at, i - row.at.records.first, data.marks[row.mark].start);
+            if constexpr (std::is_base_of_v<WrappingEnemy, Kind>) pool[i].set_direction(row.steering);
+            record.add_hit_points(bonus.hit_points);
+            record.add_speed(bonus.speed);
+        });
+    };
+    if (extras.grid) {
+        show_groups({grid});
+        place_row(grid_row);
+    }
+    for (const StartRow& row : start_rows) place_row(row);
+    show_groups({twos_first, twos_last});
+    Groups armed{fives, sixes, sevens, eights};
+    if (extras.trio) armed.insert(armed.begin(), trio);
+    arm_records(armed, difficulty);
+    for (const Group& group : {fives, sixes, sevens}) send_first(group);
+}
+
+void FormationStage::step_formations() {
+    step_groups(formations);
+    step_groups(trains);
+    if (extras.trio) step_groups({trio});
+    if (extras.grid && step_groups({grid})) turn_formation({grid});
+}
+
+void FormationStage::draw_formations() const {
+    draw_in_step({fives, sixes}, buffer);
+    draw_in_step({sevens, eights}, buffer);
+    if (extras.grid) draw_groups({grid}, buffer);
+    draw_groups(formations, buffer);
+    if (extras.trio) draw_groups({trio}, buffer);
+}

@@ -1,0 +1,253 @@
+// The last stages' own ways: stage 9's lock-step and drifting pictures, stage 7's forests, and
+// stage 10's boss rush to the ending with Boss10's sounds held and stopped with the game.
+#include <allegro.h>
+#include <gtest/gtest.h>
+
+#include <type_traits>
+
+#include "audio_testing.h"
+#include "bosses/boss4.h"
+#include "bosses/boss6.h"
+#include "bosses/boss8.h"
+#include "bosses/boss9.h"
+#include "engine/game_state.h"
+#include "engine/gameengine.h"
+#include "engine/settings.h"
+#include "engine/slots.h"
+#include "player/player.h"
+#include "stage_world.h"
+#include "stages/stage_eight.h"
+#include "stages/stage_nine.h"
+#include "stages/stage_seven.h"
+#include "stages/stage_six.h"
+#include "stages/stage_ten.h"
+
+namespace {
+
+using stage_world::Driver;
+using stage_world::save_page;
+
+template <class Boss>
+Boss& rush_boss(StageTen& s, int i) {
+    return static_cast<BossAdapter<Boss>&>(*s.rush().earlier[i]).boss;
+}
+
+// Guns or turrets first; the core once it is open.
+template <class Boss>
+void beat(Boss& boss) {
+    if constexpr (std::is_base_of_v<HitPoints, Boss>) {
+        boss.damage = boss.hit_points + 1;
+    } else if constexpr (std::is_same_v<Boss, Boss10>) {
+        for (BossMainTurret& turret : boss.main_turrets) turret.damage = turret.hit_points + 1;
+        if (boss.phaser.in_play) boss.phaser.damage = boss.phaser.hit_points + 1;
+    } else {
+        boss.left_gun.damage = boss.left_gun.hit_points + 1;
+        boss.right_gun.damage = boss.right_gun.hit_points + 1;
+        if (boss.phaser.in_play) boss.phaser.damage = boss.phaser.hit_points + 1;
+    }
+}
+
+void beat_earlier(StageTen& s, int i) {
+    switch (i) {
+    case 0: return beat(rush_boss<Boss1>(s, i));
+    case 1: return beat(rush_boss<Boss2>(s, i));
+    case 2: return beat(rush_boss<Boss4>(s, i));
+    case 3: return beat(rush_boss<Boss6>(s, i));
+    case 4: return beat(rush_boss<Boss8>(s, i));
+    default: return beat(rush_boss<Boss9>(s, i));
+    }
+}
+
+int talk_through(Driver& d) {
+    while (d.stage().boss_pane_x > 0.0f) d.pass();
+    int presses = 0;
+    while (d.stage().dialog_active && presses < 30) {
+        d.press(key_text_advance);
+        presses += 1;
+    }
+    return presses;
+}
+
+std::unique_ptr<Driver> entered(std::unique_ptr<StageRunner> stage) {
+    stage_world::prepare(1);
+    player.money = 1000000;  // hits cost money but never the ship
+    auto d = std::make_unique<Driver>(std::move(stage));
+    d->pass(32);
+    d->skip_title();
+    return d;
+}
+
+TEST(BossRush, EachBossOnAStoppedFloorThenBoss10ToTheEnding) {
+    auto d = entered(std::make_unique<StageTen>());
+    StageTen& s = static_cast<StageTen&>(d->stage());
+    for (int i = 0; i < BossRush::earlier_count; ++i) {
+        SCOPED_TRACE(i);
+        ASSERT_TRUE(d->steps_until([&] { return s.fight_count == i + 1; }));
+        EXPECT_GE(s.marks[i], -3);
+        EXPECT_LT(s.marks[i], 3) << "activated as its mark arrives";
+        ASSERT_TRUE(d->steps_until([] { return scroll_speed == 0; }, 10));
+        ASSERT_TRUE(d->steps_until([&] {
+            beat_earlier(s, i);
+            return s.death_handled == 1;
+        }));
+        ASSERT_TRUE(d->steps_until([&] { return s.rush().earlier[i]->dead(); }));
+        if (i == 3) {
+            d->pass();
+            save_page("stage_ten_between.png");
+        }
+        ASSERT_TRUE(d->steps_until([] { return scroll_speed == 3; }, 10)) << "the floor runs on to the next";
+    }
+    ASSERT_TRUE(d->steps_until([&] { return s.dialog_active; }));
+    EXPECT_EQ(s.fight_count, 7);
+    d->pass(40);
+    EXPECT_STREQ(s.boss_text, "So, we finally meet... ");
+    EXPECT_EQ(talk_through(*d), 9);
+    EXPECT_TRUE(s.boss_fight);
+    d->pass(60);
+    save_page("stage_ten_final.png");
+    EXPECT_EQ(scroll_speed, 0);
+
+    Boss10& last = s.rush().last.boss;
+    ASSERT_TRUE(d->steps_until([&] {
+        beat(last);
+        return s.dialog_active;
+    }));
+    d->pass(40);
+    EXPECT_STREQ(s.boss_text, "Heh. Not what I expected to happen. Now onto round 2. ");
+    EXPECT_EQ(talk_through(*d), 5);
+    ASSERT_TRUE(d->steps_until([&] { return s.fly_off_done == 1; }));
+    EXPECT_EQ(last.death_round, 5);
+    ASSERT_TRUE(d->steps_until([] { return player.stage_cleared; }));
+    ASSERT_TRUE(d->steps_until([&] { return !s.running; }));
+    EXPECT_EQ(s.finish().screen, Screen::ending_screen);
+}
+
+bool sounding(FMOD_CHANNEL* channel) {
+    FMOD_BOOL playing = 0;
+    FMOD_Channel_IsPlaying(channel, &playing);
+    return playing;
+}
+
+TEST(BossRush, ContinueOnlyByYesAndNoBeamLeftAfterExit) {
+    auto d = entered(std::make_unique<StageTen>());
+    StageTen& s = static_cast<StageTen&>(d->stage());
+    Boss10& last = s.rush().last.boss;
+    FMOD_System_PlaySound(fmod_system, FMOD_CHANNEL_FREE, tune_boss_2.sound, 0, &last.channel);
+
+    player.money = 100;
+    player.blinking = false;
+    player.hit();
+    ASSERT_TRUE(d->steps_until([&] { return s.continue_shown; }));
+    d->press(KEY_S);
+    EXPECT_TRUE(s.continue_shown) << "only YES goes on";
+    FMOD_BOOL held = 0;
+    FMOD_Channel_GetPaused(last.channel, &held);
+    EXPECT_TRUE(held);
+    mouse_x = 201;
+    mouse_y = 391;
+    mouse_b = 1;
+    d->pass();
+    mouse_b = 0;
+    EXPECT_FALSE(s.continue_shown);
+    FMOD_Channel_GetPaused(last.channel, &held);
+    EXPECT_FALSE(held);
+
+    paused = true;
+    d->pass(40);
+    mouse_x = s.pause_x + paused_platform->w - 30;
+    mouse_y = static_cast<int>(s.pause_y) + 412;
+    mouse_b = 1;
+    d->pass();
+    mouse_b = 0;
+    ASSERT_TRUE(d->steps_until([&] { return !s.running; }));
+    EXPECT_EQ(s.finish().screen, Screen::main_menu);
+    EXPECT_FALSE(sounding(last.channel)) << "the beam ends with the stage";
+}
+
+// The top picture 2 px and the bottom 1 px a step ahead of a moving scroll; both stand with it.
+TEST(StageNine, PicturesDriftAheadOfTheScrollAndTheGridTurnsAsOne) {
+    auto d = entered(std::make_unique<StageNine>());
+    StageNine& s = static_cast<StageNine&>(d->stage());
+    int moving = 0, still = 0;
+    bool turned = false;
+    for (int step = 0; step < 1500; ++step) {
+        const int top = s.top_row, bottom = s.bottom_row;
+        d->steps_until([] { return false; }, 1);
+        if (s.top_row < top || s.bottom_row < bottom) continue;  // came back from above
+        EXPECT_EQ(s.top_row - top, scroll_speed == 0 ? 0 : scroll_speed + 2);
+        EXPECT_EQ(s.bottom_row - bottom, scroll_speed == 0 ? 0 : scroll_speed + 1);
+        (scroll_speed == 0 ? still : moving) += 1;
+        bool edge = false;
+        for (const EnemyOne& record : enemy_one_pool)
+            edge = edge || (record.in_play && !record.dying && record.at_edge);
+        if (!edge) continue;
+        turned = true;
+        for (const EnemyOne& record : enemy_one_pool)
+            if (record.in_play && !record.dying) EXPECT_EQ(record.state, Enemy::dropping);
+    }
+    EXPECT_GT(moving, 0);
+    EXPECT_GT(still, 0);
+    EXPECT_TRUE(turned);
+    save_page("stage_nine_grid.png");
+}
+
+// A new forest at random each time a ground row comes back to the top.
+TEST(StageSeven, MarksWaitForTheForestAndEachWrapPicksAForest) {
+    auto d = entered(std::make_unique<StageSeven>());
+    StageSeven& s = static_cast<StageSeven&>(d->stage());
+    const std::vector<int> start = s.marks;
+    ASSERT_TRUE(d->steps_until([&] { return s.marks != start; }));
+    EXPECT_EQ(s.ground_alpha, 255) << "no mark moves before the forest is fully in";
+    int wraps = 0;
+    bool changed = false;
+    for (int step = 0; step < 2000 && wraps < 12; ++step) {
+        const std::array<int, 2> rows = s.ground_y, picks = s.ground_pick;
+        d->steps_until([] { return false; }, 1);
+        for (int i = 0; i < 2; ++i)
+            if (s.ground_y[i] < rows[i]) {
+                wraps += 1;
+                changed = changed || s.ground_pick[i] != picks[i];
+            }
+        for (int pick : s.ground_pick) EXPECT_TRUE(pick >= 0 && pick <= 2);
+    }
+    EXPECT_GE(wraps, 2);
+    EXPECT_TRUE(changed);
+}
+
+struct Strengths {
+    int boss, two, three, five, ten;
+    float two_speed;
+};
+
+template <class Stage, class Boss>
+Strengths strengths_at(int level) {
+    stage_world::prepare(1);
+    difficulty = level;
+    Driver d(std::make_unique<Stage>());
+    difficulty = 1;
+    return {static_cast<BossAdapter<Boss>&>(*d.stage().boss).boss.hit_points, enemy_two_pool[0].hit_points,
+            enemy_three_pool[0].hit_points, enemy_five_pool[0].hit_points, enemy_ten_pool[0].hit_points,
+            enemy_two_pool[0].max_speed};
+}
+
+// An EASY entry, then an EXTRA HARD one: the pools' records keep their hit points from entry to
+// entry, so the second adds its whole bonus on top (+7 kind two, +4 kind three, the trains and
+// the trio); a reset brings the top speed back, so kind two is 0.4 faster; the boss is new, +350.
+template <class Stage, class Boss>
+void expect_bonuses(bool trio) {
+    const Strengths easy = strengths_at<Stage, Boss>(1), extra_hard = strengths_at<Stage, Boss>(4);
+    EXPECT_EQ(extra_hard.boss - easy.boss, 350);
+    EXPECT_EQ(extra_hard.two - easy.two, 7);
+    EXPECT_NEAR(extra_hard.two_speed - easy.two_speed, 0.4f, 1e-4f);
+    EXPECT_EQ(extra_hard.three - easy.three, 4);
+    EXPECT_EQ(extra_hard.five - easy.five, 4);
+    if (trio) EXPECT_EQ(extra_hard.ten - easy.ten, 4);
+}
+
+TEST(FormationStages, DifficultyBonusesAddUp) {
+    expect_bonuses<StageSix, Boss6>(false);
+    expect_bonuses<StageEight, Boss8>(true);
+    expect_bonuses<StageNine, Boss9>(true);
+}
+
+}  // namespace
