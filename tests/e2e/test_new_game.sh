@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A new KV2 game: series menu, KV2, instructions, story, main menu's Start, character select with
 # Adam's box hovered (portrait slid in, his ship firing, icon grown), a click on it, the card of
-# stage 1, and space into stage 1.
+# stage 1, space into stage 1, fire and movement, a screenshot, the pause panel, "Exit to Menu",
+# and out through the menus with status 0.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 
@@ -49,8 +50,41 @@ sleep 3
 screenshot "$E2E_WORK/stage_1.png"
 keep "$E2E_WORK/stage_1.png"
 [ "$(lit_percent "$E2E_WORK/stage_1.png")" -ge 5 ] || fail "stage 1 did not show"
-kill -0 "$GAME_PID" || fail "the game ended"
-kill "$GAME_PID"
-wait "$GAME_PID" || true
+# Under way: fire held while the ship moves right.
+xdotool keydown space keydown Right
+sleep 1
+xdotool keyup Right keyup space
+
+# Q saves a screenshot into the data tree's folder; the new file is taken away again.
+before=$(ls "$GAME_DIR/screenshots" 2>/dev/null | sort)
+press q
+sleep 0.3
+added=$(comm -13 <(echo "$before") <(ls "$GAME_DIR/screenshots" 2>/dev/null | sort))
+[ -n "$added" ] || fail "Q wrote no screenshot"
+for name in $added; do rm -f "$GAME_DIR/screenshots/$name"; done
+
+# P slides the pause panel in: its lit metal edge stands down the left of the field.
+press p
+sleep 1.2
+screenshot "$E2E_WORK/paused.png"
+keep "$E2E_WORK/paused.png"
+edge=$(mean_gray "$E2E_WORK/paused.png" 8x400+152+40)
+[ "$edge" -gt 400 ] || fail "no pause panel ($edge)"
+
+# "Exit to Menu" leads back to the main menu, whose Options bar lights under the pointer.
+click 415 438
+sleep 4
+xdotool mousemove 300 365
+sleep 0.3
+screenshot "$E2E_WORK/menu_again.png"
+bar=$(mean_gray "$E2E_WORK/menu_again.png" 10x20+228+355)
+start=$(mean_gray "$E2E_WORK/menu_again.png" 10x20+228+320)
+[ "$bar" -gt "$((start + 100))" ] || fail "not back in the main menu (Start $start, Options $bar)"
+
+click 300 400
+wait_series_menu 10
+click "$EXIT_X" "$EXIT_Y"
+wait_game 30
+[ "$GAME_STATUS" -eq 0 ] || fail "exit status $GAME_STATUS after EXIT"
 [ ! -s "$E2E_WORK/messages.log" ] || fail "message boxes: $(cat "$E2E_WORK/messages.log")"
-echo "ok: series menu -> main menu -> character select (Adam hovered) -> card 1 -> stage 1"
+echo "ok: series menu -> character select -> card 1 -> stage 1 under fire -> Q -> pause panel -> main menu -> exit 0"
