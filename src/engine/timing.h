@@ -57,8 +57,15 @@ public:
     // acquires before and presents after.
     template <class Running, class Step, class Draw>
     void run(Running&& running, Step&& step, Draw&& draw) {
-        while (running()) pass(step, draw);
+        while (running()) {
+            if (before_pass) before_pass();
+            pass(step, draw);
+        }
     }
+
+    // Called before every pass of every screen when set. The game leaves it empty; a run without
+    // a display or a timer hands the screens their ticks and input through it.
+    static inline void (*before_pass)() = nullptr;
 
     template <class Step, class Draw>
     void pass(Step&& step, Draw&& draw) {

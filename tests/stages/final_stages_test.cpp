@@ -3,8 +3,6 @@
 #include <allegro.h>
 #include <gtest/gtest.h>
 
-#include <type_traits>
-
 #include "audio_testing.h"
 #include "bosses/boss4.h"
 #include "bosses/boss6.h"
@@ -21,6 +19,7 @@
 #include "stages/stage_seven.h"
 #include "stages/stage_six.h"
 #include "stages/stage_ten.h"
+#include "support/shooting.h"
 
 namespace {
 
@@ -32,20 +31,7 @@ Boss& rush_boss(StageTen& s, int i) {
     return static_cast<BossAdapter<Boss>&>(*s.rush().earlier[i]).boss;
 }
 
-// Guns or turrets first; the core once it is open.
-template <class Boss>
-void beat(Boss& boss) {
-    if constexpr (std::is_base_of_v<HitPoints, Boss>) {
-        boss.damage = boss.hit_points + 1;
-    } else if constexpr (std::is_same_v<Boss, Boss10>) {
-        for (BossMainTurret& turret : boss.main_turrets) turret.damage = turret.hit_points + 1;
-        if (boss.phaser.in_play) boss.phaser.damage = boss.phaser.hit_points + 1;
-    } else {
-        boss.left_gun.damage = boss.left_gun.hit_points + 1;
-        boss.right_gun.damage = boss.right_gun.hit_points + 1;
-        if (boss.phaser.in_play) boss.phaser.damage = boss.phaser.hit_points + 1;
-    }
-}
+using testing_support::beat;
 
 void beat_earlier(StageTen& s, int i) {
     switch (i) {

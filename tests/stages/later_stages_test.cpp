@@ -24,41 +24,17 @@
 #include "stages/stage_six.h"
 #include "stages/stage_three.h"
 #include "stages/stage_two.h"
+#include "support/shooting.h"
 
 namespace {
 
 using stage_world::Driver;
 using stage_world::save_page;
 
-const Groups every_pool{{PoolKind::one, 0, 35},   {PoolKind::two, 0, 15},   {PoolKind::three, 0, 14},
-                        {PoolKind::four, 0, 14},  {PoolKind::five, 0, 4},   {PoolKind::six, 0, 4},
-                        {PoolKind::seven, 0, 4},  {PoolKind::eight, 0, 4},  {PoolKind::ten, 0, 2},     {PoolKind::eleven, 0, 2},
-                        {PoolKind::twelve, 0, 3}};
-
-void beat_boss2(StageRunner& s) {
-    Boss2& boss = static_cast<StageTwo&>(s).boss2().boss;
-    boss.left_gun.damage = boss.left_gun.hit_points + 1;
-    boss.right_gun.damage = boss.right_gun.hit_points + 1;
-    if (boss.phaser.in_play) boss.phaser.damage = boss.phaser.hit_points + 1;
-}
-void beat_boss3(StageRunner& s) {
-    Boss3& boss = static_cast<StageThree&>(s).boss3().boss;
-    boss.damage = boss.hit_points + 1;
-}
-void beat_boss4(StageRunner& s) {
-    Boss4& boss = static_cast<StageFour&>(s).boss4().boss;
-    boss.damage = boss.hit_points + 1;
-}
-void beat_boss5(StageRunner& s) {
-    Boss5& boss = static_cast<StageFive&>(s).boss5().boss;
-    boss.weak_spot.damage = boss.weak_spot.hit_points + 1;
-}
-
-// The later bosses go down by their own hit points.
+// Through the adapter every stage keeps its boss in.
 template <class Boss>
-void beat_frame_boss(StageRunner& s) {
-    auto& boss = static_cast<BossAdapter<Boss>&>(*s.boss).boss;
-    boss.damage = boss.hit_points + 1;
+void beat_boss(StageRunner& s) {
+    testing_support::beat(static_cast<BossAdapter<Boss>&>(*s.boss).boss);
 }
 
 struct StageCase {
@@ -85,50 +61,41 @@ int talk_through(Driver& d) {
 }
 
 const StageCase stage_cases[] = {
-    {"two", [] { return std::make_unique<StageTwo>(); }, true, {40, 45, 50, 55}, beat_boss2,
+    {"two", [] { return std::make_unique<StageTwo>(); }, true, {40, 45, 50, 55}, beat_boss<Boss2>,
      {"How did you get this far? None of your kind's permitted here!! ", "What do YOU want??? "}, {12, 12},
      {10, 6}, {Screen::upgrade_store, {3}}, &enemy_three_pool[0]},
-    {"three", [] { return std::make_unique<StageThree>(); }, false, {60, 75, 80, 100}, beat_boss3,
+    {"three", [] { return std::make_unique<StageThree>(); }, false, {60, 75, 80, 100}, beat_boss<Boss3>,
      {"I am looking for my family. Do you know their whereabouts? ", "Are you the lady of the house? "}, {16, 19},
      {4, 7}, {Screen::challenge_stage, {3}}, nullptr},
-    {"four", [] { return std::make_unique<StageFour>(); }, true, {64, 84, 110, 110}, beat_boss4,
+    {"four", [] { return std::make_unique<StageFour>(); }, true, {64, 84, 110, 110}, beat_boss<Boss4>,
      {"What can I do for you, mate? ", "Good evening, Love. What can I help you with? "}, {13, 10}, {5, 5},
      {Screen::upgrade_store, {5}}, nullptr},
-    {"five", [] { return std::make_unique<StageFive>(); }, false, {60, 103, 95, 110}, beat_boss5,
+    {"five", [] { return std::make_unique<StageFive>(); }, false, {60, 103, 95, 110}, beat_boss<Boss5>,
      {"Halt! I cannot allow you to venture any further. ",
       "Halt, ma'am. I am under strict orders not to allow you into this region. "},
      {5, 5}, {10, 8}, {Screen::challenge_stage, {5}}, nullptr},
-    {"six", [] { return std::make_unique<StageSix>(); }, true, {64, 84, 110, 110}, beat_frame_boss<Boss6>,
+    {"six", [] { return std::make_unique<StageSix>(); }, true, {64, 84, 110, 110}, beat_boss<Boss6>,
      {"I know why you have come, but your journey must end here. ",
       "Hello, madam. I mean no disrespect, but your journey ends here with me tonight. I know what you seek but I "
       "cannot let you pass. "},
      {9, 7}, {5, 4}, {Screen::upgrade_store, {7}}},
-    {"seven", [] { return std::make_unique<StageSeven>(); }, false, {60, 90, 92, 115}, beat_frame_boss<Boss7>,
+    {"seven", [] { return std::make_unique<StageSeven>(); }, false, {60, 90, 92, 115}, beat_boss<Boss7>,
      {"I don't know why Lord Art sent those fools to stop you, but I am not one of those fools. ",
       "So we meet again, my idiot apprentice... "},
      {7, 7}, {4, 2}, {Screen::challenge_stage, {7}}},
-    {"eight", [] { return std::make_unique<StageEight>(); }, true, {76, 96, 125, 125}, beat_frame_boss<Boss8>,
+    {"eight", [] { return std::make_unique<StageEight>(); }, true, {76, 96, 125, 125}, beat_boss<Boss8>,
      {"You haven't given up yet, I see. He said you wouldn't, and I didn't believe him. Heh. Guess I owe him 5 "
       "bucks. No matter. I hoped that I would be the one to crush your dreams. ",
       "I always knew you'd come back. "},
      {7, 9}, {4, 4}, {Screen::upgrade_store, {9}}},
-    {"nine", [] { return std::make_unique<StageNine>(); }, true, {112, 132, 161, 161}, beat_frame_boss<Boss9>,
+    {"nine", [] { return std::make_unique<StageNine>(); }, true, {112, 132, 161, 161}, beat_boss<Boss9>,
      {"Hello, Adam.. ", "Hello, Kim. I've heard a lot about you and your exploits. "}, {11, 12}, {4, 5},
      {Screen::upgrade_store, {10}}},
 };
 
 void PrintTo(const StageCase& c, std::ostream* os) { *os << "stage " << c.name; }
 
-// Shoots down every record in play that has come into view, as a player would.
-void shoot_in_view() {
-    for (const Group& group : every_pool)
-        for_each_in_pool(group, [](auto& pool, int i) {
-            auto& record = pool[i];
-            bool in_view = true;
-            if constexpr (is_train_kind<std::remove_reference_t<decltype(record)>>) in_view = record.entered;
-            if (record.in_play && !record.dying && in_view) record.damage = record.hit_points + 1;
-        });
-}
+using testing_support::shoot_in_view;
 
 class StageClear : public ::testing::TestWithParam<std::tuple<StageCase, int>> {};
 

@@ -1,0 +1,109 @@
+// A thousand screen changes in one process: menus, stages started and quit, a stage cleared into
+// the store. Memory and open files stay where they were.
+#include <dirent.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <vector>
+
+#include "support/headless_game.h"
+#include "whole_game/pilot.h"
+
+namespace {
+
+using whole_game::Leg;
+using whole_game::Pilot;
+using whole_game::Spot;
+
+const auto* const release_records = ::testing::AddGlobalTestEnvironment(new testing_support::ReleaseLoadedRecords);
+
+constexpr Spot kv1_episode{150, 390}, kv2_episode{450, 390};
+constexpr Spot start{300, 330}, menu_exit{300, 400}, adam{312, 213};
+constexpr Spot shield{27, 382}, buy{140, 466}, store_exit{22, 466};
+constexpr Spot exit_to_menu{415, 438}, kv1_start{280, 305}, kv1_exit{280, 365}, exit_game{280, 275};
+constexpr std::size_t screen_changes = 1000;
+constexpr std::size_t settled_after = 50;
+
+// Into KV2 and its first stage, which is quit or, every `clear_every`th round, cleared into the store.
+void kv2_round(std::vector<Leg>& legs, bool cleared) {
+    const std::vector<Leg> round{{Screen::series_menu, 0, {kv2_episode}},
+                                 {Screen::instructions, 2, {}, {KEY_SPACE}},
+                                 {Screen::story, 0, {}, {KEY_SPACE}},
+                                 {Screen::main_menu, 0, {start}},
+                                 {Screen::character_select, 0, {adam}},
+                                 {Screen::stage_intro, 1, {}, {KEY_SPACE}}};
+    legs.insert(legs.end(), round.begin(), round.end());
+    if (cleared) {
+        legs.push_back({Screen::stage_one});
+        legs.push_back({Screen::upgrade_store, 2, {shield, buy, store_exit}});
+        legs.push_back({Screen::stage_intro, 2, {}, {KEY_SPACE}});
+        legs.push_back({Screen::stage_two, 0, {exit_to_menu}, {KEY_P}});
+    } else {
+        legs.push_back({Screen::stage_one, 0, {exit_to_menu}, {KEY_P}});
+    }
+    legs.push_back({Screen::main_menu, 0, {menu_exit}});
+}
+
+// Into KV1 and its first stage, quit through the pause box, and out of its menu.
+void kv1_round(std::vector<Leg>& legs) {
+    const std::vector<Leg> round{{Screen::series_menu, 0, {kv1_episode}},
+                                 {Screen::instructions, 1, {}, {KEY_SPACE}},
+                                 {Screen::kv1_menu, 0, {kv1_start}},
+                                 {Screen::kv1_mission, 0, {}, {KEY_SPACE}},
+                                 {Screen::kv1_stage, 1, {exit_game}, {KEY_P}},
+                                 {Screen::kv1_menu, 0, {kv1_exit}}};
+    legs.insert(legs.end(), round.begin(), round.end());
+}
+
+std::vector<Leg> long_script() {
+    constexpr int clear_every = 12;
+    std::vector<Leg> legs;
+    for (int round = 0; legs.size() < screen_changes; ++round) {
+        kv2_round(legs, round % clear_every == 0);
+        kv1_round(legs);
+    }
+    return legs;
+}
+
+long resident_kb() {
+    long pages = 0, resident = 0;
+    if (FILE* statm = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(statm, "%ld %ld", &pages, &resident) != 2) resident = 0;
+        std::fclose(statm);
+    }
+    return resident * (sysconf(_SC_PAGESIZE) / 1024);
+}
+
+int open_files() {
+    int count = 0;
+    if (DIR* fds = opendir("/proc/self/fd")) {
+        while (readdir(fds)) ++count;
+        closedir(fds);
+    }
+    return count;
+}
+
+TEST(LongRun, AThousandScreenChangesLeaveMemoryAndOpenFilesFlat) {
+    whole_game::load_game();
+    const std::vector<Leg> script = long_script();
+    Pilot pilot(script);
+    long settled_kb = 0;
+    const int first_files = open_files();
+    pilot.after_visit = [&](std::size_t visits) {
+        if (visits == settled_after) settled_kb = resident_kb();
+    };
+    pilot.fly(first_screen);
+
+    ASSERT_FALSE(pilot.stalled());
+    ASSERT_EQ(pilot.visits().size(), script.size());
+    const long last_kb = resident_kb();
+    const int last_files = open_files();
+    std::printf("long run: %zu screens; RSS %ld kB after %zu, %ld kB after the last; %d open files, then %d\n",
+                script.size(), settled_kb, settled_after, last_kb, first_files, last_files);
+    EXPECT_LE(last_kb, settled_kb * 105 / 100);
+    EXPECT_GE(last_kb, settled_kb * 95 / 100);
+    EXPECT_EQ(last_files, first_files);
+}
+
+}  // namespace
