@@ -18,14 +18,22 @@ using whole_game::Spot;
 
 const auto* const release_records = ::testing::AddGlobalTestEnvironment(new testing_support::ReleaseLoadedRecords);
 
-constexpr Spot kv1_episode{150, 390}, kv2_episode{450, 390};
+constexpr Spot kv1_episode{150, 390}, kv2_episode{450, 390}, series_exit{305, 305};
 constexpr Spot start{300, 330}, menu_exit{300, 400}, adam{312, 213};
 constexpr Spot shield{27, 382}, buy{140, 466}, store_exit{22, 466};
 constexpr Spot exit_to_menu{415, 438}, kv1_start{280, 305}, kv1_exit{280, 365}, exit_game{280, 275};
 constexpr std::size_t screen_changes = 1000;
 constexpr std::size_t settled_after = 50;
 
-// Into KV2 and its first stage, which is quit or, every `clear_every`th round, cleared into the store.
+// AddressSanitizer holds freed memory back in quarantine, so memory grows there whatever the
+// game does; its leak checker speaks for memory instead.
+#ifdef __SANITIZE_ADDRESS__
+constexpr bool quarantined = true;
+#else
+constexpr bool quarantined = false;
+#endif
+
+// Into KV2 and its first stage, which is quit or cleared into the store, and back out.
 void kv2_round(std::vector<Leg>& legs, bool cleared) {
     const std::vector<Leg> round{{Screen::series_menu, 0, {kv2_episode}},
                                  {Screen::instructions, 2, {}, {KEY_SPACE}},
@@ -45,24 +53,30 @@ void kv2_round(std::vector<Leg>& legs, bool cleared) {
     legs.push_back({Screen::main_menu, 0, {menu_exit}});
 }
 
-// Into KV1 and its first stage, quit through the pause box, and out of its menu.
-void kv1_round(std::vector<Leg>& legs) {
-    const std::vector<Leg> round{{Screen::series_menu, 0, {kv1_episode}},
-                                 {Screen::instructions, 1, {}, {KEY_SPACE}},
-                                 {Screen::kv1_menu, 0, {kv1_start}},
-                                 {Screen::kv1_mission, 0, {}, {KEY_SPACE}},
-                                 {Screen::kv1_stage, 1, {exit_game}, {KEY_P}},
-                                 {Screen::kv1_menu, 0, {kv1_exit}}};
-    legs.insert(legs.end(), round.begin(), round.end());
+// Into KV1, either through its menu and out again or on to its first stage, quit through the
+// pause box.
+void kv1_round(std::vector<Leg>& legs, bool stage) {
+    legs.push_back({Screen::series_menu, 0, {kv1_episode}});
+    legs.push_back({Screen::instructions, 1, {}, {KEY_SPACE}});
+    if (stage) {
+        legs.push_back({Screen::kv1_menu, 0, {kv1_start}});
+        legs.push_back({Screen::kv1_mission, 0, {}, {KEY_SPACE}});
+        legs.push_back({Screen::kv1_stage, 1, {exit_game}, {KEY_P}});
+    }
+    legs.push_back({Screen::kv1_menu, 0, {kv1_exit}});
 }
 
+// Menus mostly, a stage of each episode started and quit every round, and every fifth round a
+// stage cleared into the store.
 std::vector<Leg> long_script() {
-    constexpr int clear_every = 12;
+    constexpr int clear_every = 5, menu_rounds = 12;
     std::vector<Leg> legs;
     for (int round = 0; legs.size() < screen_changes; ++round) {
         kv2_round(legs, round % clear_every == 0);
-        kv1_round(legs);
+        kv1_round(legs, true);
+        for (int i = 0; i < menu_rounds; ++i) kv1_round(legs, false);
     }
+    legs.push_back({Screen::series_menu, 0, {series_exit}});
     return legs;
 }
 
@@ -87,22 +101,26 @@ int open_files() {
 TEST(LongRun, AThousandScreenChangesLeaveMemoryAndOpenFilesFlat) {
     whole_game::load_game();
     const std::vector<Leg> script = long_script();
-    Pilot pilot(script);
+    Pilot pilot(script, 1);
     long settled_kb = 0;
-    const int first_files = open_files();
+    int first_files = 0;
+    // Both ends leave the series menu, whose tune plays on from its open file.
     pilot.after_visit = [&](std::size_t visits) {
+        if (visits == 1) first_files = open_files();
         if (visits == settled_after) settled_kb = resident_kb();
     };
     pilot.fly(first_screen);
 
-    ASSERT_FALSE(pilot.stalled());
-    ASSERT_EQ(pilot.visits().size(), script.size());
+    ASSERT_FALSE(pilot.stalled()) << pilot.trail();
+    ASSERT_EQ(pilot.visits().size(), script.size()) << pilot.trail();
     const long last_kb = resident_kb();
     const int last_files = open_files();
     std::printf("long run: %zu screens; RSS %ld kB after %zu, %ld kB after the last; %d open files, then %d\n",
                 script.size(), settled_kb, settled_after, last_kb, first_files, last_files);
-    EXPECT_LE(last_kb, settled_kb * 105 / 100);
-    EXPECT_GE(last_kb, settled_kb * 95 / 100);
+    if (!quarantined) {
+        EXPECT_LE(last_kb, settled_kb * 105 / 100);
+        EXPECT_GE(last_kb, settled_kb * 95 / 100);
+    }
     EXPECT_EQ(last_files, first_files);
 }
 

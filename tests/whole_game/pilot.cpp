@@ -36,7 +36,6 @@ namespace whole_game {
 
 namespace {
 
-constexpr int settle_passes = 40;    // every screen has faded in and taken input by then
 constexpr int click_passes = 2;      // the button down for one pass, up for the next
 constexpr int steps_per_frame = 40;  // a flown stage's logic steps between two drawn frames
 constexpr unsigned tick_ms = 17;     // the audio clock's share of one logic step
@@ -175,8 +174,9 @@ void load_game() {
     register_png_file_type();
 }
 
-Pilot::Pilot(std::vector<Leg> script)
+Pilot::Pilot(std::vector<Leg> script, int settle)
     : script_(std::move(script)),
+      settle_(settle),
       table_(traced_table(std::make_index_sequence<screen_count>())),
       lowest_money_(INT_MAX),
       sheet_(create_bitmap(thumb_w * sheet_columns, thumb_h * sheet_rows), destroy_bitmap) {
@@ -188,6 +188,16 @@ Pilot::Pilot(std::vector<Leg> script)
 Pilot::~Pilot() {
     FrameLoop::before_pass = nullptr;
     pilot = nullptr;
+}
+
+std::string Pilot::trail(std::size_t count) const {
+    std::string text;
+    for (std::size_t i = visits_.size() > count ? visits_.size() - count : 0; i < visits_.size(); ++i) {
+        const Visit& v = visits_[i];
+        text += std::to_string(i) + ": " + std::to_string(static_cast<int>(v.screen)) + "(" + std::to_string(v.arg) +
+                ") " + std::to_string(v.passes) + " passes\n";
+    }
+    return text;
 }
 
 void Pilot::fly(NextScreen first) {
@@ -233,13 +243,17 @@ void Pilot::before_pass() {
         visit.money_in = player.money;
         visit.shields_in = player.shield_count;
     }
-    if (visit.passes == settle_passes + 1) snapshot();
+    if (visit.passes == settle_ + 1) snapshot();
     speed_counter = 1;
     const bool flown = leg_->clicks.empty() && leg_->taps.empty();
     if (stage_ && flown) return fly_stage();
     if (stage_) player.blinking = true;
     if (visit.screen == Screen::kv1_stage && flown) shoot_kv1();
-    press_and_click();
+    // A stage that fades out is asked nothing more: a second pause and quit would start its fade again.
+    if (stage_ && stage_->fading_out)
+        release_input();
+    else
+        press_and_click();
     tick();
 }
 
@@ -263,7 +277,7 @@ void Pilot::step_stage() {
 }
 
 void Pilot::press_and_click() {
-    const int n = visits_.back().passes - settle_passes;
+    const int n = visits_.back().passes - settle_;
     if (n < 0) return;
     const bool down = n % 2 == 0;
     for (int k : leg_->taps) key[k] = down;

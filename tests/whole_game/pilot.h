@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "engine/screen_flow.h"
@@ -24,7 +25,7 @@ struct Spot {
 struct Leg {
     Screen screen;
     int arg = 0;                    // the screen's first argument
-    // Input, once the screen has faded in: spots clicked in turn (the last one until the screen
+    // Input, once the screen has settled: spots clicked in turn (the last one until the screen
     // ends) and keys pressed on every other pass. A stage given none is flown to its end.
     std::vector<Spot> clicks = {};
     std::vector<int> taps = {};
@@ -43,7 +44,9 @@ struct Visit {
 
 class Pilot {
 public:
-    explicit Pilot(std::vector<Leg> script);
+    // Input starts on the pass after `settle` passes of each screen: by 40 every screen has
+    // faded in, and shows what it looks like.
+    explicit Pilot(std::vector<Leg> script, int settle = 40);
     ~Pilot();
     Pilot(const Pilot&) = delete;
     Pilot& operator=(const Pilot&) = delete;
@@ -55,6 +58,8 @@ public:
     const std::vector<Visit>& visits() const { return visits_; }
     bool stalled() const { return stalled_; }
     int lowest_money() const { return lowest_money_; }
+    // The last visits as "screen(arg) passes" for failure messages.
+    std::string trail(std::size_t count = 12) const;
     // The first visits as they stood once faded in, small, in visit order.
     BITMAP* contact_sheet() const { return sheet_.get(); }
 
@@ -77,6 +82,7 @@ private:
     void snapshot();
 
     std::vector<Leg> script_;
+    int settle_;
     std::vector<ScreenRow> table_;
     std::vector<Visit> visits_;
     const Leg* leg_ = nullptr;

@@ -62,13 +62,6 @@ std::vector<Leg> kv1_game() {
             {Screen::series_menu, 0, {series_exit}}};
 }
 
-std::string describe(const std::vector<Visit>& visits) {
-    std::string text;
-    for (const Visit& v : visits)
-        text += std::to_string(static_cast<int>(v.screen)) + "(" + std::to_string(v.arg) + ") ";
-    return text;
-}
-
 TEST(WholeRun, BothEpisodesFromTheSeriesMenuToTheirEndsAndBack) {
     whole_game::load_game();
     std::vector<Leg> script = kv2_game();
@@ -79,8 +72,8 @@ TEST(WholeRun, BothEpisodesFromTheSeriesMenuToTheirEndsAndBack) {
     save_png(testing_support::picture_path("whole_run.png").c_str(), pilot.contact_sheet(), nullptr);
 
     const std::vector<Visit>& visits = pilot.visits();
-    ASSERT_FALSE(pilot.stalled()) << "stalled in the last of " << describe(visits);
-    ASSERT_EQ(visits.size(), script.size()) << describe(visits);
+    ASSERT_FALSE(pilot.stalled()) << pilot.trail();
+    ASSERT_EQ(visits.size(), script.size()) << pilot.trail();
     for (std::size_t i = 0; i < script.size(); ++i) {
         SCOPED_TRACE(i);
         EXPECT_EQ(visits[i].screen, script[i].screen);
