@@ -7,21 +7,12 @@
 #include <cstdio>
 #include <vector>
 
-#include "support/headless_game.h"
-#include "whole_game/pilot.h"
+#include "whole_game/routes.h"
 
 namespace {
 
-using whole_game::Leg;
-using whole_game::Pilot;
-using whole_game::Spot;
+using namespace whole_game;
 
-const auto* const release_records = ::testing::AddGlobalTestEnvironment(new testing_support::ReleaseLoadedRecords);
-
-constexpr Spot kv1_episode{150, 390}, kv2_episode{450, 390}, series_exit{305, 305};
-constexpr Spot start{300, 330}, menu_exit{300, 400}, adam{312, 213};
-constexpr Spot shield{27, 382}, buy{140, 466}, store_exit{22, 466};
-constexpr Spot exit_to_menu{415, 438}, kv1_start{280, 305}, kv1_exit{280, 365}, exit_game{280, 275};
 constexpr std::size_t screen_changes = 1000;
 constexpr std::size_t settled_after = 50;
 
@@ -35,33 +26,22 @@ constexpr bool quarantined = false;
 
 // Into KV2 and its first stage, which is quit or cleared into the store, and back out.
 void kv2_round(std::vector<Leg>& legs, bool cleared) {
-    const std::vector<Leg> round{{Screen::series_menu, 0, {kv2_episode}},
-                                 {Screen::instructions, 2, {}, {KEY_SPACE}},
-                                 {Screen::story, 0, {}, {KEY_SPACE}},
-                                 {Screen::main_menu, 0, {start}},
-                                 {Screen::character_select, 0, {adam}},
-                                 {Screen::stage_intro, 1, {}, {KEY_SPACE}}};
-    legs.insert(legs.end(), round.begin(), round.end());
-    if (cleared) {
-        legs.push_back({Screen::stage_one});
-        legs.push_back({Screen::upgrade_store, 2, {shield, buy, store_exit}});
-        legs.push_back({Screen::stage_intro, 2, {}, {KEY_SPACE}});
-        legs.push_back({Screen::stage_two, 0, {exit_to_menu}, {KEY_P}});
-    } else {
-        legs.push_back({Screen::stage_one, 0, {exit_to_menu}, {KEY_P}});
-    }
+    append(legs, into_kv2());
+    if (cleared)
+        append(legs, {{Screen::stage_one}, store_visit(2), {Screen::stage_intro, 2, {}, {KEY_SPACE}},
+                      {Screen::stage_two, 0, {pause_panel_exit}, {KEY_P}}});
+    else
+        legs.push_back({Screen::stage_one, 0, {pause_panel_exit}, {KEY_P}});
     legs.push_back({Screen::main_menu, 0, {menu_exit}});
 }
 
-// Into KV1, either through its menu and out again or on to its first stage, quit through the
-// pause box.
+// Into KV1 and its first stage, quit through the pause box; or only through its menu and out.
 void kv1_round(std::vector<Leg>& legs, bool stage) {
-    legs.push_back({Screen::series_menu, 0, {kv1_episode}});
-    legs.push_back({Screen::instructions, 1, {}, {KEY_SPACE}});
     if (stage) {
-        legs.push_back({Screen::kv1_menu, 0, {kv1_start}});
-        legs.push_back({Screen::kv1_mission, 0, {}, {KEY_SPACE}});
-        legs.push_back({Screen::kv1_stage, 1, {exit_game}, {KEY_P}});
+        append(legs, into_kv1());
+        legs.push_back({Screen::kv1_stage, 1, {pause_box_exit}, {KEY_P}});
+    } else {
+        append(legs, {{Screen::series_menu, 0, {kv1_episode}}, {Screen::instructions, 1, {}, {KEY_SPACE}}});
     }
     legs.push_back({Screen::kv1_menu, 0, {kv1_exit}});
 }

@@ -43,6 +43,8 @@ constexpr int thumb_w = 128, thumb_h = 96, sheet_columns = 10, sheet_rows = 8;
 
 Pilot* pilot = nullptr;
 
+const auto* const release_records = ::testing::AddGlobalTestEnvironment(new testing_support::ReleaseLoadedRecords);
+
 struct Stalled {};
 
 void pilot_pass() { pilot->before_pass(); }

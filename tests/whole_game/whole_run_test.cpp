@@ -10,39 +10,25 @@
 #include <vector>
 
 #include "engine/screen_flow.h"
-#include "support/headless_game.h"
 #include "support/pictures.h"
-#include "whole_game/pilot.h"
+#include "whole_game/routes.h"
 
 namespace {
 
-using whole_game::Leg;
-using whole_game::Pilot;
-using whole_game::Spot;
-using whole_game::Visit;
+using namespace whole_game;
 
-const auto* const release_records = ::testing::AddGlobalTestEnvironment(new testing_support::ReleaseLoadedRecords);
-
-constexpr Spot kv1_episode{150, 390}, kv2_episode{450, 390}, series_exit{305, 305};
-constexpr Spot start{300, 330}, menu_exit{300, 400}, adam{312, 213};
-constexpr Spot shield{27, 382}, buy{140, 466}, store_exit{22, 466};
-constexpr Spot kv1_start{280, 305}, exit_game{280, 265};
 constexpr int shield_price = 2000;
 
 bool is_kv2_stage(Screen screen) { return screen >= Screen::stage_one && screen <= Screen::stage_ten; }
 bool challenge_after(int stage) { return stage == 3 || stage == 5 || stage == 7; }
 
 std::vector<Leg> kv2_game() {
-    std::vector<Leg> legs{{Screen::series_menu, 0, {kv2_episode}},
-                          {Screen::instructions, 2, {}, {KEY_SPACE}},
-                          {Screen::story, 0, {}, {KEY_SPACE}},
-                          {Screen::main_menu, 0, {start}},
-                          {Screen::character_select, 0, {adam}}};
+    std::vector<Leg> legs = into_kv2();
     for (int n = 1; n <= 10; ++n) {
-        legs.push_back({Screen::stage_intro, n, {}, {KEY_SPACE}});
+        if (n > 1) legs.push_back({Screen::stage_intro, n, {}, {KEY_SPACE}});
         legs.push_back({static_cast<Screen>(static_cast<int>(Screen::stage_one) + n - 1)});
         if (challenge_after(n)) legs.push_back({Screen::challenge_stage, n});
-        if (n < 10) legs.push_back({Screen::upgrade_store, n + 1, {shield, buy, store_exit}});
+        if (n < 10) legs.push_back(store_visit(n + 1));
     }
     legs.push_back({Screen::ending_screen, 0, {}, {KEY_SPACE, KEY_ESC}});
     legs.push_back({Screen::main_menu, 0, {menu_exit}});
@@ -50,23 +36,20 @@ std::vector<Leg> kv2_game() {
 }
 
 std::vector<Leg> kv1_game() {
-    return {{Screen::series_menu, 0, {kv1_episode}},
-            {Screen::instructions, 1, {}, {KEY_SPACE}},
-            {Screen::kv1_menu, 0, {kv1_start}},
-            {Screen::kv1_mission, 0, {}, {KEY_SPACE}},
-            {Screen::kv1_stage, 1},
-            {Screen::kv1_stage, 2},
-            {Screen::kv1_stage, 3},
-            {Screen::kv1_ending, 0, {}, {KEY_SPACE, KEY_ESC}},
-            {Screen::what_to_do, 0, {exit_game}},
-            {Screen::series_menu, 0, {series_exit}}};
+    std::vector<Leg> legs = into_kv1();
+    append(legs, {{Screen::kv1_stage, 1},
+                  {Screen::kv1_stage, 2},
+                  {Screen::kv1_stage, 3},
+                  {Screen::kv1_ending, 0, {}, {KEY_SPACE, KEY_ESC}},
+                  {Screen::what_to_do, 0, {chooser_exit}},
+                  {Screen::series_menu, 0, {series_exit}}});
+    return legs;
 }
 
 TEST(WholeRun, BothEpisodesFromTheSeriesMenuToTheirEndsAndBack) {
     whole_game::load_game();
     std::vector<Leg> script = kv2_game();
-    const std::vector<Leg> kv1 = kv1_game();
-    script.insert(script.end(), kv1.begin(), kv1.end());
+    append(script, kv1_game());
     Pilot pilot(script);
     pilot.fly(first_screen);
     save_png(testing_support::picture_path("whole_run.png").c_str(), pilot.contact_sheet(), nullptr);
