@@ -153,6 +153,12 @@ void shoot_kv1() {
     shoot_kv1_pool(kv1_enemy_four_pool);
 }
 
+// The ship blinks throughout, and so cannot be hit.
+void shield_ship() {
+    player.blinking = true;
+    player.blink_timer = 0;
+}
+
 void release_input() {
     for (int k = 0; k < KEY_MAX; ++k) key[k] = 0;
     mouse_x = mouse_y = mouse_b = 0;
@@ -249,7 +255,7 @@ void Pilot::before_pass() {
     speed_counter = 1;
     const bool flown = leg_->clicks.empty() && leg_->taps.empty();
     if (stage_ && flown) return fly_stage();
-    if (stage_) player.blinking = true;
+    if (stage_) shield_ship();
     if (visit.screen == Screen::kv1_stage && flown) shoot_kv1();
     // A stage that fades out is asked nothing more: a second pause and quit would start its fade again.
     if (stage_ && stage_->fading_out)
@@ -269,8 +275,7 @@ void Pilot::fly_stage() {
 }
 
 void Pilot::step_stage() {
-    player.blinking = true;
-    player.blink_timer = 0;
+    shield_ship();
     testing_support::shoot_in_view();
     key[key_text_advance] = stage_->dialog_active && !key[key_text_advance];
     if (StageBoss* boss = boss_in_fight(*stage_); boss && !boss->beaten())
