@@ -257,7 +257,8 @@ void Pilot::before_pass() {
     if (stage_ && flown) return fly_stage();
     if (stage_) shield_ship();
     if (visit.screen == Screen::kv1_stage && flown) shoot_kv1();
-    // A stage that fades out is asked nothing more: a second pause and quit would start its fade again.
+    // A stage that fades out is asked nothing more: its pause panel stays on screen, and each
+    // further click on "Exit to Menu" would start the music's fade again.
     if (stage_ && stage_->fading_out)
         release_input();
     else
