@@ -229,7 +229,6 @@ NextScreen Pilot::visit(Screen screen, const ScreenArgs& args, std::uintptr_t st
     release_input();
     const StageMaker make = stage_maker(screen);
     const NextScreen next = make ? run_stage(make(args)) : game_row(screen)(args);
-    visits_.back().money_out = player.money;
     visits_.back().shields_out = player.shield_count;
     leg_ = nullptr;
     if (after_visit) after_visit(visits_.size());

@@ -37,7 +37,7 @@ struct Visit {
     int arg;
     std::uintptr_t stack;  // where the screen's row was called: the same for every screen
     int passes = 0;
-    int money_in = 0, money_out = 0;
+    int money_in = 0;
     int shields_in = 0, shields_out = 0;
     bool bosses_paid_once = true;  // every boss of a stage paid its reward exactly once
 };
