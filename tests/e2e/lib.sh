@@ -68,3 +68,43 @@ wait_series_menu() {
 
 # The series menu's EXIT item.
 EXIT_X=305 EXIT_Y=305
+
+# ---- Shared by the walks: screens told apart by their pixels ----
+
+mean_gray() {  # picture geometry -> mean brightness of the area, 0 to 1000
+  convert "$1" -crop "$2" +repage -colorspace gray -format '%[fx:int(1000*mean)]' info:
+}
+
+count_pixels() {  # picture geometry fx-condition -> pixels of the area meeting it
+  convert "$1" -crop "$2" +repage -fx "($3)?1:0" -format '%[fx:int(mean*w*h+0.5)]' info:
+}
+
+# True when a text item whose top left is at x y wears the white outline of the item under the pointer.
+outlined_item() { white_at "$1" "$(($2 - 3))" "$(($3 - 3))" && white_at "$1" "$(($2 - 3))" "$(($3 + 4))"; }
+
+# True when a picture shows the loading screen: its blue bar frame runs from (215, 345) to (425, 380).
+shows_loading_frame() {
+  local blue='p{X}.r<0.05 && abs(p{X}.g-0.16)<0.03 && p{X}.b>0.9' at
+  for at in 215,360 425,360 320,345 320,380; do
+    [ "$(convert "$1" -format "%[fx:(${blue//X/$at})?1:0]" info:)" = 1 ] || return 1
+  done
+}
+
+# Lit pixels of the loading bar inside its frame.
+loading_bar_pixels() { count_pixels "$1" 200x30+220+350 'b>0.62 && b-r>0.23'; }
+
+# True when the KV2 main menu shows with the pointer on Options: the open box's lit metal frame at its
+# left, and only the Options bar lit.
+shows_main_menu_options_lit() {
+  local bar start quit
+  bar=$(mean_gray "$1" 10x20+228+355) start=$(mean_gray "$1" 10x20+228+320) quit=$(mean_gray "$1" 10x20+228+390)
+  [ "$(mean_gray "$1" 4x80+161+330)" -gt 550 ] && [ "$bar" -gt "$((start + 100))" ] && [ "$bar" -gt "$((quit + 100))" ]
+}
+
+# Ends the game if it still runs (for an EXIT trap, so a failing walk leaves nothing behind).
+stop_game() {
+  if [ -n "${GAME_PID:-}" ] && kill -0 "$GAME_PID" 2>/dev/null; then
+    kill -9 "$GAME_PID" 2>/dev/null || true
+    wait "$GAME_PID" 2>/dev/null || true
+  fi
+}
