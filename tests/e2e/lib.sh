@@ -82,7 +82,8 @@ count_pixels() {  # picture geometry fx-condition -> pixels of the area meeting 
 # True when a text item whose top left is at x y wears the white outline of the item under the pointer.
 outlined_item() { white_at "$1" "$(($2 - 3))" "$(($3 - 3))" && white_at "$1" "$(($2 - 3))" "$(($3 + 4))"; }
 
-# True when a picture shows the loading screen: its blue bar frame runs from (215, 345) to (425, 380).
+# True when a picture shows the loading screen: the bar's blue frame, (0, 41, 240), runs from (215, 345)
+# to (425, 380).
 shows_loading_frame() {
   local blue='p{X}.r<0.05 && abs(p{X}.g-0.16)<0.03 && p{X}.b>0.9' at
   for at in 215,360 425,360 320,345 320,380; do
