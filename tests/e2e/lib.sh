@@ -94,13 +94,17 @@ shows_loading_frame() {
 # Lit pixels of the loading bar inside its frame.
 loading_bar_pixels() { count_pixels "$1" 200x30+220+350 'b>0.62 && b-r>0.23'; }
 
-# True when the KV2 main menu shows with the pointer on Options: the open box's lit metal frame at its
-# left, and only the Options bar lit.
-shows_main_menu_options_lit() {
-  local bar start quit
-  bar=$(mean_gray "$1" 10x20+228+355) start=$(mean_gray "$1" 10x20+228+320) quit=$(mean_gray "$1" 10x20+228+390)
-  [ "$(mean_gray "$1" 4x80+161+330)" -gt 550 ] && [ "$bar" -gt "$((start + 100))" ] && [ "$bar" -gt "$((quit + 100))" ]
+# True when the KV2 main menu shows with the pointer on one item, its bar at y 320 (Start), 355 (Options)
+# or 390 (Exit): the open box's lit metal frame at its left, and only that item's bar lit.
+shows_main_menu_lit() {  # bar-y picture
+  local lit y
+  lit=$(mean_gray "$2" "10x20+228+$1")
+  [ "$(mean_gray "$2" 4x80+161+330)" -gt 550 ] || return 1
+  for y in 320 355 390; do
+    [ "$y" = "$1" ] || [ "$lit" -gt "$(($(mean_gray "$2" "10x20+228+$y") + 100))" ] || return 1
+  done
 }
+shows_main_menu_options_lit() { shows_main_menu_lit 355 "$1"; }
 
 # Ends the game if it still runs (for an EXIT trap, so a failing walk leaves nothing behind).
 stop_game() {

@@ -12,19 +12,32 @@ look() {  # name -> a screenshot at $E2E_WORK/name.png, kept in $KEEP_SHOTS when
   screenshot "$E2E_WORK/$1.png"
   [ -z "${KEEP_SHOTS:-}" ] || cp "$E2E_WORK/$1.png" "$KEEP_SHOTS/"
 }
-hover_look() {  # x y name: the pointer there, a moment to draw, a look
-  xdotool mousemove "$1" "$2"
-  sleep 0.3
-  look "$3"
-}
 shot() { echo "$E2E_WORK/$1.png"; }
-await() {  # name seconds check [args...]: looks until the check passes on the look; false if it never does
+
+SCREEN=()  # the check, with its arguments, that recognised the screen last seen
+
+await() {  # name seconds check [args...]: looks until the check passes on a look
   local name=$1 until=$(($(date +%s) + $2))
   shift 2
   until look "$name" && "$@" "$(shot "$name")"; do
     [ "$(date +%s)" -lt "$until" ] || return 1
     sleep 0.2
   done
+  SCREEN=("$@")
+}
+
+# Gives an input (a command line) and looks until the next screen shows. On a busy machine the game may
+# draw no frame while a short press is down and never see it, so the input is given again, but only while
+# the screen it was meant for still shows: a slow fade is never pressed through.
+advance() {  # input name seconds check [args...]
+  local input=$1 name=$2 seconds=$3 from=("${SCREEN[@]}")
+  shift 3
+  for _ in 1 2 3; do
+    eval "$input"
+    await "$name" "$seconds" "$@" && return 0
+    "${from[@]}" "$(shot "$name")" || return 1
+  done
+  return 1
 }
 
 # The logo is drawn whole from logo.png once it has faded in.
@@ -35,14 +48,19 @@ shows_logo() {
   [ "$(echo "$error < 0.05" | bc)" = 1 ]
 }
 
+shows_kv2_lit() { [ "$(mean_gray "$1" 150x110+405+335)" -gt "$((SERIES_KV2 * 5 / 4))" ]; }
+
 # Instructions: a title at the top, the prompt at the bottom, black between; KV2's list of keys runs past
 # y 250, KV1's shorter one does not.
-shows_instructions() {  # picture kv1|kv2
+shows_instructions() {  # kv1|kv2 picture
   local rows
-  rows=$(mean_gray "$1" 640x30+0+250)
-  [ "$(mean_gray "$1" 200x20+220+8)" -gt 20 ] && [ "$(mean_gray "$1" 200x16+8+460)" -gt 20 ] &&
-    [ "$(mean_gray "$1" 640x80+0+380)" -lt 5 ] && if [ "$2" = kv2 ]; then [ "$rows" -gt 20 ]; else [ "$rows" -lt 3 ]; fi
+  rows=$(mean_gray "$2" 640x30+0+250)
+  [ "$(mean_gray "$2" 200x20+220+8)" -gt 20 ] && [ "$(mean_gray "$2" 200x16+8+460)" -gt 20 ] &&
+    [ "$(mean_gray "$2" 640x80+0+380)" -lt 5 ] && if [ "$1" = kv2 ]; then [ "$rows" -gt 20 ]; else [ "$rows" -lt 3 ]; fi
 }
+
+# The story: the prompt at the bottom, its lines rising from below it, nothing yet at the top.
+shows_story() { [ "$(mean_gray "$1" 200x16+8+460)" -gt 20 ] && [ "$(mean_gray "$1" 640x240+0+0)" -lt 3 ]; }
 
 top_lit_row() {  # picture -> the highest row above the prompt holding bright pixels (480 if none)
   local box
@@ -84,11 +102,20 @@ ship_x() {
   case "$box" in *x*+*+*) local w=${box%%x*} rest=${box#*+}; echo $((${rest%%+*} + w / 2)) ;; *) echo -1 ;; esac
 }
 
+# Stage 1 under way: the HUD's money, the ship in the bottom middle.
+shows_stage() {
+  local x
+  x=$(ship_x "$1")
+  shows_money "$1" && [ "$x" -ge 300 ] && [ "$x" -le 340 ]
+}
+
 # Kim's ship is red, Adam's white and blue.
 red_pixels() { count_pixels "$1" 90x60+275+405 'r>0.5 && r>2*g && r>2*b'; }
 
 # The pause panel: its lit metal edge down the left of the field, "Exit to Menu" outlined under the pointer.
 exit_to_menu_outlined() { [ "$(mean_gray "$1" 8x400+152+40)" -gt 400 ] && outlined_item "$1" 370 430; }
+
+outlined() { outlined_item "$3" "$1" "$2"; }  # x y picture
 
 # The mission intro: its heading at the top, black above the prompt.
 shows_mission() { [ "$(mean_gray "$1" 400x20+120+22)" -gt 20 ] && [ "$(mean_gray "$1" 640x40+0+420)" -lt 5 ]; }
@@ -108,9 +135,7 @@ shows_kv1_pause_box() {
 start_game
 wait_window
 xdotool mousemove 10 10
-sleep 2.5  # the logo is fully in after about a second and starts fading out after five
-look logo
-shows_logo "$(shot logo)" || fail "no logo"
+await logo 8 shows_logo || fail "no logo"
 
 # Shots until the series menu shows; the loading screen comes between.
 shots=0
@@ -128,53 +153,36 @@ done
 
 # The series menu lights KV2's picture under the pointer.
 look series
-hover_look 480 390 series_kv2
-kv2_plain=$(mean_gray "$(shot series)" 150x110+405+335) kv2_lit=$(mean_gray "$(shot series_kv2)" 150x110+405+335)
-[ "$kv2_lit" -gt "$((kv2_plain * 5 / 4))" ] || fail "hovered KV2 not lit ($kv2_plain -> $kv2_lit)"
-
-click 480 390
-sleep 1.2
-look instructions
-shows_instructions "$(shot instructions)" kv2 || fail "no KV2 instructions"
-press space
-sleep 3  # the story's first line rises past the prompt
-look story_1
-sleep 1
+SERIES_KV2=$(mean_gray "$(shot series)" 150x110+405+335)
+xdotool mousemove 480 390
+await series_kv2 5 shows_kv2_lit || fail "hovered KV2 not lit"
+SCREEN=(shows_series_menu)
+advance "click 480 390" instructions 5 shows_instructions kv2 || fail "no KV2 instructions"
+advance "press space" story_1 5 shows_story || fail "no story"
+sleep 4  # its first lines rise past the prompt
 look story_2
 [ "$(top_lit_row "$(shot story_2)")" -lt "$(top_lit_row "$(shot story_1)")" ] || fail "the story did not scroll up"
-press space
-# The story's tune fades, the menu fades in from white and opens its box; only then is the bar lit.
-xdotool mousemove 300 365
-await main_menu 10 shows_main_menu_options_lit || fail "no main menu with Options lit"
+# The story's tune fades, the menu fades in from white and opens its box; only then is a bar lit.
+advance "press space; xdotool mousemove 300 365" main_menu 10 shows_main_menu_lit 355 ||
+  fail "no main menu with Options lit"
 
 # Start, a pilot, the card and stage 1 with that pilot's ship at the bottom middle.
 enter_stage_one() {  # box-y other-box-y name
-  click 300 330
+  xdotool mousemove 300 330
+  await "main_menu_start_$3" 5 shows_main_menu_lit 320 || fail "Start not lit"
   # The start sound, the fade to white, character select fading in; its boxes, then the portrait.
-  xdotool mousemove 312 "$(($1 + 83))"
-  await "select_$3" 10 shows_pilot_hovered "$1" "$2" || fail "character select without $3's box hovered"
-  click 312 "$(($1 + 83))"
-  sleep 3  # the fade to white with the tune, then the card fading in
-  look "card_$3"
-  shows_card "$(shot "card_$3")" || fail "no card for stage 1 after choosing $3"
-  press space
-  sleep 3
-  look "stage_$3"
-  shows_money "$(shot "stage_$3")" || fail "no HUD money in $3's stage 1"
-  local x
-  x=$(ship_x "$(shot "stage_$3")")
-  [ "$x" -ge 300 ] && [ "$x" -le 340 ] || fail "$3's ship not at the bottom middle (x $x)"
+  advance "click 300 330; xdotool mousemove 312 $(($1 + 83))" "select_$3" 10 shows_pilot_hovered "$1" "$2" ||
+    fail "character select without $3's box hovered"
+  advance "click 312 $(($1 + 83))" "card_$3" 8 shows_card || fail "no card for stage 1 after choosing $3"
+  advance "press space" "stage_$3" 8 shows_stage || fail "no stage 1 for $3"
 }
 
 # P slides the pause panel in; its "Exit to Menu" leads to the main menu.
 pause_to_main_menu() {  # name
-  xdotool mousemove 415 438
-  press p
-  # The outline shows once the panel has slid in under the pointer.
-  await "paused_$1" 5 exit_to_menu_outlined || fail "no pause panel with Exit to Menu outlined in $1's stage 1"
-  click 415 438
-  xdotool mousemove 300 365
-  await "main_menu_$1" 10 shows_main_menu_options_lit || fail "Exit to Menu did not lead to the main menu"
+  advance "xdotool mousemove 415 438; press p" "paused_$1" 5 exit_to_menu_outlined ||
+    fail "no pause panel with Exit to Menu outlined in $1's stage 1"
+  advance "click 415 438; xdotool mousemove 300 365" "main_menu_$1" 10 shows_main_menu_lit 355 ||
+    fail "Exit to Menu did not lead to the main menu"
 }
 
 enter_stage_one 305 130 kim
@@ -194,49 +202,26 @@ start_x=$(ship_x "$(shot stage_adam)") moved_x=$(ship_x "$(shot moved)")
 xdotool keydown Right
 sleep 0.6
 xdotool keyup Right
-paid=0
-for _ in $(seq 60); do
-  look under_fire
-  lost=$(money_lost_pixels "$(shot stage_adam)" "$(shot under_fire)")
-  [ "$lost" -gt 20 ] && { paid=1; break; }
-  sleep 0.5
-done
+paid() { [ "$(money_lost_pixels "$(shot stage_adam)" "$1")" -gt 20 ]; }
+await under_fire 40 paid || fail "no kill changed the money while firing under the first formation"
 xdotool keyup space
-[ "$paid" = 1 ] || fail "no kill changed the money while firing under the first formation"
 pause_to_main_menu adam
 
-click 300 400
-wait_series_menu 10
+xdotool mousemove 300 400
+await main_menu_exit 5 shows_main_menu_lit 390 || fail "Exit not lit"
+advance "click 300 400" series_again 10 shows_series_menu || fail "Exit did not lead to the series menu"
 
 # KV1: its instructions, its menu with START outlined under the pointer, the mission, stage 1.
-click 160 390
-sleep 1.2
-look kv1_instructions
-shows_instructions "$(shot kv1_instructions)" kv1 || fail "no KV1 instructions"
-press space
-sleep 1.2
-hover_look 280 305 kv1_menu
-outlined_item "$(shot kv1_menu)" 265 300 && ! outlined_item "$(shot kv1_menu)" 265 360 ||
-  fail "no KV1 menu with START outlined"
-click 280 305
-sleep 1.2
-look mission
-shows_mission "$(shot mission)" || fail "no mission intro"
-press space
-sleep 4  # the fade-out, then the stage's fade-in from white
-look kv1_stage
-shows_kv1_stage "$(shot kv1_stage)" || fail "no KV1 stage 1"
+advance "click 160 390" kv1_instructions 5 shows_instructions kv1 || fail "no KV1 instructions"
+advance "press space; xdotool mousemove 280 305" kv1_menu 5 outlined 265 300 || fail "no KV1 menu with START outlined"
+advance "click 280 305" mission 5 shows_mission || fail "no mission intro"
+advance "press space" kv1_stage 10 shows_kv1_stage || fail "no KV1 stage 1"
 
 # Its pause box; "Exit Game" backs out to the KV1 menu, whose EXIT leads to the series menu.
-xdotool mousemove 280 275
-press p
-await kv1_paused 5 shows_kv1_pause_box || fail "no red pause box with Exit Game outlined"
-click 280 275
-sleep 1.5
-hover_look 275 365 kv1_menu_again
-outlined_item "$(shot kv1_menu_again)" 265 360 || fail "Exit Game did not lead to the KV1 menu"
-click 275 365
-wait_series_menu 10
+advance "xdotool mousemove 280 275; press p" kv1_paused 5 shows_kv1_pause_box || fail "no red pause box"
+advance "click 280 275; xdotool mousemove 275 365" kv1_menu_again 5 outlined 265 360 ||
+  fail "Exit Game did not lead to the KV1 menu"
+advance "click 275 365" series_last 10 shows_series_menu || fail "EXIT did not lead to the series menu"
 click "$EXIT_X" "$EXIT_Y"
 wait_game 30
 [ "$GAME_STATUS" -eq 0 ] || fail "exit status $GAME_STATUS after EXIT"
