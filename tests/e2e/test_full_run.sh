@@ -48,7 +48,8 @@ shows_logo() {
   [ "$(echo "$error < 0.05" | bc)" = 1 ]
 }
 
-shows_kv2_lit() { [ "$(mean_gray "$1" 150x110+405+335)" -gt "$((SERIES_KV2 * 5 / 4))" ]; }
+# The series menu with KV2's picture lit, brighter than it was with the pointer away.
+shows_kv2_lit() { shows_series_menu "$1" && [ "$(mean_gray "$1" 150x110+405+335)" -gt "$((SERIES_KV2 * 5 / 4))" ]; }
 
 # Instructions: a title at the top, the prompt at the bottom, black between; KV2's list of keys runs past
 # y 250, KV1's shorter one does not.
@@ -67,6 +68,8 @@ top_lit_row() {  # picture -> the highest row above the prompt holding bright pi
   box=$(convert "$1" -crop 640x455+0+0 +repage -colorspace gray -threshold 40% -format '%@' info: 2>/dev/null)
   case "$box" in *+*+*) echo "${box##*+}" ;; *) echo 480 ;; esac
 }
+
+risen_above() { [ "$(top_lit_row "$2")" -lt "$1" ]; }  # row picture
 
 # Character select with a pilot's box hovered: the portrait slid in at the left, the other box dim (so not
 # the fade from white), the hovered box's icon grown past its 64 pixels. Boxes start at y 130 (Adam) and
@@ -156,12 +159,10 @@ look series
 SERIES_KV2=$(mean_gray "$(shot series)" 150x110+405+335)
 xdotool mousemove 480 390
 await series_kv2 5 shows_kv2_lit || fail "hovered KV2 not lit"
-SCREEN=(shows_series_menu)
 advance "click 480 390" instructions 5 shows_instructions kv2 || fail "no KV2 instructions"
 advance "press space" story_1 5 shows_story || fail "no story"
-sleep 4  # its first lines rise past the prompt
-look story_2
-[ "$(top_lit_row "$(shot story_2)")" -lt "$(top_lit_row "$(shot story_1)")" ] || fail "the story did not scroll up"
+await story_2 10 risen_above "$(top_lit_row "$(shot story_1)")" || fail "the story did not scroll up"
+SCREEN=(shows_story)
 # The story's tune fades, the menu fades in from white and opens its box; only then is a bar lit.
 advance "press space; xdotool mousemove 300 365" main_menu 10 shows_main_menu_lit 355 ||
   fail "no main menu with Options lit"
@@ -193,14 +194,13 @@ enter_stage_one 130 305 adam
 [ "$(red_pixels "$(shot stage_adam)")" -lt 50 ] || fail "Adam's ship is red"
 # Under way: the ship moves left with fire held, comes back, and fires on under the first formation
 # until a kill changes the money.
+start_x=$(ship_x "$(shot stage_adam)")
+left_of() { local x; x=$(ship_x "$2"); [ "$x" -ge 0 ] && [ "$x" -lt "$1" ]; }  # x picture
+right_of() { [ "$(ship_x "$2")" -gt "$1" ]; }
 xdotool keydown space keydown Left
-sleep 0.6
-xdotool keyup Left
-look moved
-start_x=$(ship_x "$(shot stage_adam)") moved_x=$(ship_x "$(shot moved)")
-[ "$moved_x" -ge 0 ] && [ "$moved_x" -lt "$((start_x - 60))" ] || fail "the ship did not move left ($start_x -> $moved_x)"
-xdotool keydown Right
-sleep 0.6
+await moved 5 left_of "$((start_x - 80))" || fail "the ship did not move left from x $start_x"
+xdotool keyup Left keydown Right
+await back 5 right_of "$((start_x - 20))" || fail "the ship did not move back right"
 xdotool keyup Right
 paid() { [ "$(money_lost_pixels "$(shot stage_adam)" "$1")" -gt 20 ]; }
 await under_fire 40 paid || fail "no kill changed the money while firing under the first formation"
@@ -222,7 +222,8 @@ advance "xdotool mousemove 280 275; press p" kv1_paused 5 shows_kv1_pause_box ||
 advance "click 280 275; xdotool mousemove 275 365" kv1_menu_again 5 outlined 265 360 ||
   fail "Exit Game did not lead to the KV1 menu"
 advance "click 275 365" series_last 10 shows_series_menu || fail "EXIT did not lead to the series menu"
-click "$EXIT_X" "$EXIT_Y"
+game_gone() { ! kill -0 "$GAME_PID" 2>/dev/null; }
+advance 'click "$EXIT_X" "$EXIT_Y"' exit 10 game_gone || fail "EXIT did not end the program"
 wait_game 30
 [ "$GAME_STATUS" -eq 0 ] || fail "exit status $GAME_STATUS after EXIT"
 [ ! -s "$E2E_WORK/messages.log" ] || fail "message boxes: $(cat "$E2E_WORK/messages.log")"
