@@ -106,6 +106,50 @@ shows_main_menu_lit() {  # bar-y picture
 }
 shows_main_menu_options_lit() { shows_main_menu_lit 355 "$1"; }
 
+# The KV2 pause panel: its lit metal edge stands down the left of the field.
+shows_pause_panel() { [ "$(mean_gray "$1" 8x400+152+40)" -gt 400 ]; }
+
+top_lit_row() {  # picture -> the highest row above the prompt holding bright pixels (480 if none)
+  local box
+  box=$(convert "$1" -crop 640x455+0+0 +repage -colorspace gray -threshold 40% -format '%@' info: 2>/dev/null)
+  case "$box" in *+*+*) echo "${box##*+}" ;; *) echo 480 ;; esac
+}
+
+# True when a picture has bright pixels above the given row (for text scrolling up).
+risen_above() { [ "$(top_lit_row "$2")" -lt "$1" ]; }  # row picture
+
+look() {  # name -> a screenshot at $E2E_WORK/name.png, kept in $VOIDMARCH_SHOTS when set
+  screenshot "$E2E_WORK/$1.png"
+  [ -z "${VOIDMARCH_SHOTS:-}" ] || cp "$E2E_WORK/$1.png" "$VOIDMARCH_SHOTS/"
+}
+shot() { echo "$E2E_WORK/$1.png"; }
+
+SCREEN=()  # the check, with its arguments, that recognised the screen last seen
+
+await() {  # name seconds check [args...]: looks until the check passes on a look
+  local name=$1 until=$(($(date +%s) + $2))
+  shift 2
+  until look "$name" && "$@" "$(shot "$name")"; do
+    [ "$(date +%s)" -lt "$until" ] || return 1
+    sleep 0.2
+  done
+  SCREEN=("$@")
+}
+
+# Gives an input (a command line) and looks until the next screen shows. On a busy machine the game may
+# draw no frame while a short press is down and never see it, so the input is given again, but only while
+# the screen it was meant for still shows: a slow fade is never pressed through.
+advance() {  # input name seconds check [args...]
+  local input=$1 name=$2 seconds=$3 from=("${SCREEN[@]}")
+  shift 3
+  for _ in 1 2 3; do
+    eval "$input"
+    await "$name" "$seconds" "$@" && return 0
+    "${from[@]}" "$(shot "$name")" || return 1
+  done
+  return 1
+}
+
 # Ends the game if it still runs (for an EXIT trap, so a failing walk leaves nothing behind).
 stop_game() {
   if [ -n "${GAME_PID:-}" ] && kill -0 "$GAME_PID" 2>/dev/null; then

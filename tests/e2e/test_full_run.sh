@@ -8,38 +8,6 @@ set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 trap stop_game EXIT
 
-look() {  # name -> a screenshot at $E2E_WORK/name.png, kept in $KEEP_SHOTS when set
-  screenshot "$E2E_WORK/$1.png"
-  [ -z "${KEEP_SHOTS:-}" ] || cp "$E2E_WORK/$1.png" "$KEEP_SHOTS/"
-}
-shot() { echo "$E2E_WORK/$1.png"; }
-
-SCREEN=()  # the check, with its arguments, that recognised the screen last seen
-
-await() {  # name seconds check [args...]: looks until the check passes on a look
-  local name=$1 until=$(($(date +%s) + $2))
-  shift 2
-  until look "$name" && "$@" "$(shot "$name")"; do
-    [ "$(date +%s)" -lt "$until" ] || return 1
-    sleep 0.2
-  done
-  SCREEN=("$@")
-}
-
-# Gives an input (a command line) and looks until the next screen shows. On a busy machine the game may
-# draw no frame while a short press is down and never see it, so the input is given again, but only while
-# the screen it was meant for still shows: a slow fade is never pressed through.
-advance() {  # input name seconds check [args...]
-  local input=$1 name=$2 seconds=$3 from=("${SCREEN[@]}")
-  shift 3
-  for _ in 1 2 3; do
-    eval "$input"
-    await "$name" "$seconds" "$@" && return 0
-    "${from[@]}" "$(shot "$name")" || return 1
-  done
-  return 1
-}
-
 # The logo is drawn whole from logo.png once it has faded in.
 shows_logo() {
   local error
@@ -62,14 +30,6 @@ shows_instructions() {  # kv1|kv2 picture
 
 # The story: the prompt at the bottom, its lines rising from below it, nothing yet at the top.
 shows_story() { [ "$(mean_gray "$1" 200x16+8+460)" -gt 20 ] && [ "$(mean_gray "$1" 640x240+0+0)" -lt 3 ]; }
-
-top_lit_row() {  # picture -> the highest row above the prompt holding bright pixels (480 if none)
-  local box
-  box=$(convert "$1" -crop 640x455+0+0 +repage -colorspace gray -threshold 40% -format '%@' info: 2>/dev/null)
-  case "$box" in *+*+*) echo "${box##*+}" ;; *) echo 480 ;; esac
-}
-
-risen_above() { [ "$(top_lit_row "$2")" -lt "$1" ]; }  # row picture
 
 # Character select with a pilot's box hovered: the portrait slid in at the left, the other box dim (so not
 # the fade from white), the hovered box's icon grown past its 64 pixels. Boxes start at y 130 (Adam) and
@@ -115,8 +75,8 @@ shows_stage() {
 # Kim's ship is red, Adam's white and blue.
 red_pixels() { count_pixels "$1" 90x60+275+405 'r>0.5 && r>2*g && r>2*b'; }
 
-# The pause panel: its lit metal edge down the left of the field, "Exit to Menu" outlined under the pointer.
-exit_to_menu_outlined() { [ "$(mean_gray "$1" 8x400+152+40)" -gt 400 ] && outlined_item "$1" 370 430; }
+# The pause panel with "Exit to Menu" outlined under the pointer.
+exit_to_menu_outlined() { shows_pause_panel "$1" && outlined_item "$1" 370 430; }
 
 outlined() { outlined_item "$3" "$1" "$2"; }  # x y picture
 

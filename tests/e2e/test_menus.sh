@@ -5,11 +5,6 @@
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 
-top_lit_row() {  # picture -> the highest row above the prompt holding bright pixels (480 if none)
-  local box
-  box=$(convert "$1" -crop 640x455+0+0 +repage -colorspace gray -threshold 40% -format '%@' info: 2>/dev/null)
-  case "$box" in *+*+*) echo "${box##*+}" ;; *) echo 480 ;; esac
-}
 hover_shot() {  # x y picture: the pointer there, a moment to draw, a look
   xdotool mousemove "$1" "$2"
   sleep 0.3
@@ -51,12 +46,9 @@ for round in 1 2 3 4 5; do
 
   press space
   sleep 3
-  screenshot "$E2E_WORK/story_1.png"
-  sleep 1
-  screenshot "$E2E_WORK/story_2.png"
-  first=$(top_lit_row "$E2E_WORK/story_1.png")
-  second=$(top_lit_row "$E2E_WORK/story_2.png")
-  [ "$second" -lt "$first" ] || fail "the story did not scroll up (top line $first, then $second)"
+  look story_1
+  first=$(top_lit_row "$(shot story_1)")
+  await story_2 10 risen_above "$first" || fail "the story did not scroll up (top line $first)"
 
   press space
   # The story's tune fades for 1.7 s, then the menu fades in from white for 0.5 s: shots for 3 s.

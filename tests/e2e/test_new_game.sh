@@ -60,13 +60,9 @@ added=$(comm -13 <(echo "$before") <(ls "$GAME_DIR/screenshots" 2>/dev/null | so
 [ -n "$added" ] || fail "Q wrote no screenshot"
 for name in $added; do rm -f "$GAME_DIR/screenshots/$name"; done
 
-# P slides the pause panel in: its lit metal edge stands down the left of the field.
+# P slides the pause panel in; P only pauses, so a press the busy game missed is simply given again.
 press p
-sleep 1.2
-screenshot "$E2E_WORK/paused.png"
-keep "$E2E_WORK/paused.png"
-edge=$(mean_gray "$E2E_WORK/paused.png" 8x400+152+40)
-[ "$edge" -gt 400 ] || fail "no pause panel ($edge)"
+await paused 5 shows_pause_panel || { press p && await paused 5 shows_pause_panel; } || fail "no pause panel"
 
 # "Exit to Menu" leads back to the main menu, whose Options bar lights under the pointer.
 click 415 438
