@@ -28,8 +28,9 @@ shows_instructions() {  # kv1|kv2 picture
     [ "$(mean_gray "$2" 640x80+0+380)" -lt 5 ] && if [ "$1" = kv2 ]; then [ "$rows" -gt 20 ]; else [ "$rows" -lt 3 ]; fi
 }
 
-# The story: the prompt at the bottom, its lines rising from below it, nothing yet at the top.
-shows_story() { [ "$(mean_gray "$1" 200x16+8+460)" -gt 20 ] && [ "$(mean_gray "$1" 640x240+0+0)" -lt 3 ]; }
+# The story: the prompt at the bottom, its lines rising from below it, none yet in the upper part (where
+# a card has its title).
+shows_story() { [ "$(mean_gray "$1" 200x16+8+460)" -gt 20 ] && [ "$(top_lit_row "$1")" -gt 200 ]; }
 
 # Character select with a pilot's box hovered: the portrait slid in at the left, the other box dim (so not
 # the fade from white), the hovered box's icon grown past its 64 pixels. Boxes start at y 130 (Adam) and
