@@ -5,13 +5,10 @@
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 
-mean_gray() {  # picture geometry -> mean brightness of the area, 0 to 1000
-  convert "$1" -crop "$2" +repage -colorspace gray -format '%[fx:int(1000*mean)]' info:
-}
 mean_red() {  # picture geometry -> mean red less mean green, 0 to 1000
   convert "$1" -crop "$2" +repage -format '%[fx:int(1000*(mean.r-mean.g))]' info:
 }
-keep() { [ -z "${KEEP_SHOTS:-}" ] || cp "$1" "$KEEP_SHOTS/"; }
+keep() { [ -z "${VOIDMARCH_SHOTS:-}" ] || cp "$1" "$VOIDMARCH_SHOTS/"; }
 
 start_game
 wait_window

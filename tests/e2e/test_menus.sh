@@ -5,14 +5,6 @@
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 
-mean_gray() {  # picture geometry -> mean brightness of the area, 0 to 1000
-  convert "$1" -crop "$2" +repage -colorspace gray -format '%[fx:int(1000*mean)]' info:
-}
-top_lit_row() {  # picture -> the highest row above the prompt holding bright pixels (480 if none)
-  local box
-  box=$(convert "$1" -crop 640x455+0+0 +repage -colorspace gray -threshold 40% -format '%@' info: 2>/dev/null)
-  case "$box" in *+*+*) echo "${box##*+}" ;; *) echo 480 ;; esac
-}
 hover_shot() {  # x y picture: the pointer there, a moment to draw, a look
   xdotool mousemove "$1" "$2"
   sleep 0.3
@@ -54,12 +46,9 @@ for round in 1 2 3 4 5; do
 
   press space
   sleep 3
-  screenshot "$E2E_WORK/story_1.png"
-  sleep 1
-  screenshot "$E2E_WORK/story_2.png"
-  first=$(top_lit_row "$E2E_WORK/story_1.png")
-  second=$(top_lit_row "$E2E_WORK/story_2.png")
-  [ "$second" -lt "$first" ] || fail "the story did not scroll up (top line $first, then $second)"
+  look story_1
+  first=$(top_lit_row "$(shot story_1)")
+  await story_2 10 risen_above "$first" || fail "the story did not scroll up (top line $first)"
 
   press space
   # The story's tune fades for 1.7 s, then the menu fades in from white for 0.5 s: shots for 3 s.
@@ -77,11 +66,7 @@ for round in 1 2 3 4 5; do
   [ "$whitest" -gt 600 ] || fail "no fade in from white (brightest mean $whitest)"
   sleep 0.7  # the box opens
   hover_shot 300 365 "$E2E_WORK/main_menu.png"
-  bar=$(mean_gray "$E2E_WORK/main_menu.png" 10x20+228+355)
-  start=$(mean_gray "$E2E_WORK/main_menu.png" 10x20+228+320)
-  quit=$(mean_gray "$E2E_WORK/main_menu.png" 10x20+228+390)
-  [ "$bar" -gt "$((start + 100))" ] && [ "$bar" -gt "$((quit + 100))" ] ||
-    fail "hovering Options did not light only its bar (Start $start, Options $bar, Exit $quit)"
+  shows_main_menu_options_lit "$E2E_WORK/main_menu.png" || fail "hovering Options did not light only its bar"
 
   click 300 400
   wait_series_menu 10

@@ -25,22 +25,14 @@ wait_game 30
 [ "$GAME_STATUS" -eq 0 ] || fail "exit status $GAME_STATUS after EXIT"
 [ ! -s "$E2E_WORK/messages.log" ] || fail "message boxes: $(cat "$E2E_WORK/messages.log")"
 
-# The bar's blue frame (0, 41, 240) runs from (215, 345) to (425, 380).
-frame_at() {  # picture x y -> 1 when the pixel is the frame's blue
-  convert "$1" -format "%[fx:(p{$2,$3}.r<0.05 && abs(p{$2,$3}.g-0.16)<0.03 && p{$2,$3}.b>0.9)?1:0]" info:
-}
-count_pixels() {  # picture geometry fx-condition -> pixels of the area meeting it
-  convert "$1" -crop "$2" +repage -fx "($3)?1:0" -format '%[fx:int(mean*w*h+0.5)]' info:
-}
-
 bars=()
 for i in $(seq "$shots"); do
   shot="$E2E_WORK/shot_$i.png"
   [ -f "$shot" ] || continue
-  [ "$(frame_at "$shot" 215 360)$(frame_at "$shot" 425 360)$(frame_at "$shot" 320 345)$(frame_at "$shot" 320 380)" = 1111 ] || continue
+  shows_loading_frame "$shot" || continue
   text=$(count_pixels "$shot" 120x8+270+336 'r>0.97 && g>0.97 && b>0.97')
   [ "$text" -gt 20 ] || fail "no white percent text on the loading screen (shot $i)"
-  bars+=("$(count_pixels "$shot" 200x30+220+350 'b>0.62 && b-r>0.23')")
+  bars+=("$(loading_bar_pixels "$shot")")
 done
 [ "${#bars[@]}" -ge 2 ] || fail "the loading screen showed in ${#bars[@]} of $shots shots"
 [ "${bars[-1]}" -gt "${bars[0]}" ] || fail "the bar did not grow: lit pixels ${bars[*]}"
