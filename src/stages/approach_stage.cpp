@@ -3,6 +3,12 @@
 #include "engine/game_state.h"
 #include "engine/timing.h"
 
+std::vector<ScrollMark> planet_approach::marks() {
+    std::vector<ScrollMark> rows;
+    for (int start : {-1440, -3360, -5280, -7200, -10080}) rows.push_back({start, nullptr, ScrollMark::none, 0, 0});
+    return rows;
+}
+
 void ApproachStage::play() {
     fly_ship();
     step_boss();

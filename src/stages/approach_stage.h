@@ -3,9 +3,19 @@
 // the approach with its colour stars and scenery, the trains relaunched, the phases, the fight and
 // the approach rows; drawn as stars, ground, scenery, planet, then the enemies.
 #include <array>
+#include <vector>
 
 #include "enemies/stars.h"
 #include "stages/stage_runner.h"
+
+namespace planet_approach {
+
+enum Mark { phase1_mark, phase2_mark, phase3_mark, phase4_mark, boss_mark };
+
+// The phases' and the boss's marks, with no pictures: the approach draws the scenery.
+std::vector<ScrollMark> marks();
+
+}  // namespace planet_approach
 
 class ApproachStage : public StageRunner {
 public:

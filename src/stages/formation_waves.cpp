@@ -31,9 +31,6 @@ constexpr int left = Enemy::wrapping_left, right = Enemy::wrapping_right;
 
 const StartRow grid_row{{grid, 9, 10, 64, 135, 64}, w1, grid_bonus};
 
-constexpr int tall_shown = -1440;
-constexpr int full_shown = -480;
-
 }  // namespace
 
 const Groups formations{{PoolKind::two, 0, 7}, threes, fours};
@@ -48,15 +45,7 @@ const std::array<StartRow, 6> start_rows{{
 }};
 
 std::vector<ScrollMark> star_marks(BITMAP* const* last) {
-    std::vector<ScrollMark> marks;
-    for (int start : {-960, -2880, -6720, -10080})
-        marks.push_back({start, &stage1_stars, ScrollMark::backdrop, 0, tall_shown});
-    for (int start : {-1440, -3840, -4800, -5280, -7680, -8640, -3360})
-        marks.push_back({start, &stage1_small_stars, ScrollMark::backdrop, 0, full_shown});
-    marks.push_back({-8160, last, ScrollMark::backdrop, 0, full_shown});
-    for (int start : {-4320, -7200})
-        marks.push_back({start, &stage1_small_stars, ScrollMark::backdrop, 0, full_shown});
-    return marks;
+    return star_field_marks({&stage1_small_stars, last, &stage1_small_stars, &stage1_small_stars});
 }
 
 // Trains are relaunched five, six, seven, eight, then the trio; the quota counts every launch

@@ -9,14 +9,14 @@
 #include "engine/timing.h"
 #include "player/player.h"
 
+using namespace planet_approach;
+
 namespace {
 
 // Loaded at every entry, let go when the stage ends.
 BITMAP* planet_picture = nullptr;
 BITMAP* desert_picture = nullptr;
 const PlanetApproach desert_planet{&planet_picture, &desert_picture, 325};
-
-enum Mark { phase1_mark, phase2_mark, phase3_mark, phase4_mark, boss_mark };
 
 const Group fives{PoolKind::five, 0, 4};
 const Group sixes{PoolKind::six, 0, 4};
@@ -111,13 +111,7 @@ const StageData stage_five_data{
     &tune_boss,
     "gfx/faces/boss_5_face.gif",
     false,
-    {
-        {-1440, nullptr, ScrollMark::none, 0, 0},
-        {-3360, nullptr, ScrollMark::none, 0, 0},
-        {-5280, nullptr, ScrollMark::none, 0, 0},
-        {-7200, nullptr, ScrollMark::none, 0, 0},
-        {-10080, nullptr, ScrollMark::none, 0, 0},
-    },
+    planet_approach::marks(),
     {{PoolKind::five, 0, -1}, 1, 0, 0, 0, 0},
     {0.0f, 0.0f, 0.0f, 0.0f},
     {

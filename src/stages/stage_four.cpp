@@ -20,8 +20,6 @@ BITMAP* planet_picture = nullptr;
 // The star-field stages' marks, two with their use here.
 constexpr Mark meteor_mark = m3, pick_up_mark = m12;
 
-constexpr int full_shown = -480;
-
 constexpr Extras stage_extras{false, false, 170.0f, 5, true};
 const Groups drawn_formations{{PoolKind::one, 0, 35}, {PoolKind::two, 0, 11}, {PoolKind::three, 0, 14},
                               {PoolKind::four, 0, 14}};
@@ -105,12 +103,7 @@ const StageData stage_four_data{
     &tune_boss,
     "gfx/faces/boss_4_face.png",
     true,
-    star_field_marks({
-        {-3360, &stage1_b, ScrollMark::backdrop, 0, full_shown},
-        {-8160, &stage1_b_g, ScrollMark::backdrop, 0, full_shown},
-        {-4320, &stage1_p, ScrollMark::backdrop, 0, full_shown},
-        {-7200, &stage1_r_y, ScrollMark::backdrop, 0, full_shown},
-    }),
+    star_field_marks({&stage1_b, &stage1_b_g, &stage1_p, &stage1_r_y}),
     {{PoolKind::two, 0, -1}, 1, 0, 0, 0, 0},
     {0.0f, 0.0f, 0.0f, 0.0f},
     phases(stage_extras),

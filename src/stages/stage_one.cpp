@@ -123,14 +123,12 @@ const StageData stage_one_data{
     &tune_boss,
     "gfx/faces/boss_1_face.gif",
     true,
-    star_field_marks({
-        {-3360, &stage1_b, ScrollMark::backdrop, 0, full_shown},
-        {-8160, &stage1_b_g, ScrollMark::backdrop, 0, full_shown},
-        {-4320, &stage1_p, ScrollMark::backdrop, 0, full_shown},
-        {-7200, &stage1_r_y, ScrollMark::backdrop, 0, full_shown},
-        {-5280, &stage1_moon, ScrollMark::overlay, 10, moon_shown},  // less the moon's height, at set-up
-        {-4800, &debris_picture, ScrollMark::overlay, 0, full_shown},
-    }),
+    star_field_marks({&stage1_b, &stage1_b_g, &stage1_p, &stage1_r_y},
+                     {
+                         // Less the moon's height, at set-up.
+                         {-5280, &stage1_moon, ScrollMark::overlay, 10, moon_shown},
+                         {-4800, &debris_picture, ScrollMark::overlay, 0, full_shown},
+                     }),
     {ones, 9, 10, 64, 10, 64},
     {0.3f, 0.4f, 0.5f, 0.6f},
     {

@@ -65,13 +65,16 @@ void release_pictures(std::initializer_list<BITMAP**> slots) {
     }
 }
 
-std::vector<ScrollMark> star_field_marks(std::vector<ScrollMark> own) {
+std::vector<ScrollMark> star_field_marks(const std::array<BITMAP* const*, 4>& pictures,
+                                         std::vector<ScrollMark> own) {
     constexpr int tall_shown = -1440, full_shown = -480;
+    constexpr int picture_rows[4] = {-3360, -8160, -4320, -7200};
     std::vector<ScrollMark> marks;
     for (int row : {-960, -2880, -6720, -10080})
         marks.push_back({row, &stage1_stars, ScrollMark::backdrop, 0, tall_shown});
     for (int row : {-1440, -3840, -4800, -5280, -7680, -8640})
         marks.push_back({row, &stage1_small_stars, ScrollMark::backdrop, 0, full_shown});
+    for (int i = 0; i < 4; ++i) marks.push_back({picture_rows[i], pictures[i], ScrollMark::backdrop, 0, full_shown});
     marks.insert(marks.end(), own.begin(), own.end());
     return marks;
 }

@@ -49,8 +49,10 @@ struct ScrollMark {
 // Lets go of pictures a stage loaded at its entry, leaving their slots empty.
 void release_pictures(std::initializer_list<BITMAP**> slots);
 
-// The star-field rows that stages share (four tall, six full-screen), then the stage's own.
-std::vector<ScrollMark> star_field_marks(std::vector<ScrollMark> own);
+// The star-field rows that stages share (four tall, six full-screen), four full-screen rows of the
+// stage's `pictures` (at -3360, -8160, -4320 and -7200), then the stage's own.
+std::vector<ScrollMark> star_field_marks(const std::array<BITMAP* const*, 4>& pictures,
+                                         std::vector<ScrollMark> own = {});
 
 // A train pool that a phase relaunches whenever it is wholly spent, up to `cap` times.
 struct TrainLaunch {

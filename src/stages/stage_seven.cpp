@@ -9,6 +9,8 @@
 #include "engine/timing.h"
 #include "player/player.h"
 
+using namespace planet_approach;
+
 namespace {
 
 // Loaded at every entry, let go when the stage ends.
@@ -17,8 +19,6 @@ BITMAP* forest_pictures[3] = {};
 const PlanetApproach forest_planet{&planet_picture, forest_pictures, 325, 3};
 const char* const forest_paths[3] = {"gfx/seventh_stage/forest1_2.gif", "gfx/seventh_stage/forest2_2.gif",
                                      "gfx/seventh_stage/forest3_2.gif"};
-
-enum Mark { phase1_mark, phase2_mark, phase3_mark, phase4_mark, boss_mark };
 
 const Group fives{PoolKind::five, 0, 4};
 const Group sixes{PoolKind::six, 0, 4};
@@ -77,13 +77,7 @@ const StageData stage_seven_data{
     &tune_boss,
     "gfx/faces/boss_7_face.png",
     false,
-    {
-        {-1440, nullptr, ScrollMark::none, 0, 0},
-        {-3360, nullptr, ScrollMark::none, 0, 0},
-        {-5280, nullptr, ScrollMark::none, 0, 0},
-        {-7200, nullptr, ScrollMark::none, 0, 0},
-        {-10080, nullptr, ScrollMark::none, 0, 0},
-    },
+    planet_approach::marks(),
     {{PoolKind::five, 0, -1}, 1, 0, 0, 0, 0},
     {0.0f, 0.0f, 0.0f, 0.0f},
     {

@@ -15,8 +15,6 @@ namespace {
 // The marks, in drawing order.
 enum Mark { m1, m2, m3, boss_mark, w1, s1, s2, w3, s3, s4, w2, s6, s5, w4 };
 
-constexpr int full_shown = -480;
-
 const Group ones{PoolKind::one, 0, 35};
 const Group twos[4] = {{PoolKind::two, 0, 3}, {PoolKind::two, 4, 7}, {PoolKind::two, 8, 11}, {PoolKind::two, 12, 15}};
 const Group threes[3] = {{PoolKind::three, 0, 4}, {PoolKind::three, 5, 9}, {PoolKind::three, 10, 14}};
@@ -129,12 +127,7 @@ const StageData stage_two_data{
     &tune_boss,
     "gfx/faces/boss_2_face.png",
     true,
-    star_field_marks({
-        {-3360, &stage1_small_stars, ScrollMark::backdrop, 0, full_shown},
-        {-8160, &stage1_small_stars, ScrollMark::backdrop, 0, full_shown},
-        {-4320, &stage1_small_stars, ScrollMark::backdrop, 0, full_shown},
-        {-7200, &stage1_small_stars, ScrollMark::backdrop, 0, full_shown},
-    }),
+    star_field_marks({&stage1_small_stars, &stage1_small_stars, &stage1_small_stars, &stage1_small_stars}),
     {ones, 9, 10, 64, 10, 64},
     {0.0f, 0.2f, 0.3f, 0.4f},
     {
