@@ -15,6 +15,12 @@ struct Group {
     int first, last;  // record indexes, both included
 };
 
+// The train pools whole, as the stages that fly trains use them.
+inline constexpr Group fives{PoolKind::five, 0, 4};
+inline constexpr Group sixes{PoolKind::six, 0, 4};
+inline constexpr Group sevens{PoolKind::seven, 0, 4};
+inline constexpr Group eights{PoolKind::eight, 0, 4};
+
 namespace groups_detail {
 
 template <class Kind, std::size_t n, class F>

@@ -10,10 +10,6 @@ namespace formation_waves {
 
 const Group twos_first{PoolKind::two, 0, 3};
 const Group twos_last{PoolKind::two, 4, 7};
-const Group fives{PoolKind::five, 0, 4};
-const Group sixes{PoolKind::six, 0, 4};
-const Group sevens{PoolKind::seven, 0, 4};
-const Group eights{PoolKind::eight, 0, 4};
 const Group trio{PoolKind::ten, 0, 2};
 const Group grid{PoolKind::one, 0, 35};
 const Placement grid_rearmed{grid, 9, 10, 64, 10, 64};

@@ -15,7 +15,7 @@ namespace formation_waves {
 // The marks, in drawing order.
 enum Mark { m1, m2, m3, boss_mark, w1, s1, s2, w3, s3, s4, w2, m14, m12, w4 };
 
-extern const Group twos_first, twos_last, fives, sixes, sevens, eights;
+extern const Group twos_first, twos_last;
 extern const Groups formations;
 extern const Groups trains;  // in the order they move
 // Kinds two to four waiting below their marks, with their bonus.

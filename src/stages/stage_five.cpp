@@ -18,9 +18,6 @@ BITMAP* planet_picture = nullptr;
 BITMAP* desert_picture = nullptr;
 const PlanetApproach desert_planet{&planet_picture, &desert_picture, 325};
 
-const Group fives{PoolKind::five, 0, 4};
-const Group sixes{PoolKind::six, 0, 4};
-const Group sevens{PoolKind::seven, 0, 4};
 const Group twelves{PoolKind::twelve, 0, 3};
 const Group elevens{PoolKind::eleven, 0, 2};
 const Groups trains{fives, sevens, sixes};

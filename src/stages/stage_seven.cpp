@@ -20,10 +20,6 @@ const PlanetApproach forest_planet{&planet_picture, forest_pictures, 325, 3};
 const char* const forest_paths[3] = {"gfx/seventh_stage/forest1_2.gif", "gfx/seventh_stage/forest2_2.gif",
                                      "gfx/seventh_stage/forest3_2.gif"};
 
-const Group fives{PoolKind::five, 0, 4};
-const Group sixes{PoolKind::six, 0, 4};
-const Group sevens{PoolKind::seven, 0, 4};
-const Group eights{PoolKind::eight, 0, 4};
 const Group tens{PoolKind::ten, 0, 2};
 const Groups trains{fives, sevens, sixes, eights, tens};
 const Groups first_phase{sevens, sixes, fives};

@@ -18,10 +18,6 @@ BITMAP* planet_picture = nullptr;
 BITMAP* water_picture = nullptr;
 const PlanetApproach sea_planet{&planet_picture, &water_picture, 317};
 
-const Group fives{PoolKind::five, 0, 4};
-const Group sixes{PoolKind::six, 0, 4};
-const Group sevens{PoolKind::seven, 0, 4};
-const Group eights{PoolKind::eight, 0, 4};
 // The order they move in.
 const Groups trains{fives, sevens, sixes, eights};
 
