@@ -27,6 +27,7 @@ protected:
     void play() final;
     void draw_layers() final;
 
+    // The boss's state, then its step.
     virtual void step_boss();
     virtual void step_enemies() = 0;
     // What the stage adds to the approach, stepped after the colour stars and drawn over the ground.

@@ -35,6 +35,8 @@ const Groups unused_ranges{{PoolKind::one, 27, 35}, {PoolKind::two, 4, 11}, {Poo
 
 const Group ones{PoolKind::one, 0, 26};
 const Group twos{PoolKind::two, 0, 3};
+// Where the formation waits at set-up, and comes back at a re-arming.
+const Placement formation{ones, 9, 10, 64, 10, 64};
 const Group threes_first{PoolKind::three, 0, 4};
 const Group threes_last{PoolKind::three, 5, 9};
 const Group fours_first{PoolKind::four, 0, 4};
@@ -49,7 +51,7 @@ constexpr Bonus four_bonus[4] = {{3, 0.2f}, {4, 0.2f}, {5, 0.3f}, {6, 0.4f}};
 // Where each group waits at set-up, below its phase's mark; the sweeping kinds wrap to the left.
 constexpr int left = Enemy::wrapping_left;
 const StartRow start_rows[] = {
-    {{ones, 9, 10, 64, 10, 64}, phase1_mark, one_bonus, 0, true},
+    {formation, phase1_mark, one_bonus, 0, true},
     {{twos, 4, 30, 125, 10, 0}, phase1_mark, two_bonus, 0, true},
     {{threes_first, 5, 25, 93, 10, 0}, phase2_mark, three_bonus, left},
     {{threes_last, 5, 25, 93, 10, 0}, phase4_mark, three_bonus, left},
@@ -129,7 +131,7 @@ const StageData stage_one_data{
                          {-5280, &stage1_moon, ScrollMark::overlay, 10, moon_shown},
                          {-4800, &debris_picture, ScrollMark::overlay, 0, full_shown},
                      }),
-    {ones, 9, 10, 64, 10, 64},
+    formation,
     {0.3f, 0.4f, 0.5f, 0.6f},
     {
         {phase1_mark, 31, {ones, twos}, false, {}, {ones, twos}, true, {threes_first}},
@@ -152,10 +154,7 @@ const StageData stage_one_data{
 
 StageOne::StageOne() : StageRunner(stage_one_data, std::make_unique<BossAdapter<Boss1>>()) {}
 
-StageOne::~StageOne() {
-    if (debris_picture) destroy_bitmap(debris_picture);
-    debris_picture = nullptr;
-}
+StageOne::~StageOne() { release_pictures({&debris_picture}); }
 
 BossAdapter<Boss1>& StageOne::boss1() const { return static_cast<BossAdapter<Boss1>&>(*boss); }
 

@@ -20,6 +20,8 @@ const Group twos[4] = {{PoolKind::two, 0, 3}, {PoolKind::two, 4, 7}, {PoolKind::
 const Group threes[3] = {{PoolKind::three, 0, 4}, {PoolKind::three, 5, 9}, {PoolKind::three, 10, 14}};
 const Group fours[3] = {{PoolKind::four, 0, 4}, {PoolKind::four, 5, 9}, {PoolKind::four, 10, 14}};
 const Group fours_last{PoolKind::four, 5, 14};
+// Where the formation waits at set-up, and comes back at a re-arming.
+const Placement formation{ones, 9, 10, 64, 10, 64};
 const Groups drawn_ranges{{PoolKind::one, 0, 35}, {PoolKind::two, 0, 15}, {PoolKind::three, 0, 14},
                           {PoolKind::four, 0, 14}};
 const Group all_twos{PoolKind::two, 0, 15};
@@ -33,7 +35,7 @@ constexpr Bonus sweeper_bonus[4] = {{2, 0.4f}, {3, 0.5f}, {4, 0.6f}, {5, 0.7f}};
 
 constexpr int left = Enemy::wrapping_left;
 const StartRow start_rows[] = {
-    {{ones, 9, 10, 64, 10, 64}, w1, one_bonus, 0, true},
+    {formation, w1, one_bonus, 0, true},
     {{twos[0], 4, 70, 125, 74, 0}, w1, two_bonus, 0, true},
     {{twos[1], 4, 70, 125, 74, 0}, w2, two_bonus},
     {{twos[2], 4, 70, 125, 74, 0}, w3, two_bonus},
@@ -128,7 +130,7 @@ const StageData stage_two_data{
     "gfx/faces/boss_2_face.png",
     true,
     star_field_marks({&stage1_small_stars, &stage1_small_stars, &stage1_small_stars, &stage1_small_stars}),
-    {ones, 9, 10, 64, 10, 64},
+    formation,
     {0.0f, 0.2f, 0.3f, 0.4f},
     {
         {w1, 40, {ones, twos[0]}, false, {}, {ones}, true, {twos[1], threes[0]}},
