@@ -19,8 +19,10 @@ inline constexpr GunVolleyRule boss9_volleys{7.0f, 45.0f, false};
 
 // One step of the spaced burst that Boss8's gun turrets and Boss3's turrets fire: shot group 0
 // leaves, then group 1 once every shot of group 0 has moved down past the muzzles' row at the last
-// launch. `launch(g)` sends group g off and records that row in `launch_y`; `next` is the group
-// due. True on the step that group 1 leaves, which ends a round.
+// launch. Shots stand where their last flight ended until they fly again, so group 1 waits a step
+// after group 0 unless group 0's last flight ended lower down. `launch(g)` sends group g off and
+// records that row in `launch_y`; `next` is the group due. True on the step that group 1 leaves,
+// which ends a round.
 template <class Launch>
 bool step_spaced_burst(const Sprite* shots, int group_size, int& next, const float& launch_y, Launch&& launch) {
     auto group_free = [&](int g) {

@@ -20,8 +20,7 @@ void ApproachStage::play() {
     relaunch_trains();
     take_turns();
     start_phases();
-    const int phase = wave_phase;
-    if (end_phase_on_quota()) phase_ended(phase);
+    if (end_phase_on_quota()) phase_ended();
     close_step();
     move_approach_rows();
 }

@@ -37,5 +37,5 @@ protected:
     // After the trains are relaunched, before the phases start.
     virtual void take_turns() {}
     // On the step a phase ends, once the phase's own end is done.
-    virtual void phase_ended(int) {}
+    virtual void phase_ended() {}
 };

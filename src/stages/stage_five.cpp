@@ -219,8 +219,8 @@ void StageFive::take_turns() {
     }
 }
 
-void StageFive::phase_ended(int phase) {
-    if (phase >= 4) return;
+void StageFive::phase_ended() {
+    if (wave_phase >= 4) return;
     set_twelve_entries();
     set_eleven_entries();
     if (wave_phase >= 2) turn = first_turn();

@@ -25,7 +25,7 @@ protected:
     // The tank pools take turns.
     void take_turns() override;
     // Until the last phase, the tanks' ways in and turn are drawn anew.
-    void phase_ended(int phase) override;
+    void phase_ended() override;
 };
 
 // The stage as a screen: it returns the challenge stage after 5, or the main menu after a quit.
