@@ -41,35 +41,23 @@ void Boss3Turret::fire_volley(int bx, int by) {
     if (!firing && one_in(burst_chance)) firing = true;
     if (!firing) return;
     turn_frame();
+    if (static_cast<float>(by) >= firing_above) return;
     const float muzzle_y = y + static_cast<float>(by + frame_h);
     const float sx = x + static_cast<float>(bx) + muzzle_x;
-    const bool high_enough = static_cast<float>(by) < firing_above;
-    if (shot_index == 0 && high_enough && !shots[0].active) {
-        launch_shot(shots[0], sx, muzzle_y, straight_down);
+    auto launch = [&](int shot) {
+        launch_shot(shots[shot], sx, muzzle_y, straight_down);
         launch_y = muzzle_y;
-        shot_index = 1;
-    }
-    // Shot 0 has not moved since its launch until the turrets' shots are flown, so shot 1 waits a
-    // step unless shot 0's last flight ended lower down.
-    if (shot_index == 1 && high_enough && !shots[1].active && shots[0].y > launch_y) {
-        launch_shot(shots[1], sx, muzzle_y, straight_down);
-        launch_y = muzzle_y;
-        shot_index = 0;
-        if (++pairs_fired >= pairs_per_burst) {
-            pairs_fired = 0;
-            firing = false;
-        }
+    };
+    if (step_spaced_burst(shots.data(), 1, shot_index, launch_y, launch) && ++pairs_fired >= pairs_per_burst) {
+        pairs_fired = 0;
+        firing = false;
     }
 }
 
-void Boss3Turret::update(int mode) {
-    for (Sprite& shot : shots) fly_boss_bullet(shot, mode != 2);
-}
+void Boss3Turret::update(int mode) { fly_turret_shots(shots, mode); }
 
 void Boss3Turret::draw(BITMAP* dest, float bx, float by, TurretMode mode) const {
-    draw_frame(dest, bx, by, mode);
-    for (const Sprite& shot : shots)
-        if (shot.active) shot.draw_rotated(dest);
+    draw_turret(*this, shots, dest, bx, by, mode);
 }
 
 Boss3::Boss3() : FrameBoss(boss3_kind) {}

@@ -6,8 +6,8 @@
 
 #include <array>
 
+#include "bosses/boss_gun_turret.h"
 #include "bosses/boss_head.h"
-#include "bosses/boss_moves.h"
 
 class Boss3Turret : public BroadTurret {
 public:
@@ -20,7 +20,7 @@ public:
     std::array<Sprite, 2> shots;
 
     void init(BITMAP* sheet, int index, BITMAP* shot_picture);
-    // The burst: started on a chance; shot 1 follows shot 0 once that has moved below the muzzle.
+    // The burst: started on a chance, then spaced shots from one muzzle, shot 1 after shot 0.
     void fire_volley(int bx, int by);
     // Mode 2 only moves the shots; otherwise they are hostile.
     void update(int mode);

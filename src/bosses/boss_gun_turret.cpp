@@ -47,20 +47,12 @@ void BossGunTurret::launch_pair(int pair, int bx, int by) {
     last_launch_y = sy;
 }
 
-// Pair 0, then pair 1 once both shots of pair 0 have moved down past the muzzles; five times.
+// Pairs 0 and 1 spaced apart, five rounds.
 void BossGunTurret::spaced_step(int bx, int by) {
-    const bool high_enough = static_cast<float>(by) < muzzles_above;
-    if (pair_index == 0 && high_enough && pair_free(0)) {
-        launch_pair(0, bx, by);
-        pair_index = 1;
-    }
-    if (pair_index < 1 || !high_enough || !pair_free(pair_index)) return;
-    const Sprite* before = &turret_bullets[2 * (pair_index - 1)];
-    if (before[0].y <= last_launch_y || before[1].y <= last_launch_y) return;
-    launch_pair(pair_index, bx, by);
-    if (++pair_index <= 1) return;
-    pair_index = 0;
-    if (++cycle >= cycles) end_volley();
+    if (static_cast<float>(by) >= muzzles_above) return;
+    auto launch = [&](int pair) { launch_pair(pair, bx, by); };
+    if (step_spaced_burst(turret_bullets.data(), 2, pair_index, last_launch_y, launch) && ++cycle >= cycles)
+        end_volley();
 }
 
 // Each pair leaves as soon as its own shots are gone: 0, 1, 2, then 1, 2 …, a cycle counted at
@@ -81,12 +73,8 @@ void BossGunTurret::end_volley() {
     volley_running = false;
 }
 
-void BossGunTurret::update(int mode) {
-    for (Sprite& shot : turret_bullets) fly_boss_bullet(shot, mode != 2);
-}
+void BossGunTurret::update(int mode) { fly_turret_shots(turret_bullets, mode); }
 
 void BossGunTurret::draw(BITMAP* dest, float bx, float by, TurretMode mode) const {
-    draw_frame(dest, bx, by, mode);
-    for (const Sprite& shot : turret_bullets)
-        if (shot.active) shot.draw_rotated(dest);
+    draw_turret(*this, turret_bullets, dest, bx, by, mode);
 }

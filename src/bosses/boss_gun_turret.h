@@ -4,6 +4,7 @@
 #include <allegro.h>
 
 #include <array>
+#include <cstddef>
 
 #include "bosses/boss_moves.h"
 
@@ -15,6 +16,46 @@ struct GunVolleyRule {
 };
 inline constexpr GunVolleyRule boss8_volleys{16.0f, 30.0f, true};
 inline constexpr GunVolleyRule boss9_volleys{7.0f, 45.0f, false};
+
+// One step of the spaced burst that Boss8's gun turrets and Boss3's turrets fire: shot group 0
+// leaves, then group 1 once every shot of group 0 has moved down past the muzzles' row at the last
+// launch. Shots stand where their last flight ended until they fly again, so group 1 waits a step
+// after group 0 unless group 0's last flight ended lower down. `launch(g)` sends group g off and
+// records that row in `launch_y`; `next` is the group due. True on the step that group 1 leaves,
+// which ends a round.
+template <class Launch>
+bool step_spaced_burst(const Sprite* shots, int group_size, int& next, const float& launch_y, Launch&& launch) {
+    auto group_free = [&](int g) {
+        for (int k = 0; k < group_size; ++k)
+            if (shots[g * group_size + k].active) return false;
+        return true;
+    };
+    if (next == 0 && group_free(0)) {
+        launch(0);
+        next = 1;
+    }
+    if (next != 1 || !group_free(1)) return false;
+    for (int k = 0; k < group_size; ++k)
+        if (shots[k].y <= launch_y) return false;
+    launch(1);
+    next = 0;
+    return true;
+}
+
+// A turret's shots fly on: harmful in mode 1, only moving in mode 2.
+template <std::size_t n>
+void fly_turret_shots(std::array<Sprite, n>& shots, int mode) {
+    for (Sprite& shot : shots) fly_boss_bullet(shot, mode != 2);
+}
+
+// The turret's frame on the body, then its shots in flight.
+template <std::size_t n>
+void draw_turret(const BroadTurret& turret, const std::array<Sprite, n>& shots, BITMAP* dest, float bx, float by,
+                 TurretMode mode) {
+    turret.draw_frame(dest, bx, by, mode);
+    for (const Sprite& shot : shots)
+        if (shot.active) shot.draw_rotated(dest);
+}
 
 class BossGunTurret : public BroadTurret {
 public:

@@ -15,6 +15,12 @@ struct Group {
     int first, last;  // record indexes, both included
 };
 
+// The train pools whole, as the stages that fly trains use them.
+inline constexpr Group fives{PoolKind::five, 0, 4};
+inline constexpr Group sixes{PoolKind::six, 0, 4};
+inline constexpr Group sevens{PoolKind::seven, 0, 4};
+inline constexpr Group eights{PoolKind::eight, 0, 4};
+
 namespace groups_detail {
 
 template <class Kind, std::size_t n, class F>
@@ -76,8 +82,22 @@ template <class Kind>
 void take_lane(Kind&, int) {}
 inline void take_lane(EnemyTen& record, int i) { record.set_lane(i + 1); }
 
-// Record by record, each group in turn: a start for the trains and the trio, their extra hit
-// points, and the trio's lanes. The eighth kind picks its place after its reset.
+namespace groups_detail {
+
+// A start for a train or trio record, its extra hit points and the trio's lane. The eighth kind
+// picks its place after its reset.
+template <class Kind>
+void arm(Kind& record, int i, int hit_points) {
+    if constexpr (!std::is_same_v<Kind, EnemyEight>) place_for_launch(record);
+    record.reset();
+    record.add_hit_points(hit_points);
+    if constexpr (std::is_same_v<Kind, EnemyEight>) place_for_launch(record);
+    take_lane(record, i);
+}
+
+}  // namespace groups_detail
+
+// Record by record, each group in turn: every record armed.
 inline void arm_records(const std::vector<Group>& groups, int hit_points) {
     int longest = 0;
     for (const Group& group : groups) longest = std::max(longest, group.last - group.first + 1);
@@ -85,15 +105,15 @@ inline void arm_records(const std::vector<Group>& groups, int hit_points) {
         for (const Group& group : groups) {
             const int i = group.first + k;
             if (i > group.last) continue;
-            for_each_in_pool({group.pool, i, i}, [&](auto& pool, int j) {
-                using Kind = std::remove_reference_t<decltype(pool[0])>;
-                if constexpr (!std::is_same_v<Kind, EnemyEight>) place_for_launch(pool[j]);
-                pool[j].reset();
-                pool[j].add_hit_points(hit_points);
-                if constexpr (std::is_same_v<Kind, EnemyEight>) place_for_launch(pool[j]);
-                take_lane(pool[j], j);
-            });
+            for_each_in_pool({group.pool, i, i},
+                             [&](auto& pool, int j) { groups_detail::arm(pool[j], j, hit_points); });
         }
+}
+
+// Group by group, each record in turn: every record armed.
+inline void arm_groups(const std::vector<Group>& groups, int hit_points) {
+    for (const Group& group : groups)
+        for_each_in_pool(group, [&](auto& pool, int j) { groups_detail::arm(pool[j], j, hit_points); });
 }
 
 // The group's first record sets off; the rest of a train follow it one by one.

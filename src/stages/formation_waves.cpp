@@ -1,7 +1,5 @@
 #include "stages/formation_waves.h"
 
-#include <type_traits>
-
 #include "engine/game_state.h"
 #include "engine/settings.h"
 #include "player/player.h"
@@ -10,65 +8,40 @@
 
 namespace formation_waves {
 
+const Group twos_first{PoolKind::two, 0, 3};
+const Group twos_last{PoolKind::two, 4, 7};
 const Group trio{PoolKind::ten, 0, 2};
 const Group grid{PoolKind::one, 0, 35};
 const Placement grid_rearmed{grid, 9, 10, 64, 10, 64};
 
 namespace {
 
-const Group twos_first{PoolKind::two, 0, 3};
-const Group twos_last{PoolKind::two, 4, 7};
 const Group threes{PoolKind::three, 0, 9};
 const Group fours{PoolKind::four, 0, 9};
-const Group fives{PoolKind::five, 0, 4};
-const Group sixes{PoolKind::six, 0, 4};
-const Group sevens{PoolKind::seven, 0, 4};
-const Group eights{PoolKind::eight, 0, 4};
-const Groups formations{{PoolKind::two, 0, 7}, threes, fours};
-const Groups trains{fives, sevens, sixes, eights};
 
-struct Bonus {
-    int hit_points;
-    float speed;
-};
-
-struct StartRow {
-    Placement at;
-    int mark;
-    int steering;  // for the sweeping kinds
-    const Bonus* bonus;  // by difficulty
-};
 // By difficulty.
 constexpr Bonus grid_bonus[4] = {{1, 0.3f}, {2, 0.4f}, {3, 0.5f}, {4, 0.6f}};
 constexpr Bonus two_bonus[4] = {{0, 0.0f}, {5, 0.2f}, {6, 0.3f}, {7, 0.4f}};
 constexpr Bonus sweeper_bonus[4] = {{0, 0.0f}, {1, 0.2f}, {2, 0.3f}, {4, 0.4f}};
+constexpr int left = Enemy::wrapping_left, right = Enemy::wrapping_right;
 
-const StartRow grid_row{{grid, 9, 10, 64, 135, 64}, w1, 0, grid_bonus};
-const StartRow start_rows[] = {
-    {{twos_first, 4, 70, 125, 74, 0}, w1, 0, two_bonus},
-    {{twos_last, 4, 70, 125, 74, 0}, w2, 0, two_bonus},
-    {{{PoolKind::three, 0, 4}, 5, 25, 93, 10, 0}, w3, Enemy::wrapping_left, sweeper_bonus},
-    {{{PoolKind::three, 5, 9}, 5, 25, 93, 103, 0}, w3, Enemy::wrapping_right, sweeper_bonus},
-    {{{PoolKind::four, 0, 4}, 5, 25, 95, 10, 0}, w4, Enemy::wrapping_right, sweeper_bonus},
-    {{{PoolKind::four, 5, 9}, 5, 25, 95, 105, 0}, w4, Enemy::wrapping_left, sweeper_bonus},
-};
-
-constexpr int boss_bonus[4] = {0, 250, 300, 350};
-constexpr int tall_shown = -1440;
-constexpr int full_shown = -480;
+const StartRow grid_row{{grid, 9, 10, 64, 135, 64}, w1, grid_bonus};
 
 }  // namespace
 
+const Groups formations{{PoolKind::two, 0, 7}, threes, fours};
+const Groups trains{fives, sevens, sixes, eights};
+const std::array<StartRow, 6> start_rows{{
+    {{twos_first, 4, 70, 125, 74, 0}, w1, two_bonus},
+    {{twos_last, 4, 70, 125, 74, 0}, w2, two_bonus},
+    {{{PoolKind::three, 0, 4}, 5, 25, 93, 10, 0}, w3, sweeper_bonus, left},
+    {{{PoolKind::three, 5, 9}, 5, 25, 93, 103, 0}, w3, sweeper_bonus, right},
+    {{{PoolKind::four, 0, 4}, 5, 25, 95, 10, 0}, w4, sweeper_bonus, right},
+    {{{PoolKind::four, 5, 9}, 5, 25, 95, 105, 0}, w4, sweeper_bonus, left},
+}};
+
 std::vector<ScrollMark> star_marks(BITMAP* const* last) {
-    std::vector<ScrollMark> marks;
-    for (int start : {-960, -2880, -6720, -10080})
-        marks.push_back({start, &stage1_stars, ScrollMark::backdrop, 0, tall_shown});
-    for (int start : {-1440, -3840, -4800, -5280, -7680, -8640, -3360})
-        marks.push_back({start, &stage1_small_stars, ScrollMark::backdrop, 0, full_shown});
-    marks.push_back({-8160, last, ScrollMark::backdrop, 0, full_shown});
-    for (int start : {-4320, -7200})
-        marks.push_back({start, &stage1_small_stars, ScrollMark::backdrop, 0, full_shown});
-    return marks;
+    return star_field_marks({&stage1_small_stars, last, &stage1_small_stars, &stage1_small_stars});
 }
 
 // Trains are relaunched five, six, seven, eight, then the trio; the quota counts every launch
@@ -115,7 +88,7 @@ std::vector<WavePhase> phases(Extras extras) {
             phase.trains_sent = {fives, sixes, sevens, eights};
         }
         phase.shows_boss = last;
-        phase.count_left = last && extras.grid ? 1 : 0;
+        phase.count_left = last && (extras.grid || extras.holds_last_count) ? 1 : 0;
         result.push_back(phase);
     }
     return result;
@@ -129,9 +102,7 @@ FormationStage::FormationStage(const StageData& data, std::unique_ptr<StageBoss>
     : StageRunner(data, std::move(boss)), extras(extras) {}
 
 void FormationStage::set_up_stage() {
-    boss->load();
-    boss->set_position(extras.boss_x, static_cast<float>(data.marks[boss_mark].start + extras.boss_below_mark));
-    boss->add_hit_points(boss_bonus[difficulty - 1]);
+    set_up_boss(extras.boss_x, extras.boss_below_mark);
     player.stage_reset();
     for (ColorStar& star : stars) star.init(0, 639);
     set_up_scenery();
@@ -142,9 +113,7 @@ void FormationStage::set_up_stage() {
 
 // Trains are relaunched, and the grid hurried, only while the phase still has enemies to come.
 void FormationStage::play() {
-    title_ticks += 1;
-    player.update();
-    player.poll_bomb_keys();
+    fly_ship();
     scroll_boss_and_step();
     step_formations();
     step_scenery();
@@ -153,14 +122,7 @@ void FormationStage::play() {
         if (extras.grid) hurry();
         relaunch_trains();
     }
-    start_phases();
-    end_phase_on_quota();
-    speed_up();
-    boss_phase();
-    brake();
-    move_title();
-    clamp_scroll();
-    advance_marks();
+    run_phases();
     after_scroll();
 }
 
@@ -172,23 +134,11 @@ void FormationStage::draw_layers() {
 }
 
 void FormationStage::set_up_formations() {
-    auto place_row = [this](const StartRow& row) {
-        const Bonus bonus = row.bonus[difficulty - 1];
-        for_each_in_pool(row.at.records, [&](auto& pool, int i) {
-            using Kind = std::remove_reference_t<decltype(pool[0])>;
-            Enemy& record = pool[i];
-            pool[i].reset();
-            place_in_formation(record, row.at, i - row.at.records.first, data.marks[row.mark].start);
-            if constexpr (std::is_base_of_v<WrappingEnemy, Kind>) pool[i].set_direction(row.steering);
-            record.add_hit_points(bonus.hit_points);
-            record.add_speed(bonus.speed);
-        });
-    };
     if (extras.grid) {
         show_groups({grid});
-        place_row(grid_row);
+        place_start_row(grid_row);
     }
-    for (const StartRow& row : start_rows) place_row(row);
+    for (const StartRow& row : start_rows) place_start_row(row);
     show_groups({twos_first, twos_last});
     Groups armed{fives, sixes, sevens, eights};
     if (extras.trio) armed.insert(armed.begin(), trio);

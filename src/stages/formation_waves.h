@@ -1,8 +1,9 @@
 #pragma once
-// The fourteen-mark star-field stages after stage 4 (6, 8 and 9): kinds two to four in
-// formation among the trains of kinds five to eight, four phases, white fades. Stage 8 adds a
-// trio of kind ten; stage 9 the trio and a lock-step grid of kind one. Each stage adds its
-// backdrop, its scenery and its boss.
+// The fourteen-mark star-field stages from stage 4 on: kinds two to four in formation among the
+// trains of kinds five to eight, four phases, white fades. Stages 6, 8 and 9 run as a
+// `FormationStage`; stage 8 adds a trio of kind ten, stage 9 the trio and a lock-step grid of kind
+// one. Each stage adds its backdrop, its scenery and its boss. Stage 4, which sets up and steps its
+// scenery in between, shares the waves alone.
 #include <array>
 #include <vector>
 
@@ -14,6 +15,11 @@ namespace formation_waves {
 // The marks, in drawing order.
 enum Mark { m1, m2, m3, boss_mark, w1, s1, s2, w3, s3, s4, w2, m14, m12, w4 };
 
+extern const Group twos_first, twos_last;
+extern const Groups formations;
+extern const Groups trains;  // in the order they move
+// Kinds two to four waiting below their marks, with their bonus.
+extern const std::array<StartRow, 6> start_rows;
 extern const Group trio;  // kind ten, one a lane
 extern const Group grid;  // kind one, four rows of nine
 extern const Placement grid_rearmed;
@@ -23,6 +29,7 @@ struct Extras {
     bool grid;
     float boss_x;
     int boss_below_mark;
+    bool holds_last_count = false;  // the last phase leaves a count standing, as the grid does
 };
 
 // Stars at marks 1 to 13, with `last` (the fourteenth mark's picture) drawn before marks 12, 13.

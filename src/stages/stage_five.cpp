@@ -9,6 +9,8 @@
 #include "engine/timing.h"
 #include "player/player.h"
 
+using namespace planet_approach;
+
 namespace {
 
 // Loaded at every entry, let go when the stage ends.
@@ -16,11 +18,6 @@ BITMAP* planet_picture = nullptr;
 BITMAP* desert_picture = nullptr;
 const PlanetApproach desert_planet{&planet_picture, &desert_picture, 325};
 
-enum Mark { phase1_mark, phase2_mark, phase3_mark, phase4_mark, boss_mark };
-
-const Group fives{PoolKind::five, 0, 4};
-const Group sixes{PoolKind::six, 0, 4};
-const Group sevens{PoolKind::seven, 0, 4};
 const Group twelves{PoolKind::twelve, 0, 3};
 const Group elevens{PoolKind::eleven, 0, 2};
 const Groups trains{fives, sevens, sixes};
@@ -39,7 +36,6 @@ struct TankCaps {
 };
 constexpr TankCaps tank_caps[5] = {{0, 0}, {0, 0}, {3, 3}, {4, 4}, {4, 4}};
 
-constexpr int boss_bonus[4] = {0, 250, 300, 350};
 constexpr float boss_x = 226.0f;
 constexpr int boss_below_mark = 140;
 constexpr int gun_level = 4;
@@ -112,13 +108,7 @@ const StageData stage_five_data{
     &tune_boss,
     "gfx/faces/boss_5_face.gif",
     false,
-    {
-        {-1440, nullptr, ScrollMark::none, 0, 0},
-        {-3360, nullptr, ScrollMark::none, 0, 0},
-        {-5280, nullptr, ScrollMark::none, 0, 0},
-        {-7200, nullptr, ScrollMark::none, 0, 0},
-        {-10080, nullptr, ScrollMark::none, 0, 0},
-    },
+    planet_approach::marks(),
     {{PoolKind::five, 0, -1}, 1, 0, 0, 0, 0},
     {0.0f, 0.0f, 0.0f, 0.0f},
     {
@@ -161,14 +151,9 @@ bool none_alive(const Group& group) {
 
 }  // namespace
 
-StageFive::StageFive() : StageRunner(stage_five_data, std::make_unique<BossAdapter<Boss5>>()) {}
+StageFive::StageFive() : ApproachStage(stage_five_data, std::make_unique<BossAdapter<Boss5>>()) {}
 
-StageFive::~StageFive() {
-    for (BITMAP** picture : {&planet_picture, &desert_picture}) {
-        if (*picture) destroy_bitmap(*picture);
-        *picture = nullptr;
-    }
-}
+StageFive::~StageFive() { release_pictures({&planet_picture, &desert_picture}); }
 
 BossAdapter<Boss5>& StageFive::boss5() const { return static_cast<BossAdapter<Boss5>&>(*boss); }
 
@@ -177,50 +162,22 @@ void StageFive::set_up_stage() {
     turn = first_turn();
     planet_picture = load_picture_ex("gfx/fifth_stage/planet.png");
     desert_picture = load_picture_ex("gfx/fifth_stage/desert.png");
-    for (const Group& group : all_pools)
-        for_each_record(group, [](auto& record) {
-            place_for_launch(record);
-            record.reset();
-            record.add_hit_points(difficulty);
-        });
+    arm_groups(all_pools, difficulty);
     set_twelve_entries();
     for (const Group& group : trains) send_first(group);
-    boss->load();
-    boss->set_position(boss_x, static_cast<float>(data.marks[boss_mark].start + boss_below_mark));
-    boss->add_hit_points(boss_bonus[difficulty - 1]);
+    set_up_boss(boss_x, boss_below_mark);
     player.stage_reset();
     set_eleven_entries();
-    for (ColorStar& star : stars) star.init(0, 639);
+    for (ColorStar& star : color_stars) star.init(0, 639);
     enemy_count = 0;
     tune_stage5.play_music();
 }
 
-void StageFive::play() {
-    player.update();
-    player.poll_bomb_keys();
-    boss->update();
-    step_groups(trains);
-    step_tanks();
-    title_ticks += 1;
-    approach();
-    for (ColorStar& star : stars) star.update(scroll_speed);
-    speed_up();
-    relaunch_trains();
-    take_tank_turns();
-    start_phases();
-    const bool was_spawning = spawning;
-    const int phase = wave_phase;
-    end_phase_on_quota();
-    if (was_spawning && !spawning && phase < 4) rearm_tanks();
-    boss_phase();
-    brake();
-    move_title();
-    clamp_scroll();
-    move_approach_rows();
-}
+void StageFive::step_boss() { boss->update(); }
 
 // The waiting pool stands and takes no hits, but its shots fly on.
-void StageFive::step_tanks() {
+void StageFive::step_enemies() {
+    step_groups(trains);
     for (EnemyTwelve& record : enemy_twelve_pool) {
         if (turn == twelves_turn) record.update();
         record.update_bullets();
@@ -232,7 +189,7 @@ void StageFive::step_tanks() {
 }
 
 // A pool wiped out or driven off is launched again, and waits while the other pool moves.
-void StageFive::take_tank_turns() {
+void StageFive::take_turns() {
     if (!spawning || wave_phase < 2 || wave_phase > 4) return;
     const TankCaps caps = tank_caps[wave_phase];
     struct Side {
@@ -262,17 +219,14 @@ void StageFive::take_tank_turns() {
     }
 }
 
-void StageFive::rearm_tanks() {
+void StageFive::phase_ended() {
+    if (wave_phase >= 4) return;
     set_twelve_entries();
     set_eleven_entries();
     if (wave_phase >= 2) turn = first_turn();
 }
 
-void StageFive::draw_layers() {
-    draw_approach_stars();
-    for (const ColorStar& star : stars) star.draw(buffer);
-    draw_ground();
-    draw_planet();
+void StageFive::draw_enemies() {
     draw_in_step({twelves, elevens}, buffer);
     draw_in_step({fives, sixes, sevens}, buffer);
 }

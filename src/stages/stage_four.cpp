@@ -1,7 +1,6 @@
 #include "stages/stage_four.h"
 
 #include <memory>
-#include <type_traits>
 
 #include "enemies/scenery_art.h"
 #include "engine/game_state.h"
@@ -11,56 +10,23 @@
 #include "engine/timing.h"
 #include "player/player.h"
 
+using namespace formation_waves;
+
 namespace {
 
 // Loaded at every entry, let go when the stage ends.
 BITMAP* planet_picture = nullptr;
 
-// The marks, in drawing order.
-enum Mark { m1, m2, meteor_mark, boss_mark, w1, s1, s2, w3, s3, s4, w2, b_g_row, pick_up_mark, w4 };
+// The star-field stages' marks, two with their use here.
+constexpr Mark meteor_mark = m3, pick_up_mark = m12;
 
-constexpr int full_shown = -480;
-
-const Group twos_first{PoolKind::two, 0, 3};
-const Group twos_last{PoolKind::two, 4, 7};
-const Group threes{PoolKind::three, 0, 9};
-const Group fours{PoolKind::four, 0, 9};
-const Group fives{PoolKind::five, 0, 4};
-const Group sixes{PoolKind::six, 0, 4};
-const Group sevens{PoolKind::seven, 0, 4};
-const Group eights{PoolKind::eight, 0, 4};
-const Groups formations{{PoolKind::two, 0, 7}, threes, fours};
-const Groups trains{fives, sevens, sixes, eights};
+constexpr Extras stage_extras{false, false, 170.0f, 5, true};
 const Groups drawn_formations{{PoolKind::one, 0, 35}, {PoolKind::two, 0, 11}, {PoolKind::three, 0, 14},
                               {PoolKind::four, 0, 14}};
 // Drawn but never set up here: out of the game so that nothing of an earlier stage shows.
 const Groups unused_ranges{{PoolKind::one, 0, 35}, {PoolKind::two, 8, 11}, {PoolKind::three, 10, 14},
                            {PoolKind::four, 10, 14}};
 
-struct StartRow {
-    Placement at;
-    int mark;
-    int steering;  // for the sweeping kinds
-};
-const StartRow start_rows[] = {
-    {{twos_first, 4, 70, 125, 74, 0}, w1, 0},
-    {{twos_last, 4, 70, 125, 74, 0}, w2, 0},
-    {{{PoolKind::three, 0, 4}, 5, 25, 93, 10, 0}, w3, Enemy::wrapping_left},
-    {{{PoolKind::three, 5, 9}, 5, 25, 93, 103, 0}, w3, Enemy::wrapping_right},
-    {{{PoolKind::four, 0, 4}, 5, 25, 95, 10, 0}, w4, Enemy::wrapping_right},
-    {{{PoolKind::four, 5, 9}, 5, 25, 95, 105, 0}, w4, Enemy::wrapping_left},
-};
-
-struct Bonus {
-    int hit_points;
-    float speed;
-};
-// By difficulty: the second kind, then the third and fourth.
-constexpr Bonus two_bonus[4] = {{0, 0.0f}, {5, 0.2f}, {6, 0.3f}, {7, 0.4f}};
-constexpr Bonus sweeper_bonus[4] = {{0, 0.0f}, {1, 0.2f}, {2, 0.3f}, {4, 0.4f}};
-constexpr int boss_bonus[4] = {0, 250, 300, 350};
-constexpr float boss_x = 170.0f;
-constexpr int boss_below_mark = 5;
 constexpr int pick_up_span = 480;
 constexpr int pick_up_right = 595;
 constexpr int meteor_top = 240, meteor_bottom = 720;  // below mark 3
@@ -137,26 +103,10 @@ const StageData stage_four_data{
     &tune_boss,
     "gfx/faces/boss_4_face.png",
     true,
-    star_field_marks({
-        {-3360, &stage1_b, ScrollMark::backdrop, 0, full_shown},
-        {-8160, &stage1_b_g, ScrollMark::backdrop, 0, full_shown},
-        {-4320, &stage1_p, ScrollMark::backdrop, 0, full_shown},
-        {-7200, &stage1_r_y, ScrollMark::backdrop, 0, full_shown},
-    }),
+    star_field_marks({&stage1_b, &stage1_b_g, &stage1_p, &stage1_r_y}),
     {{PoolKind::two, 0, -1}, 1, 0, 0, 0, 0},
     {0.0f, 0.0f, 0.0f, 0.0f},
-    {
-        {w1, 64, {twos_first, fives, sixes, sevens}, true, {{fives, 3}, {sixes, 3}, {sevens, 3}}, {}, false,
-         {twos_last}, {fives, sixes, sevens}, {fives, sixes, sevens, eights}},
-        {w2, 84, {twos_last, fives, sixes, sevens, eights}, true,
-         {{fives, 3}, {sixes, 3}, {sevens, 3}, {eights, 3}}, {}, false, {threes}, {sevens, sixes, fives, eights},
-         {fives, sixes, sevens, eights}},
-        {w3, 110, {threes, fives, sixes, sevens, eights}, true,
-         {{fives, 4}, {sixes, 4}, {sevens, 4}, {eights, 4}}, {}, false, {fours}, {sevens, sixes, fives, eights},
-         {fives, sixes, sevens, eights}},
-        {w4, 110, {fours, fives, sixes, sevens, eights}, true,
-         {{fives, 4}, {sixes, 4}, {sevens, 4}, {eights, 4}}, {}, false, {}, {}, {}, true, 1},
-    },
+    phases(stage_extras),
     boss_mark,
     {{s1, -480}, {s2, -960}},
     false,
@@ -172,18 +122,13 @@ const StageData stage_four_data{
 
 StageFour::StageFour() : StageRunner(stage_four_data, std::make_unique<BossAdapter<Boss4>>()) {}
 
-StageFour::~StageFour() {
-    if (planet_picture) destroy_bitmap(planet_picture);
-    planet_picture = nullptr;
-}
+StageFour::~StageFour() { release_pictures({&planet_picture}); }
 
 BossAdapter<Boss4>& StageFour::boss4() const { return static_cast<BossAdapter<Boss4>&>(*boss); }
 
 void StageFour::set_up_stage() {
     planet_picture = load_picture_ex("gfx/fourth_stage/planet.png");
-    boss->load();
-    boss->set_position(boss_x, static_cast<float>(data.marks[boss_mark].start + boss_below_mark));
-    boss->add_hit_points(boss_bonus[difficulty - 1]);
+    set_up_boss(stage_extras.boss_x, stage_extras.boss_below_mark);
     const int pick_up_top = data.marks[pick_up_mark].start;
     const int pick_up_y = random_range(pick_up_top, pick_up_top + pick_up_span);
     const int pick_up_x = random_range(0, pick_up_right);
@@ -198,34 +143,17 @@ void StageFour::set_up_stage() {
     tune_stage4.play_music();
 }
 
+// The trains are armed kind by kind, in the order they move.
 void StageFour::set_up_pools() {
     retire_groups(unused_ranges);
-    for (const StartRow& row : start_rows) {
-        const Bonus bonus = (row.at.records.pool == PoolKind::two ? two_bonus : sweeper_bonus)[difficulty - 1];
-        for_each_in_pool(row.at.records, [&](auto& pool, int i) {
-            using Kind = std::remove_reference_t<decltype(pool[0])>;
-            Enemy& record = pool[i];
-            pool[i].reset();
-            place_in_formation(record, row.at, i - row.at.records.first, data.marks[row.mark].start);
-            if constexpr (std::is_base_of_v<WrappingEnemy, Kind>) pool[i].set_direction(row.steering);
-            record.add_hit_points(bonus.hit_points);
-            record.add_speed(bonus.speed);
-        });
-    }
+    for (const StartRow& row : start_rows) place_start_row(row);
     show_groups({twos_first, twos_last});
-    for (const Group& group : trains)
-        for_each_record(group, [](auto& record) {
-            place_for_launch(record);
-            record.reset();
-            record.add_hit_points(difficulty);
-        });
+    arm_groups(trains, difficulty);
     for (const Group& group : {fives, sixes, sevens}) send_first(group);
 }
 
 void StageFour::play() {
-    title_ticks += 1;
-    player.update();
-    player.poll_bomb_keys();
+    fly_ship();
     pick_up.update(scroll_speed);
     scroll_boss_and_step();
     step_groups(formations);
@@ -234,14 +162,7 @@ void StageFour::play() {
     for (ColorStar& star : stars) star.update(scroll_speed);
     for (Debris& piece : debris) piece.update(scroll_speed, 0.0f);
     relaunch_trains();
-    start_phases();
-    end_phase_on_quota();
-    speed_up();
-    boss_phase();
-    brake();
-    move_title();
-    clamp_scroll();
-    advance_marks();
+    run_phases();
 }
 
 // The planet rides the boss's mark, so it reaches the top of the screen with the boss.

@@ -9,7 +9,7 @@
 #include "enemies/power_up.h"
 #include "enemies/stars.h"
 #include "engine/screen_flow.h"
-#include "stages/stage_runner.h"
+#include "stages/formation_waves.h"
 
 class StageFour : public StageRunner {
 public:

@@ -1,7 +1,6 @@
 #include "stages/stage_one.h"
 
 #include <memory>
-#include <type_traits>
 
 #include "enemies/scenery_art.h"
 #include "engine/game_state.h"
@@ -33,44 +32,33 @@ const Groups drawn_ranges{{PoolKind::one, 0, 35}, {PoolKind::two, 0, 11}, {PoolK
                           {PoolKind::four, 0, 14}};
 // Drawn but never set up here: out of the game so that nothing of an earlier stage shows.
 const Groups unused_ranges{{PoolKind::one, 27, 35}, {PoolKind::two, 4, 11}, {PoolKind::three, 10, 14}};
-// The sweeping kinds wrap to the left.
-const Groups wrapping_ranges{{PoolKind::three, 0, 9}, {PoolKind::four, 0, 14}};
 
 const Group ones{PoolKind::one, 0, 26};
 const Group twos{PoolKind::two, 0, 3};
+// Where the formation waits at set-up, and comes back at a re-arming.
+const Placement formation{ones, 9, 10, 64, 10, 64};
 const Group threes_first{PoolKind::three, 0, 4};
 const Group threes_last{PoolKind::three, 5, 9};
 const Group fours_first{PoolKind::four, 0, 4};
 const Group fours_last{PoolKind::four, 5, 14};
 
-// Where each group waits at set-up, below its phase's mark.
-struct StartRow {
-    Placement at;
-    int mark;
-    bool shown;
-};
-const StartRow start_rows[] = {
-    {{ones, 9, 10, 64, 10, 64}, phase1_mark, true},
-    {{twos, 4, 30, 125, 10, 0}, phase1_mark, true},
-    {{threes_first, 5, 25, 93, 10, 0}, phase2_mark, false},
-    {{threes_last, 5, 25, 93, 10, 0}, phase4_mark, false},
-    {{fours_first, 5, 25, 95, 10, 0}, phase3_mark, false},
-    {{{PoolKind::four, 5, 9}, 5, 25, 95, 103, 0}, phase4_mark, false},
-    {{{PoolKind::four, 10, 14}, 5, 25, 95, 198, 0}, phase4_mark, false},
-};
+// Hit points and speed added at set-up, by difficulty.
+constexpr Bonus one_bonus[4] = {{1, 0.0f}, {2, 0.2f}, {3, 0.3f}, {4, 0.4f}};
+constexpr Bonus two_bonus[4] = {{4, 0.0f}, {5, 0.2f}, {6, 0.3f}, {7, 0.4f}};
+constexpr Bonus three_bonus[4] = {{2, 0.0f}, {3, 0.2f}, {4, 0.3f}, {5, 0.4f}};
+constexpr Bonus four_bonus[4] = {{3, 0.2f}, {4, 0.2f}, {5, 0.3f}, {6, 0.4f}};
 
-// Hit points and speed added at set-up, by kind and difficulty.
-struct Bonus {
-    int hit_points;
-    float speed;
+// Where each group waits at set-up, below its phase's mark; the sweeping kinds wrap to the left.
+constexpr int left = Enemy::wrapping_left;
+const StartRow start_rows[] = {
+    {formation, phase1_mark, one_bonus, 0, true},
+    {{twos, 4, 30, 125, 10, 0}, phase1_mark, two_bonus, 0, true},
+    {{threes_first, 5, 25, 93, 10, 0}, phase2_mark, three_bonus, left},
+    {{threes_last, 5, 25, 93, 10, 0}, phase4_mark, three_bonus, left},
+    {{fours_first, 5, 25, 95, 10, 0}, phase3_mark, four_bonus, left},
+    {{{PoolKind::four, 5, 9}, 5, 25, 95, 103, 0}, phase4_mark, four_bonus, left},
+    {{{PoolKind::four, 10, 14}, 5, 25, 95, 198, 0}, phase4_mark, four_bonus, left},
 };
-constexpr Bonus kind_bonus[4][4] = {
-    {{1, 0.0f}, {2, 0.2f}, {3, 0.3f}, {4, 0.4f}},
-    {{4, 0.0f}, {5, 0.2f}, {6, 0.3f}, {7, 0.4f}},
-    {{2, 0.0f}, {3, 0.2f}, {4, 0.3f}, {5, 0.4f}},
-    {{3, 0.2f}, {4, 0.2f}, {5, 0.3f}, {6, 0.4f}},
-};
-constexpr int boss_bonus[4] = {0, 250, 300, 350};
 
 constexpr float boss_x = 0.0f;
 constexpr int meteor_top = -6480, meteor_bottom = -6000;
@@ -137,15 +125,13 @@ const StageData stage_one_data{
     &tune_boss,
     "gfx/faces/boss_1_face.gif",
     true,
-    star_field_marks({
-        {-3360, &stage1_b, ScrollMark::backdrop, 0, full_shown},
-        {-8160, &stage1_b_g, ScrollMark::backdrop, 0, full_shown},
-        {-4320, &stage1_p, ScrollMark::backdrop, 0, full_shown},
-        {-7200, &stage1_r_y, ScrollMark::backdrop, 0, full_shown},
-        {-5280, &stage1_moon, ScrollMark::overlay, 10, moon_shown},  // less the moon's height, at set-up
-        {-4800, &debris_picture, ScrollMark::overlay, 0, full_shown},
-    }),
-    {ones, 9, 10, 64, 10, 64},
+    star_field_marks({&stage1_b, &stage1_b_g, &stage1_p, &stage1_r_y},
+                     {
+                         // Less the moon's height, at set-up.
+                         {-5280, &stage1_moon, ScrollMark::overlay, 10, moon_shown},
+                         {-4800, &debris_picture, ScrollMark::overlay, 0, full_shown},
+                     }),
+    formation,
     {0.3f, 0.4f, 0.5f, 0.6f},
     {
         {phase1_mark, 31, {ones, twos}, false, {}, {ones, twos}, true, {threes_first}},
@@ -168,74 +154,40 @@ const StageData stage_one_data{
 
 StageOne::StageOne() : StageRunner(stage_one_data, std::make_unique<BossAdapter<Boss1>>()) {}
 
-StageOne::~StageOne() {
-    if (debris_picture) destroy_bitmap(debris_picture);
-    debris_picture = nullptr;
-}
+StageOne::~StageOne() { release_pictures({&debris_picture}); }
 
 BossAdapter<Boss1>& StageOne::boss1() const { return static_cast<BossAdapter<Boss1>&>(*boss); }
 
 void StageOne::set_up_stage() {
     debris_picture = load_bitmap_ex("gfx/first_stage/debris_level_1_1.gif");
-    boss->load();
+    set_up_boss(boss_x, 0);
     marks[moon_row] -= stage1_moon->h;
     earth_x = -stage1_earth->w - 175;
     earth_y = -470;
     earth_angle = 0.0f;
-    boss->set_position(boss_x, static_cast<float>(data.marks[boss_mark].start));
     player.stage_reset();
-    boss->add_hit_points(boss_bonus[difficulty - 1]);
     for (ColorStar& star : stars) star.init(0, 639);
-    set_up_formation();
+    for (const StartRow& row : start_rows) place_start_row(row);
+    retire_groups(unused_ranges);
     for (Meteor& meteor : meteors) meteor.init(0, 640, meteor_top, meteor_bottom);
     enemy_count = 0;
     tune_stage1.play_music();
 }
 
-void StageOne::set_up_formation() {
-    for (const StartRow& row : start_rows) {
-        const int kind = static_cast<int>(row.at.records.pool);
-        const Bonus bonus = kind_bonus[kind][difficulty - 1];
-        for_each_in_pool(row.at.records, [&](auto& pool, int i) {
-            Enemy& record = pool[i];
-            pool[i].reset();
-            place_in_formation(record, row.at, i - row.at.records.first, data.marks[row.mark].start);
-            if (row.shown) record.show();
-            record.add_hit_points(bonus.hit_points);
-            record.add_speed(bonus.speed);
-        });
-    }
-    retire_groups(unused_ranges);
-    for (const Group& group : wrapping_ranges)
-        for_each_record(group, [](auto& record) {
-            if constexpr (std::is_base_of_v<WrappingEnemy, std::decay_t<decltype(record)>>)
-                record.set_direction(Enemy::wrapping_left);
-        });
-}
-
 void StageOne::play() {
-    title_ticks += 1;
-    player.update();
-    player.poll_bomb_keys();
+    fly_ship();
     scroll_boss_and_step();
     if (step_groups(formation_ranges)) turn_formation(formation_ranges);
     for (Meteor& meteor : meteors) meteor.scroll(scroll_speed);
     for (ColorStar& star : stars) star.update(scroll_speed);
     hurry();
-    start_phases();
-    end_phase_on_quota();
-    speed_up();
-    boss_phase();
-    brake();
-    move_title();
-    clamp_scroll();
+    run_phases();
     turn_planet();
 }
 
 // The planet turns, and drifts with the scroll: at speed 3, 2 px right and 1 px down a step.
 void StageOne::turn_planet() {
     earth_angle += 0.01f;
-    advance_marks();
     if (scroll_speed != 0) {
         earth_x += scroll_speed - 1;
         earth_y += scroll_speed - 2;

@@ -29,7 +29,6 @@ protected:
     void draw_layers() override;
 
 private:
-    void set_up_formation();
     void turn_planet();
 };
 

@@ -44,6 +44,7 @@ constexpr int planet_near = 450;
 constexpr float planet_growth = 0.02f;
 constexpr float planet_full = 1.5f;
 constexpr int approach_fade = 5;
+constexpr int boss_bonus[4] = {0, 250, 300, 350};  // by difficulty
 
 int white() { return makecol(255, 255, 255); }
 
@@ -57,13 +58,23 @@ void draw_masked(BITMAP* picture, BITMAP* dest, int x, int y) {
 
 }  // namespace
 
-std::vector<ScrollMark> star_field_marks(std::vector<ScrollMark> own) {
+void release_pictures(std::initializer_list<BITMAP**> slots) {
+    for (BITMAP** picture : slots) {
+        if (*picture) destroy_bitmap(*picture);
+        *picture = nullptr;
+    }
+}
+
+std::vector<ScrollMark> star_field_marks(const std::array<BITMAP* const*, 4>& pictures,
+                                         std::vector<ScrollMark> own) {
     constexpr int tall_shown = -1440, full_shown = -480;
+    constexpr int picture_rows[4] = {-3360, -8160, -4320, -7200};
     std::vector<ScrollMark> marks;
     for (int row : {-960, -2880, -6720, -10080})
         marks.push_back({row, &stage1_stars, ScrollMark::backdrop, 0, tall_shown});
     for (int row : {-1440, -3840, -4800, -5280, -7680, -8640})
         marks.push_back({row, &stage1_small_stars, ScrollMark::backdrop, 0, full_shown});
+    for (int i = 0; i < 4; ++i) marks.push_back({picture_rows[i], pictures[i], ScrollMark::backdrop, 0, full_shown});
     marks.insert(marks.end(), own.begin(), own.end());
     return marks;
 }
@@ -289,6 +300,31 @@ void StageRunner::start_boss_dialogue(const Dialogue& rows) {
     dialog_active = true;
 }
 
+void StageRunner::set_up_boss(float x, int below_mark) {
+    boss->load();
+    boss->set_position(x, static_cast<float>(data.marks[data.boss_mark].start + below_mark));
+    boss->add_hit_points(boss_bonus[difficulty - 1]);
+}
+
+void StageRunner::place_start_row(const StartRow& row) {
+    const Bonus bonus = row.bonus[difficulty - 1];
+    for_each_in_pool(row.at.records, [&](auto& pool, int i) {
+        using Kind = std::remove_reference_t<decltype(pool[0])>;
+        pool[i].reset();
+        place_in_formation(pool[i], row.at, i - row.at.records.first, data.marks[row.mark].start);
+        if constexpr (std::is_base_of_v<WrappingEnemy, Kind>) pool[i].set_direction(row.steering);
+        if (row.shown) pool[i].show();
+        pool[i].add_hit_points(bonus.hit_points);
+        pool[i].add_speed(bonus.speed);
+    });
+}
+
+void StageRunner::fly_ship() {
+    title_ticks += 1;
+    player.update();
+    player.poll_bomb_keys();
+}
+
 void StageRunner::scroll_boss_and_step() {
     boss->scroll(scroll_speed);
     boss->update_state();
@@ -374,8 +410,8 @@ void StageRunner::start_phases() {
     for (const auto& [index, row] : data.boss_mark_rows) marks[index] = row;
 }
 
-void StageRunner::end_phase_on_quota() {
-    if (!spawning || enemy_count != 0 || scroll_started < 1) return;
+bool StageRunner::end_phase_on_quota() {
+    if (!spawning || enemy_count != 0 || scroll_started < 1) return false;
     spawning = false;
     speeding_up = true;
     const int phase_count = static_cast<int>(data.phases.size());
@@ -388,6 +424,7 @@ void StageRunner::end_phase_on_quota() {
         enemy_count = phase.count_left;
     }
     wave_hurry = 0;
+    return true;
 }
 
 void StageRunner::open_fight_dialogue() {
@@ -432,6 +469,21 @@ void StageRunner::rearm_trains(const WavePhase& phase) {
 
 void StageRunner::speed_up() {
     if (speeding_up && scroll_speed < cruise_speed) scroll_speed += 1;
+}
+
+void StageRunner::run_phases() {
+    start_phases();
+    end_phase_on_quota();
+    speed_up();
+    close_step();
+    advance_marks();
+}
+
+void StageRunner::close_step() {
+    boss_phase();
+    brake();
+    move_title();
+    clamp_scroll();
 }
 
 void StageRunner::boss_phase() {

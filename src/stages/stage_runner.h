@@ -6,6 +6,7 @@
 #include <allegro.h>
 
 #include <array>
+#include <initializer_list>
 #include <memory>
 #include <vector>
 
@@ -45,8 +46,13 @@ struct ScrollMark {
     int shown_above;  // drawn while shown_above < row <= 479
 };
 
-// The star-field rows that stages share (four tall, six full-screen), then the stage's own.
-std::vector<ScrollMark> star_field_marks(std::vector<ScrollMark> own);
+// Lets go of pictures a stage loaded at its entry, leaving their slots empty.
+void release_pictures(std::initializer_list<BITMAP**> slots);
+
+// The star-field rows that stages share (four tall, six full-screen), four full-screen rows of the
+// stage's `pictures` (at -3360, -8160, -4320 and -7200), then the stage's own.
+std::vector<ScrollMark> star_field_marks(const std::array<BITMAP* const*, 4>& pictures,
+                                         std::vector<ScrollMark> own = {});
 
 // A train pool that a phase relaunches whenever it is wholly spent, up to `cap` times.
 struct TrainLaunch {
@@ -60,6 +66,21 @@ struct Placement {
     Group records;
     int columns;
     int x0, dx, y0, dy;
+};
+
+// Hit points and speed a record gains at set-up.
+struct Bonus {
+    int hit_points;
+    float speed;
+};
+
+// A group waiting in rows below its phase's mark at set-up.
+struct StartRow {
+    Placement at;
+    int mark;
+    const Bonus* bonus;  // by difficulty
+    int steering = 0;    // for the sweeping kinds
+    bool shown = false;
 };
 
 struct WavePhase {
@@ -194,7 +215,14 @@ protected:
     virtual void draw_over_ship() {}
     virtual void draw_ship();
 
+    // The boss loaded, placed `below_mark` under its mark, with its difficulty bonus.
+    void set_up_boss(float x, int below_mark);
+    // The row's records reset, placed, steered, shown if the row says so, and given their bonus.
+    void place_start_row(const StartRow& row);
+
     // Pieces of the play step, for the stages to call in their own order.
+    // The ship's moves at the head of the step; the title's count goes on with them.
+    void fly_ship();
     void scroll_boss_and_step();
     // Scrolls and steps the records of the groups in order (a train record is released once the
     // one before it has come in); true if a record in play and not dying reached an edge.
@@ -204,8 +232,13 @@ protected:
     void hurry();
     void relaunch_trains();
     void start_phases();
-    void end_phase_on_quota();
+    // True on the step it ends a phase.
+    bool end_phase_on_quota();
     void speed_up();
+    // The star-field stages' step after their own moves: the phases, the fight and the scroll.
+    void run_phases();
+    // The end of every play step: the fight, the brake, the title and the scroll's bounds.
+    void close_step();
     void boss_phase();
     // The outro tune once `due`, then the fly-off as it ends, then the fade-out.
     void outro(bool due);

@@ -9,6 +9,8 @@
 #include "engine/timing.h"
 #include "player/player.h"
 
+using namespace planet_approach;
+
 namespace {
 
 // Loaded at every entry, let go when the stage ends.
@@ -18,12 +20,6 @@ const PlanetApproach forest_planet{&planet_picture, forest_pictures, 325, 3};
 const char* const forest_paths[3] = {"gfx/seventh_stage/forest1_2.gif", "gfx/seventh_stage/forest2_2.gif",
                                      "gfx/seventh_stage/forest3_2.gif"};
 
-enum Mark { phase1_mark, phase2_mark, phase3_mark, phase4_mark, boss_mark };
-
-const Group fives{PoolKind::five, 0, 4};
-const Group sixes{PoolKind::six, 0, 4};
-const Group sevens{PoolKind::seven, 0, 4};
-const Group eights{PoolKind::eight, 0, 4};
 const Group tens{PoolKind::ten, 0, 2};
 const Groups trains{fives, sevens, sixes, eights, tens};
 const Groups first_phase{sevens, sixes, fives};
@@ -32,7 +28,6 @@ const Groups full_phase{sevens, sixes, fives, eights, tens};
 // Set up record by record, each kind in turn.
 const Groups armed{tens, fives, sixes, sevens, eights};
 
-constexpr int boss_bonus[4] = {0, 250, 300, 350};
 constexpr float boss_x = 170.5f;
 constexpr int boss_above_mark = 29;
 
@@ -78,13 +73,7 @@ const StageData stage_seven_data{
     &tune_boss,
     "gfx/faces/boss_7_face.png",
     false,
-    {
-        {-1440, nullptr, ScrollMark::none, 0, 0},
-        {-3360, nullptr, ScrollMark::none, 0, 0},
-        {-5280, nullptr, ScrollMark::none, 0, 0},
-        {-7200, nullptr, ScrollMark::none, 0, 0},
-        {-10080, nullptr, ScrollMark::none, 0, 0},
-    },
+    planet_approach::marks(),
     {{PoolKind::five, 0, -1}, 1, 0, 0, 0, 0},
     {0.0f, 0.0f, 0.0f, 0.0f},
     {
@@ -111,15 +100,10 @@ const StageData stage_seven_data{
 
 }  // namespace
 
-StageSeven::StageSeven() : StageRunner(stage_seven_data, std::make_unique<BossAdapter<Boss7>>()) {}
+StageSeven::StageSeven() : ApproachStage(stage_seven_data, std::make_unique<BossAdapter<Boss7>>()) {}
 
 StageSeven::~StageSeven() {
-    if (planet_picture) destroy_bitmap(planet_picture);
-    planet_picture = nullptr;
-    for (BITMAP*& picture : forest_pictures) {
-        if (picture) destroy_bitmap(picture);
-        picture = nullptr;
-    }
+    release_pictures({&planet_picture, &forest_pictures[0], &forest_pictures[1], &forest_pictures[2]});
 }
 
 void StageSeven::set_up_stage() {
@@ -127,42 +111,17 @@ void StageSeven::set_up_stage() {
     for (int i = 0; i < 3; ++i) forest_pictures[i] = load_picture_ex(forest_paths[i]);
     arm_records(armed, difficulty);
     for (const Group& group : {fives, sixes, sevens, eights}) send_first(group);
-    const float boss_row = static_cast<float>(data.marks[boss_mark].start);
-    boss->load();
-    boss->set_position(boss_x, boss_row - boss_above_mark);
-    static_cast<BossAdapter<Boss7>&>(*boss).boss.set_rail_y(boss_row);
-    boss->add_hit_points(boss_bonus[difficulty - 1]);
+    set_up_boss(boss_x, -boss_above_mark);
+    static_cast<BossAdapter<Boss7>&>(*boss).boss.set_rail_y(static_cast<float>(data.marks[boss_mark].start));
     player.stage_reset();
-    for (ColorStar& star : stars) star.init(0, 639);
+    for (ColorStar& star : color_stars) star.init(0, 639);
     enemy_count = 0;
     tune_stage7.play_music();
 }
 
-void StageSeven::play() {
-    player.update();
-    player.poll_bomb_keys();
-    boss->update_state();
-    boss->update();
-    step_groups(trains);
-    title_ticks += 1;
-    approach();
-    for (ColorStar& star : stars) star.update(scroll_speed);
-    speed_up();
-    relaunch_trains();
-    start_phases();
-    end_phase_on_quota();
-    boss_phase();
-    brake();
-    move_title();
-    clamp_scroll();
-    move_approach_rows();
-}
+void StageSeven::step_enemies() { step_groups(trains); }
 
-void StageSeven::draw_layers() {
-    draw_approach_stars();
-    for (const ColorStar& star : stars) star.draw(buffer);
-    draw_ground();
-    draw_planet();
+void StageSeven::draw_enemies() {
     draw_in_step({fives, sixes}, buffer);
     draw_in_step({sevens, eights}, buffer);
     draw_groups({tens}, buffer);

@@ -9,6 +9,8 @@
 #include "engine/timing.h"
 #include "player/player.h"
 
+using namespace planet_approach;
+
 namespace {
 
 // Loaded at every entry, let go when the stage ends.
@@ -16,16 +18,9 @@ BITMAP* planet_picture = nullptr;
 BITMAP* water_picture = nullptr;
 const PlanetApproach sea_planet{&planet_picture, &water_picture, 317};
 
-enum Mark { phase1_mark, phase2_mark, phase3_mark, phase4_mark, boss_mark };
-
-const Group fives{PoolKind::five, 0, 4};
-const Group sixes{PoolKind::six, 0, 4};
-const Group sevens{PoolKind::seven, 0, 4};
-const Group eights{PoolKind::eight, 0, 4};
 // The order they move in.
 const Groups trains{fives, sevens, sixes, eights};
 
-constexpr int boss_bonus[4] = {0, 250, 300, 350};
 constexpr float boss_x = 168.5f;
 constexpr int boss_below_mark = 75;
 
@@ -128,13 +123,7 @@ const StageData stage_three_data{
     &tune_boss,
     "gfx/faces/boss_3_face.png",
     false,
-    {
-        {-1440, nullptr, ScrollMark::none, 0, 0},
-        {-3360, nullptr, ScrollMark::none, 0, 0},
-        {-5280, nullptr, ScrollMark::none, 0, 0},
-        {-7200, nullptr, ScrollMark::none, 0, 0},
-        {-10080, nullptr, ScrollMark::none, 0, 0},
-    },
+    planet_approach::marks(),
     {{PoolKind::five, 0, -1}, 1, 0, 0, 0, 0},
     {0.0f, 0.0f, 0.0f, 0.0f},
     {
@@ -162,32 +151,20 @@ const StageData stage_three_data{
 
 }  // namespace
 
-StageThree::StageThree() : StageRunner(stage_three_data, std::make_unique<BossAdapter<Boss3>>()) {}
+StageThree::StageThree() : ApproachStage(stage_three_data, std::make_unique<BossAdapter<Boss3>>()) {}
 
-StageThree::~StageThree() {
-    for (BITMAP** picture : {&planet_picture, &water_picture}) {
-        if (*picture) destroy_bitmap(*picture);
-        *picture = nullptr;
-    }
-}
+StageThree::~StageThree() { release_pictures({&planet_picture, &water_picture}); }
 
 BossAdapter<Boss3>& StageThree::boss3() const { return static_cast<BossAdapter<Boss3>&>(*boss); }
 
 void StageThree::set_up_stage() {
     planet_picture = load_bitmap_ex("gfx/third_stage/planet.gif");
     water_picture = load_picture_ex("gfx/third_stage/water.png");
-    for (const Group& group : trains)
-        for_each_record(group, [](auto& record) {
-            place_for_launch(record);
-            record.reset();
-            record.add_hit_points(difficulty);
-        });
+    arm_groups(trains, difficulty);
     for (const Group& group : trains) send_first(group);
-    boss->load();
-    boss->add_hit_points(boss_bonus[difficulty - 1]);
+    set_up_boss(boss_x, boss_below_mark);
     tune_stage3.play_music();
     player.stage_reset();
-    boss->set_position(boss_x, static_cast<float>(data.marks[boss_mark].start + boss_below_mark));
     for (ColorStar& star : color_stars) star.init(0, 639);
     for (Star& star : stars) star.init(0, 639);
     for (Cloud& cloud : clouds) cloud.init();
@@ -195,38 +172,23 @@ void StageThree::set_up_stage() {
     enemy_count = 0;
 }
 
-void StageThree::play() {
-    player.update();
-    player.poll_bomb_keys();
-    boss->update_state();
-    boss->update();
-    step_groups(trains);
-    title_ticks += 1;
-    approach();
+void StageThree::step_enemies() { step_groups(trains); }
+
+// Stars, clouds and islands fade in with the sea.
+void StageThree::step_scenery() {
     const float alpha = static_cast<float>(ground_alpha);
-    for (ColorStar& star : color_stars) star.update(scroll_speed);
     for (Star& star : stars) star.update(scroll_speed, alpha);
     for (Cloud& cloud : clouds) cloud.update(scroll_speed, alpha);
     for (Island& island : islands) island.update(scroll_speed, alpha);
-    speed_up();
-    relaunch_trains();
-    start_phases();
-    end_phase_on_quota();
-    boss_phase();
-    brake();
-    move_title();
-    clamp_scroll();
-    move_approach_rows();
 }
 
-void StageThree::draw_layers() {
-    draw_approach_stars();
-    for (const ColorStar& star : color_stars) star.draw(buffer);
-    draw_ground();
+void StageThree::draw_scenery() {
     for (Star& star : stars) star.draw(buffer);
     for (const Island& island : islands) island.draw(buffer);
     for (const Cloud& cloud : clouds) cloud.draw(buffer);
-    draw_planet();
+}
+
+void StageThree::draw_enemies() {
     draw_in_step({fives, sixes}, buffer);
     draw_in_step({sevens, eights}, buffer);
 }

@@ -8,14 +8,13 @@
 #include "enemies/scenery.h"
 #include "enemies/stars.h"
 #include "engine/screen_flow.h"
-#include "stages/stage_runner.h"
+#include "stages/approach_stage.h"
 
-class StageThree : public StageRunner {
+class StageThree : public ApproachStage {
 public:
     StageThree();
     ~StageThree() override;
 
-    std::array<ColorStar, 100> color_stars;
     std::array<Star, 100> stars;
     std::array<Cloud, 15> clouds;
     std::array<Island, 4> islands;
@@ -24,8 +23,10 @@ public:
 
 protected:
     void set_up_stage() override;
-    void play() override;
-    void draw_layers() override;
+    void step_enemies() override;
+    void step_scenery() override;
+    void draw_scenery() override;
+    void draw_enemies() override;
 };
 
 // The stage as a screen: it returns the challenge stage after 3, or the main menu after a quit.

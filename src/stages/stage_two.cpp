@@ -15,49 +15,38 @@ namespace {
 // The marks, in drawing order.
 enum Mark { m1, m2, m3, boss_mark, w1, s1, s2, w3, s3, s4, w2, s6, s5, w4 };
 
-constexpr int full_shown = -480;
-
 const Group ones{PoolKind::one, 0, 35};
 const Group twos[4] = {{PoolKind::two, 0, 3}, {PoolKind::two, 4, 7}, {PoolKind::two, 8, 11}, {PoolKind::two, 12, 15}};
 const Group threes[3] = {{PoolKind::three, 0, 4}, {PoolKind::three, 5, 9}, {PoolKind::three, 10, 14}};
 const Group fours[3] = {{PoolKind::four, 0, 4}, {PoolKind::four, 5, 9}, {PoolKind::four, 10, 14}};
 const Group fours_last{PoolKind::four, 5, 14};
+// Where the formation waits at set-up, and comes back at a re-arming.
+const Placement formation{ones, 9, 10, 64, 10, 64};
 const Groups drawn_ranges{{PoolKind::one, 0, 35}, {PoolKind::two, 0, 15}, {PoolKind::three, 0, 14},
                           {PoolKind::four, 0, 14}};
-const Groups followers{{PoolKind::two, 0, 15}, {PoolKind::three, 0, 14}, {PoolKind::four, 0, 14}};
+const Group all_twos{PoolKind::two, 0, 15};
+const Groups followers{all_twos, {PoolKind::three, 0, 14}, {PoolKind::four, 0, 14}};
 // The last row of the sweepers, and one record before it, sweep the other way.
 const Group steering_right{PoolKind::three, 9, 14};
 
-struct StartRow {
-    Placement at;
-    int mark;
-    bool shown;
-};
-const StartRow start_rows[] = {
-    {{ones, 9, 10, 64, 10, 64}, w1, true},
-    {{twos[0], 4, 70, 125, 74, 0}, w1, true},
-    {{twos[1], 4, 70, 125, 74, 0}, w2, false},
-    {{twos[2], 4, 70, 125, 74, 0}, w3, false},
-    {{twos[3], 4, 70, 125, 74, 0}, w4, false},
-    {{threes[0], 5, 15, 93, 10, 0}, w2, false},
-    {{threes[1], 5, 15, 93, 10, 0}, w3, false},
-    {{threes[2], 5, 15, 93, 105, 0}, w4, false},
-    {{fours[0], 5, 15, 95, 103, 0}, w3, false},
-    {{fours[1], 5, 15, 95, 10, 0}, w4, false},
-    {{fours[2], 5, 15, 95, 198, 0}, w4, false},
-};
+constexpr Bonus one_bonus[4] = {{1, 0.3f}, {2, 0.4f}, {3, 0.5f}, {4, 0.6f}};
+constexpr Bonus two_bonus[4] = {{3, 0.2f}, {4, 0.3f}, {5, 0.4f}, {6, 0.5f}};
+constexpr Bonus sweeper_bonus[4] = {{2, 0.4f}, {3, 0.5f}, {4, 0.6f}, {5, 0.7f}};
 
-struct Bonus {
-    int hit_points;
-    float speed;
+constexpr int left = Enemy::wrapping_left;
+const StartRow start_rows[] = {
+    {formation, w1, one_bonus, 0, true},
+    {{twos[0], 4, 70, 125, 74, 0}, w1, two_bonus, 0, true},
+    {{twos[1], 4, 70, 125, 74, 0}, w2, two_bonus},
+    {{twos[2], 4, 70, 125, 74, 0}, w3, two_bonus},
+    {{twos[3], 4, 70, 125, 74, 0}, w4, two_bonus},
+    {{threes[0], 5, 15, 93, 10, 0}, w2, sweeper_bonus, left},
+    {{threes[1], 5, 15, 93, 10, 0}, w3, sweeper_bonus, left},
+    {{threes[2], 5, 15, 93, 105, 0}, w4, sweeper_bonus, left},
+    {{fours[0], 5, 15, 95, 103, 0}, w3, sweeper_bonus, left},
+    {{fours[1], 5, 15, 95, 10, 0}, w4, sweeper_bonus, left},
+    {{fours[2], 5, 15, 95, 198, 0}, w4, sweeper_bonus, left},
 };
-constexpr Bonus kind_bonus[4][4] = {
-    {{1, 0.3f}, {2, 0.4f}, {3, 0.5f}, {4, 0.6f}},
-    {{3, 0.2f}, {4, 0.3f}, {5, 0.4f}, {6, 0.5f}},
-    {{2, 0.4f}, {3, 0.5f}, {4, 0.6f}, {5, 0.7f}},
-    {{2, 0.4f}, {3, 0.5f}, {4, 0.6f}, {5, 0.7f}},
-};
-constexpr int boss_bonus[4] = {0, 250, 300, 350};
 
 const Dialogue adam_before{
     {Speaker::boss, 0, "How did you get this far? None of your kind's permitted here!! "},
@@ -140,13 +129,8 @@ const StageData stage_two_data{
     &tune_boss,
     "gfx/faces/boss_2_face.png",
     true,
-    star_field_marks({
-        {-3360, &stage1_small_stars, ScrollMark::backdrop, 0, full_shown},
-        {-8160, &stage1_small_stars, ScrollMark::backdrop, 0, full_shown},
-        {-4320, &stage1_small_stars, ScrollMark::backdrop, 0, full_shown},
-        {-7200, &stage1_small_stars, ScrollMark::backdrop, 0, full_shown},
-    }),
-    {ones, 9, 10, 64, 10, 64},
+    star_field_marks({&stage1_small_stars, &stage1_small_stars, &stage1_small_stars, &stage1_small_stars}),
+    formation,
     {0.0f, 0.2f, 0.3f, 0.4f},
     {
         {w1, 40, {ones, twos[0]}, false, {}, {ones}, true, {twos[1], threes[0]}},
@@ -174,10 +158,8 @@ BossAdapter<Boss2>& StageTwo::boss2() const { return static_cast<BossAdapter<Bos
 
 void StageTwo::set_up_stage() {
     wave_hurry = 0;
-    boss->load();
-    boss->set_position(0.0f, static_cast<float>(data.marks[boss_mark].start));
+    set_up_boss(0.0f, 0);
     player.stage_reset();
-    boss->add_hit_points(boss_bonus[difficulty - 1]);
     for (ColorStar& star : stars) star.init(0, 639);
     for (BackdropMeteor& meteor : meteors) meteor.init(1, 0);
     set_up_pools();
@@ -185,24 +167,13 @@ void StageTwo::set_up_stage() {
     tune_stage2.play_music();
 }
 
-// The second kind rides with the formation: each takes the speed its partner of the first kind
-// was just given.
+// The second kind rides with the formation: each takes the speed of its partner of the first
+// kind, then its own bonus.
 void StageTwo::set_up_pools() {
-    for (const StartRow& row : start_rows) {
-        const int kind = static_cast<int>(row.at.records.pool);
-        const Bonus bonus = kind_bonus[kind][difficulty - 1];
-        for_each_in_pool(row.at.records, [&](auto& pool, int i) {
-            using Kind = std::remove_reference_t<decltype(pool[0])>;
-            Enemy& record = pool[i];
-            if (row.shown) record.show();
-            pool[i].reset();
-            if constexpr (std::is_same_v<Kind, EnemyTwo>) record.max_speed = enemy_one_pool[i].get_speed();
-            if constexpr (std::is_base_of_v<WrappingEnemy, Kind>) pool[i].set_direction(Enemy::wrapping_left);
-            place_in_formation(record, row.at, i - row.at.records.first, data.marks[row.mark].start);
-            record.add_hit_points(bonus.hit_points);
-            record.add_speed(bonus.speed);
-        });
-    }
+    for (const StartRow& row : start_rows) place_start_row(row);
+    for_each_in_pool(all_twos, [](auto& pool, int i) {
+        pool[i].max_speed = enemy_one_pool[i].get_speed() + two_bonus[difficulty - 1].speed;
+    });
     for_each_record(steering_right, [](auto& record) {
         if constexpr (std::is_base_of_v<WrappingEnemy, std::decay_t<decltype(record)>>)
             record.set_direction(Enemy::wrapping_right);
@@ -210,9 +181,7 @@ void StageTwo::set_up_pools() {
 }
 
 void StageTwo::play() {
-    title_ticks += 1;
-    player.update();
-    player.poll_bomb_keys();
+    fly_ship();
     scroll_boss_and_step();
     const bool formation_edge = step_groups({ones});
     step_groups(followers);
@@ -220,14 +189,7 @@ void StageTwo::play() {
     for (BackdropMeteor& meteor : meteors) meteor.update(scroll_speed, 0.0f);
     for (ColorStar& star : stars) star.update(scroll_speed);
     hurry();
-    start_phases();
-    end_phase_on_quota();
-    speed_up();
-    boss_phase();
-    brake();
-    move_title();
-    clamp_scroll();
-    advance_marks();
+    run_phases();
 }
 
 void StageTwo::draw_layers() {
