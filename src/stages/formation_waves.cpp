@@ -184,6 +184,11 @@ void FormationStage::set_up_formations() {
             record.add_speed(bonus.speed);
         });
     };
+    Groups used = formations;
+    used.insert(used.end(), trains.begin(), trains.end());
+    if (extras.trio) used.push_back(trio);
+    if (extras.grid) used.push_back(grid);
+    clear_remains(used);
     if (extras.grid) {
         show_groups({grid});
         place_row(grid_row);

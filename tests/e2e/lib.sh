@@ -68,3 +68,41 @@ wait_series_menu() {
 
 # The series menu's EXIT item.
 EXIT_X=305 EXIT_Y=305
+
+# --- shared by the later walks ---
+
+# Mean brightness of an area (geometry WxH+X+Y) of a picture, 0 to 1000.
+mean_gray() {
+  convert "$1" -crop "$2" +repage -colorspace gray -format '%[fx:int(1000*mean)]' info:
+}
+
+# Mean of one channel (r, g or b) over an area of a picture, 0 to 1000.
+mean_channel() {
+  convert "$1" -crop "$3" +repage -format "%[fx:int(1000*mean.$2)]" info:
+}
+
+# Screenshots into $E2E_WORK/$1.png every quarter second until the test named by the rest of the
+# arguments (given the picture as its last argument) holds; fails after $WAIT_LIMIT seconds (10).
+wait_for() {
+  local shot="$E2E_WORK/$1.png"; shift
+  for _ in $(seq "$((${WAIT_LIMIT:-10} * 4))"); do
+    screenshot "$shot"
+    "$@" "$shot" && return 0
+    sleep 0.25
+  done
+  fail "waited in vain for $1 ($*)"
+}
+
+# From the start of the program to the KV2 main menu with its box open: the series menu's KV2
+# picture, the instructions and the story, each left with space.
+to_main_menu() {
+  wait_window
+  xdotool mousemove 10 10
+  wait_series_menu 40
+  click 480 390
+  sleep 1.2
+  press space
+  sleep 1
+  press space
+  sleep 3.7
+}

@@ -28,12 +28,8 @@
 namespace {
 
 using stage_world::Driver;
+using stage_world::every_pool;
 using stage_world::save_page;
-
-const Groups every_pool{{PoolKind::one, 0, 35},   {PoolKind::two, 0, 15},   {PoolKind::three, 0, 14},
-                        {PoolKind::four, 0, 14},  {PoolKind::five, 0, 4},   {PoolKind::six, 0, 4},
-                        {PoolKind::seven, 0, 4},  {PoolKind::eight, 0, 4},  {PoolKind::ten, 0, 2},     {PoolKind::eleven, 0, 2},
-                        {PoolKind::twelve, 0, 3}};
 
 void beat_boss2(StageRunner& s) {
     Boss2& boss = static_cast<StageTwo&>(s).boss2().boss;
