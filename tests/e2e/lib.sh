@@ -82,7 +82,7 @@ mean_channel() {
 }
 
 # Screenshots into $E2E_WORK/$1.png every quarter second until the test named by the rest of the
-# arguments (given the picture as its last argument) holds; fails after $WAIT_LIMIT seconds (10).
+# arguments (given the picture as its last argument) holds; false after $WAIT_LIMIT seconds (10).
 wait_for() {
   local shot="$E2E_WORK/$1.png"; shift
   for _ in $(seq "$((${WAIT_LIMIT:-10} * 4))"); do
@@ -90,19 +90,75 @@ wait_for() {
     "$@" "$shot" && return 0
     sleep 0.25
   done
-  fail "waited in vain for $1 ($*)"
+  return 1
+}
+
+# The main menu's item under the pointer lights its bar: Start's at y 320, Options' at 355,
+# Exit's at 390. menu_item_lit Y PICTURE
+menu_item_lit() {
+  local other=320
+  [ "$1" != 320 ] || other=355
+  [ "$(mean_gray "$2" "10x20+228+$1")" -gt "$(($(mean_gray "$2" "10x20+228+$other") + 100))" ]
+}
+
+# Character select faded in with Adam's box hovered: his portrait in, lit well above Kim's box.
+adam_hovered() {
+  local portrait
+  portrait=$(mean_gray "$1" 150x200+30+200)
+  [ "$portrait" -gt 250 ] && [ "$(mean_gray "$1" 100x100+262+340)" -lt "$((portrait - 100))" ]
+}
+
+# A stage's card: black but for its text around the middle (and the prompt at the bottom).
+card_shown() { [ "$(mean_gray "$1" 540x80+50+100)" -gt 5 ] && [ "$(mean_gray "$1" 640x200+0+250)" -lt 5 ]; }
+
+# The KV2 pause panel in: its lit metal edge stands down the left of the field.
+pause_panel_in() { [ "$(mean_gray "$1" 8x400+152+40)" -gt 400 ]; }
+
+# Copies a picture into $KEEP_SHOTS, when set, for looking at.
+keep() { [ -z "${KEEP_SHOTS:-}" ] || cp "$1" "$KEEP_SHOTS/"; }
+
+# wait_for, or a failure that keeps the last look: expect NAME WHAT TEST...
+expect() {
+  local name=$1 what=$2; shift 2
+  wait_for "$name" "$@" && return 0
+  keep "$E2E_WORK/$name.png"
+  fail "no $what"
 }
 
 # From the start of the program to the KV2 main menu with its box open: the series menu's KV2
-# picture, the instructions and the story, each left with space.
+# picture, then space through the instructions and the story until the menu shows (a press
+# that lands during a fade is lost, so it is pressed again while none shows).
 to_main_menu() {
   wait_window
   xdotool mousemove 10 10
   wait_series_menu 40
   click 480 390
   sleep 1.2
-  press space
-  sleep 1
-  press space
-  sleep 3.7
+  xdotool mousemove 300 365
+  for _ in $(seq 8); do
+    press space
+    WAIT_LIMIT=2 wait_for menu menu_item_lit 355 && return 0
+  done
+  fail "no main menu"
+}
+
+# From the main menu with its box open: Start, Adam, and his first card, fully faded in, in
+# $E2E_WORK/$1.png.
+new_game_card() {
+  xdotool mousemove 300 330
+  expect menu "main menu's Start" menu_item_lit 320
+  click 300 330
+  xdotool mousemove 312 213
+  expect select "character select" adam_hovered
+  click 312 213
+  expect "$1" "card" card_shown
+  sleep 0.5
+  screenshot "$E2E_WORK/$1.png"
+}
+
+# P in a KV2 stage, then the pause panel's "Exit to Menu".
+quit_stage() {
+  press p
+  expect paused "pause panel" pause_panel_in
+  click 415 438
 }
