@@ -111,6 +111,12 @@ adam_hovered() {
 # A stage's card: black but for its text around the middle (and the prompt at the bottom).
 card_shown() { [ "$(mean_gray "$1" 540x80+50+100)" -gt 5 ] && [ "$(mean_gray "$1" 640x200+0+250)" -lt 5 ]; }
 
+# A KV2 stage faded in: the HUD's money, yellow under "Money:" at the top.
+hud_shown() {
+  [ "$(convert "$1" -crop 80x12+275+22 +repage -fx '(r>0.8 && g>0.55 && b<0.4)?1:0' -colorspace gray \
+       -format '%[fx:int(1000*mean)]' info:)" -ge 80 ]
+}
+
 # The KV2 pause panel in: its lit metal edge stands down the left of the field.
 pause_panel_in() { [ "$(mean_gray "$1" 8x400+152+40)" -gt 400 ]; }
 

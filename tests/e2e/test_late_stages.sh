@@ -13,7 +13,6 @@ share() { convert "$1" -sample 25% -fx "$2" -colorspace gray -format '%[fx:int(1
 ROCK='(r>0.25 && r>b+0.06)?1:0'   # the brown asteroids of stages 6 and 8
 GREEN='(g>r+0.1 && g>b+0.05)?1:0' # stage 7's forest planet and its forests
 SLATE='(b>0.3 && b>r+0.03)?1:0'   # stage 9's gate, stage 10's floor plates
-YELLOW='(r>0.8 && g>0.55 && b<0.4)?1:0'
 
 # What a stage's screen shows behind the play: rocks, forest, gate or floor.
 scenery() {
@@ -27,10 +26,6 @@ scenery() {
 }
 declare -A SCENERY=([6]=rocks [7]=forest [8]=rocks [9]=gate [10]=floor)
 
-# The HUD's money, yellow under "Money:" at the top.
-hud_shown() {
-  [ "$(convert "$1" -crop 80x12+275+22 +repage -fx "$YELLOW" -colorspace gray -format '%[fx:int(1000*mean)]' info:)" -ge 80 ]
-}
 shows_stage() { hud_shown "$2" && [ "$(scenery "$2")" = "$1" ]; }
 
 # The options' stage row, drawn only once the choice is unlocked.
