@@ -6,7 +6,7 @@ set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 
 # Main menu and options places (the options panel is 520x400 at 60, 40).
-OPTIONS_ITEM="300 365" MENU_EXIT="300 400" EXIT_TO_MENU="507 420" STAGE_RIGHT="322 176"
+OPTIONS_ITEM="300 365" MENU_EXIT="300 400" EXIT_TO_MENU="507 420"
 
 # Per mille of a picture's pixels that pass an fx test (on every fourth pixel each way, for speed).
 share() { convert "$1" -sample 25% -fx "$2" -colorspace gray -format '%[fx:int(1000*mean)]' info:; }
@@ -28,15 +28,12 @@ declare -A SCENERY=([6]=rocks [7]=forest [8]=rocks [9]=gate [10]=floor)
 
 shows_stage() { hud_shown "$2" && [ "$(scenery "$2")" = "$1" ]; }
 
-# The options' stage row, drawn only once the choice is unlocked.
-stage_row_shown() { [ "$(mean_gray "$1" 60x20+70+166)" -gt 150 ]; }
-
 stage_up() {  # from the main menu, its box open: the stage choice up by $1, and back
   xdotool mousemove $OPTIONS_ITEM
   expect menu "main menu" menu_item_lit 355
-  click $OPTIONS_ITEM
-  expect options "stage choice in the options" stage_row_shown
-  for _ in $(seq "$1"); do click $STAGE_RIGHT; done
+  click_until $OPTIONS_ITEM options "stage choice in the options" stage_row_shown
+  sleep 0.6  # faded in
+  for _ in $(seq "$1"); do stage_click; done
   click $EXIT_TO_MENU
 }
 

@@ -11,16 +11,24 @@ listing() { find -L "$1" -printf '%P %s %T@\n' | sort; }
 
 # Panel places on the 640x480 frame (the generated panel is 520x400 at 60, 40).
 OPTIONS_ITEM="300 365" EXIT_TO_MENU="507 420" MENU_EXIT="300 400"
-DIFFICULTY_RIGHT="295 148" STAGE_RIGHT="322 176" STAGE_ROW=60x20+70+166 PLAY="188 204" JUKEBOX_RIGHT="218 204"
+DIFFICULTY_RIGHT="295 148" STAGE_ROW=60x20+70+166 PLAY="188 204" JUKEBOX_RIGHT="218 204"
 LEFT_ROW="100 273" LEFT_NAME=80x20+140+265
 # KV1 menu items, and the dimmed title word "VOID" on KV1's controls (full strength on its menu).
 KV1_OPTIONS="280 335" KV1_EXIT="275 365" VOID_WORD=200x60+160+70
 
+# The options: the panel's bright "OPTIONS" title over its dark ground (not the white of a fade).
+options_shown() { [ "$(mean_gray "$1" 100x30+270+45)" -gt 250 ] && [ "$(mean_gray "$1" 200x40+300+380)" -lt 200 ]; }
 open_options() {  # from the main menu, its box open
   xdotool mousemove $OPTIONS_ITEM
   expect menu "main menu" menu_item_lit 355
-  click $OPTIONS_ITEM
-  sleep 1.5
+  click_until $OPTIONS_ITEM options "options" options_shown
+  sleep 0.6
+}
+# KV1's menu: its three items lit below the title words.
+kv1_menu_shown() { [ "$(mean_gray "$1" 120x90+260+295)" -gt 20 ]; }
+# KV1's controls: the key names in their rows, and the title word at well under the menu's strength.
+kv1_controls_shown() {
+  [ "$(mean_gray "$1" $LEFT_NAME)" -gt 20 ] && [ "$(mean_gray "$1" $VOID_WORD)" -lt "$((menu_word * 2 / 3))" ]
 }
 
 # The ship's x: the middle of the bright pixels in the band it flies in, above the HUD.
@@ -84,9 +92,8 @@ xdotool keydown h keydown j
 sleep 0.3
 xdotool keyup h keyup j
 open_options
-click $STAGE_RIGHT
-click $STAGE_RIGHT
-sleep 0.3
+stage_click
+stage_click
 screenshot "$E2E_WORK/options_unlocked.png"
 unlocked=$(mean_gray "$E2E_WORK/options_unlocked.png" $STAGE_ROW)
 [ "$unlocked" -gt "$((locked + 50))" ] || fail "no stage choice row after H+J (gray $locked -> $unlocked)"
@@ -106,19 +113,21 @@ expect menu "main menu after stage 3" menu_item_lit 390
 click $MENU_EXIT
 wait_series_menu 10
 click 160 390
-sleep 1.2
-press space
-sleep 1.2
+for _ in 1 2 3 4; do
+  sleep 1.2
+  press space
+  WAIT_LIMIT=3 wait_for kv1_menu kv1_menu_shown && break
+done
+expect kv1_menu "KV1 menu" kv1_menu_shown
+sleep 0.6  # faded in
 screenshot "$E2E_WORK/kv1_menu.png"
-click $KV1_OPTIONS
-sleep 1.5
+menu_word=$(mean_gray "$E2E_WORK/kv1_menu.png" $VOID_WORD)
+click_until $KV1_OPTIONS kv1_controls "KV1 controls" kv1_controls_shown
+sleep 0.6
 screenshot "$E2E_WORK/kv1_controls.png"
 keep "$E2E_WORK/kv1_controls.png"
-menu_word=$(mean_gray "$E2E_WORK/kv1_menu.png" $VOID_WORD) dimmed=$(mean_gray "$E2E_WORK/kv1_controls.png" $VOID_WORD)
-[ "$dimmed" -gt 20 ] && [ "$dimmed" -lt "$((menu_word * 2 / 3))" ] || fail "no KV1 controls (title $menu_word -> $dimmed)"
-[ "$(mean_gray "$E2E_WORK/kv1_controls.png" $LEFT_NAME)" -gt 20 ] || fail "no key name on LEFT's row"
-click $EXIT_TO_MENU
-sleep 1.5
+[ "$(mean_gray "$E2E_WORK/kv1_controls.png" $VOID_WORD)" -gt 20 ] || fail "no title words behind KV1's controls"
+click_until $EXIT_TO_MENU kv1_menu "KV1 menu after its controls" kv1_menu_shown
 click $KV1_EXIT
 wait_series_menu 10
 click "$EXIT_X" "$EXIT_Y"
