@@ -162,6 +162,14 @@ stage_click() {
   fail "the stage choice did not change"
 }
 
+# EXIT on the series menu: the program ends with status 0, having shown no message box.
+exit_game() {
+  click "$EXIT_X" "$EXIT_Y"
+  wait_game 30
+  [ "$GAME_STATUS" -eq 0 ] || fail "exit status $GAME_STATUS"
+  [ ! -s "$E2E_WORK/messages.log" ] || fail "message boxes: $(cat "$E2E_WORK/messages.log")"
+}
+
 # From the start of the program to the KV2 main menu with its box open: the series menu's KV2
 # picture, then space through the instructions and the story until the menu shows (a press
 # that lands during a fade is lost, so it is pressed again while none shows).
