@@ -131,12 +131,23 @@ expect() {
   fail "no $what"
 }
 
-# Clicks at X Y until the screen NAME passes TEST (a screen may take clicks only once it has
-# faded in), up to three times: click_until X Y NAME WHAT TEST...
+# A click held for 300 ms, so that a logic step sees it even on a busy machine.
+firm_click() { xdotool mousemove "$1" "$2"; sleep 0.1; xdotool mousedown 1; sleep 0.3; xdotool mouseup 1; }
+
+# A click at X Y into the screen NAME, which must then pass TEST: click_into X Y NAME WHAT TEST...
+click_into() {
+  local x=$1 y=$2; shift 2
+  firm_click "$x" "$y"
+  expect "$@"
+}
+
+# Clicks at X Y until the screen NAME passes TEST, up to three times, for a screen that takes
+# clicks only once it has faded in, where a click on the next screen does nothing:
+# click_until X Y NAME WHAT TEST...
 click_until() {
   local x=$1 y=$2 name=$3 what=$4; shift 4
   for _ in 1 2 3; do
-    click "$x" "$y"
+    firm_click "$x" "$y"
     WAIT_LIMIT=4 wait_for "$name" "$@" && return 0
   done
   keep "$E2E_WORK/$name.png"
@@ -156,7 +167,7 @@ stage_click() {
   screenshot "$E2E_WORK/choice.png"
   shown_stage=$(area "$E2E_WORK/choice.png" $STAGE_NAME)
   for _ in 1 2 3; do
-    click $STAGE_RIGHT
+    firm_click $STAGE_RIGHT
     WAIT_LIMIT=1 wait_for choice_now stage_changed && return 0
   done
   fail "the stage choice did not change"
@@ -164,7 +175,7 @@ stage_click() {
 
 # EXIT on the series menu: the program ends with status 0, having shown no message box.
 exit_game() {
-  click "$EXIT_X" "$EXIT_Y"
+  firm_click "$EXIT_X" "$EXIT_Y"
   wait_game 30
   [ "$GAME_STATUS" -eq 0 ] || fail "exit status $GAME_STATUS"
   [ ! -s "$E2E_WORK/messages.log" ] || fail "message boxes: $(cat "$E2E_WORK/messages.log")"
@@ -177,7 +188,7 @@ to_main_menu() {
   wait_window
   xdotool mousemove 10 10
   wait_series_menu 40
-  click 480 390
+  firm_click 480 390
   sleep 1.2
   xdotool mousemove 300 365
   for _ in $(seq 8); do
@@ -193,7 +204,7 @@ to_main_menu() {
 new_game_card() {
   xdotool mousemove 300 330
   expect menu "main menu's Start" menu_item_lit 320
-  click 300 330
+  firm_click 300 330
   xdotool mousemove 312 213
   expect select "character select" adam_hovered
   click_until 312 213 "$1" "card" card_shown
@@ -205,5 +216,5 @@ new_game_card() {
 quit_stage() {
   press p
   expect paused "pause panel" pause_panel_in
-  click 415 438
+  firm_click 415 438
 }

@@ -31,10 +31,10 @@ shows_stage() { hud_shown "$2" && [ "$(scenery "$2")" = "$1" ]; }
 stage_up() {  # from the main menu, its box open: the stage choice up by $1, and back
   xdotool mousemove $OPTIONS_ITEM
   expect menu "main menu" menu_item_lit 355
-  click_until $OPTIONS_ITEM options "stage choice in the options" stage_row_shown
+  click_into $OPTIONS_ITEM options "stage choice in the options" stage_row_shown
   sleep 0.6  # faded in
   for _ in $(seq "$1"); do stage_click; done
-  click $EXIT_TO_MENU
+  firm_click $EXIT_TO_MENU
 }
 
 start_game
@@ -64,7 +64,7 @@ done
 
 xdotool mousemove $MENU_EXIT
 expect menu "main menu after stage 10" menu_item_lit 390
-click $MENU_EXIT
+firm_click $MENU_EXIT
 wait_series_menu 10
 exit_game
 echo "ok: H+J, then stages 6 to 10 each from the options' stage choice, its card and its scenery, quit by the pause panel"

@@ -21,7 +21,7 @@ options_shown() { [ "$(mean_gray "$1" 100x30+270+45)" -gt 250 ] && [ "$(mean_gra
 open_options() {  # from the main menu, its box open
   xdotool mousemove $OPTIONS_ITEM
   expect menu "main menu" menu_item_lit 355
-  click_until $OPTIONS_ITEM options "options" options_shown
+  click_into $OPTIONS_ITEM options "options" options_shown
   sleep 0.6
 }
 # KV1's menu: its three items lit below the title words.
@@ -49,17 +49,17 @@ to_main_menu
 open_options
 screenshot "$E2E_WORK/options_locked.png"
 locked=$(mean_gray "$E2E_WORK/options_locked.png" $STAGE_ROW)
-click $LEFT_ROW
+firm_click $LEFT_ROW
 sleep 0.3
 press a
 sleep 0.3
 screenshot "$E2E_WORK/left_after.png"
 [ "$(compare -metric AE "$E2E_WORK/options_locked.png" "$E2E_WORK/left_after.png" -crop $LEFT_NAME null: 2>&1 || true)" != 0 ] ||
   fail "LEFT's key name did not change"
-click $DIFFICULTY_RIGHT
-click $JUKEBOX_RIGHT
-click $PLAY
-click $EXIT_TO_MENU
+firm_click $DIFFICULTY_RIGHT
+firm_click $JUKEBOX_RIGHT
+firm_click $PLAY
+firm_click $EXIT_TO_MENU
 
 # Stage 1 on the new key: the letter moves the ship left, the arrow leaves it where it is.
 new_game_card card_1
@@ -97,7 +97,7 @@ stage_click
 screenshot "$E2E_WORK/options_unlocked.png"
 unlocked=$(mean_gray "$E2E_WORK/options_unlocked.png" $STAGE_ROW)
 [ "$unlocked" -gt "$((locked + 50))" ] || fail "no stage choice row after H+J (gray $locked -> $unlocked)"
-click $EXIT_TO_MENU
+firm_click $EXIT_TO_MENU
 new_game_card card_3
 keep "$E2E_WORK/card_3.png"
 # Stage 1's card has its one line at the middle; Adam's story on stage 3's runs on below it.
@@ -110,9 +110,9 @@ quit_stage
 # KV1's OPTIONS: its controls over the title words at half strength, and back out.
 xdotool mousemove $MENU_EXIT
 expect menu "main menu after stage 3" menu_item_lit 390
-click $MENU_EXIT
+firm_click $MENU_EXIT
 wait_series_menu 10
-click 160 390
+firm_click 160 390
 for _ in 1 2 3 4; do
   sleep 1.2
   press space
@@ -122,13 +122,13 @@ expect kv1_menu "KV1 menu" kv1_menu_shown
 sleep 0.6  # faded in
 screenshot "$E2E_WORK/kv1_menu.png"
 menu_word=$(mean_gray "$E2E_WORK/kv1_menu.png" $VOID_WORD)
-click_until $KV1_OPTIONS kv1_controls "KV1 controls" kv1_controls_shown
+click_into $KV1_OPTIONS kv1_controls "KV1 controls" kv1_controls_shown
 sleep 0.6
 screenshot "$E2E_WORK/kv1_controls.png"
 keep "$E2E_WORK/kv1_controls.png"
 [ "$(mean_gray "$E2E_WORK/kv1_controls.png" $VOID_WORD)" -gt 20 ] || fail "no title words behind KV1's controls"
 click_until $EXIT_TO_MENU kv1_menu "KV1 menu after its controls" kv1_menu_shown
-click $KV1_EXIT
+firm_click $KV1_EXIT
 wait_series_menu 10
 exit_game
 [ "$(listing "$tree")" = "$before_tree" ] || fail "the run changed the data tree"
