@@ -61,6 +61,13 @@ void ArmedEnemy<n>::update_bullets() {
 }
 
 template <std::size_t n>
+void ArmedEnemy<n>::clear_remains() {
+    explosion.stop();
+    for (Sprite& bullet : bullets) bullet.active = false;
+    bullets_out = false;
+}
+
+template <std::size_t n>
 void ArmedEnemy<n>::draw_bullets(BITMAP* target) const {
     for (const Sprite& bullet : bullets)
         if (bullet.active) bullet.draw_rotated(target);

@@ -14,6 +14,10 @@ void retire_groups(const Groups& groups) {
         });
 }
 
+void clear_remains(const Groups& groups) {
+    for (const Group& group : groups) for_each_record(group, [](auto& record) { record.clear_remains(); });
+}
+
 void show_groups(const Groups& groups) {
     for (const Group& group : groups) for_each_record(group, [](Enemy& record) { record.show(); });
 }

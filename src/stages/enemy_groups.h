@@ -129,10 +129,12 @@ using Groups = std::vector<Group>;
 
 // Every record of the groups, in order; each record's draw goes by its own visible flag.
 void draw_groups(const Groups& groups, BITMAP* target);
-// Hidden and out of play, so a record a stage draws without setting it up leaves no frozen
-// ghost of an earlier stage.
 // Record k of each group in turn, for each k: kinds drawn in step.
 void draw_in_step(const Groups& groups, BITMAP* target);
+// Hidden and out of play, so a record a stage draws without setting it up leaves no frozen
+// ghost of an earlier stage.
 void retire_groups(const Groups& groups);
+// No explosion and no shots left from an earlier game on the records a stage sets up.
+void clear_remains(const Groups& groups);
 void show_groups(const Groups& groups);
 void add_groups_speed(const Groups& groups, float v);

@@ -97,9 +97,10 @@ NextScreen StageRunner::run() {
 void StageRunner::set_up() {
     current_stage = data.number;
     death_count = 0;
-    const int void_w = text_length(font7, "Void ");
-    title_x = static_cast<float>(screen_w / 2 - void_w / 2);
-    title_number_x = title_x + static_cast<float>(void_w);
+    // The number stands one blank after the word, whatever the font's widths.
+    const int word_w = text_length(font7, "Stage ");
+    title_x = static_cast<float>(screen_w / 2 - word_w / 2);
+    title_number_x = title_x + static_cast<float>(word_w);
     post_death_ticks = 0;
     outro_state = 0;
     pause_panel = create_bitmap(paused_platform->w, paused_platform->h);

@@ -157,3 +157,148 @@ stop_game() {
     wait "$GAME_PID" 2>/dev/null || true
   fi
 }
+
+# --- shared by the later walks ---
+
+# Mean of one channel (r, g or b) over an area of a picture, 0 to 1000.
+mean_channel() {
+  convert "$1" -crop "$3" +repage -format "%[fx:int(1000*mean.$2)]" info:
+}
+
+# Screenshots into $E2E_WORK/$1.png every quarter second until the test named by the rest of the
+# arguments (given the picture as its last argument) holds; false after $WAIT_LIMIT seconds (10).
+wait_for() {
+  local shot="$E2E_WORK/$1.png"; shift
+  for _ in $(seq "$((${WAIT_LIMIT:-10} * 4))"); do
+    screenshot "$shot"
+    "$@" "$shot" && return 0
+    sleep 0.25
+  done
+  return 1
+}
+
+# The main menu's item under the pointer lights its bar: Start's at y 320, Options' at 355,
+# Exit's at 390. menu_item_lit Y PICTURE
+menu_item_lit() {
+  local other=320
+  [ "$1" != 320 ] || other=355
+  [ "$(mean_gray "$2" "10x20+228+$1")" -gt "$(($(mean_gray "$2" "10x20+228+$other") + 100))" ]
+}
+
+# Character select faded in with Adam's box hovered: his portrait in, lit well above Kim's box.
+adam_hovered() {
+  local portrait
+  portrait=$(mean_gray "$1" 150x200+30+200)
+  [ "$portrait" -gt 250 ] && [ "$(mean_gray "$1" 100x100+262+340)" -lt "$((portrait - 100))" ]
+}
+
+# A stage's card: black but for its text around the middle (and the prompt at the bottom).
+card_shown() { [ "$(mean_gray "$1" 540x80+50+100)" -gt 5 ] && [ "$(mean_gray "$1" 640x200+0+250)" -lt 5 ]; }
+
+# A KV2 stage faded in: the HUD's money, yellow under "Money:" at the top.
+hud_shown() {
+  [ "$(convert "$1" -crop 80x12+275+22 +repage -fx '(r>0.8 && g>0.55 && b<0.4)?1:0' -colorspace gray \
+       -format '%[fx:int(1000*mean)]' info:)" -ge 80 ]
+}
+
+# The KV2 pause panel in: its lit metal edge stands down the left of the field.
+pause_panel_in() { [ "$(mean_gray "$1" 8x400+152+40)" -gt 400 ]; }
+
+# Copies a picture into $VOIDMARCH_SHOTS, when set, for looking at.
+keep() { [ -z "${VOIDMARCH_SHOTS:-}" ] || cp "$1" "$VOIDMARCH_SHOTS/"; }
+
+# wait_for, or a failure that keeps the last look: expect NAME WHAT TEST...
+expect() {
+  local name=$1 what=$2; shift 2
+  wait_for "$name" "$@" && return 0
+  keep "$E2E_WORK/$name.png"
+  fail "no $what"
+}
+
+# A click held for 300 ms, so that a logic step sees it even on a busy machine.
+firm_click() { xdotool mousemove "$1" "$2"; sleep 0.1; xdotool mousedown 1; sleep 0.3; xdotool mouseup 1; }
+
+# A click at X Y into the screen NAME, which must then pass TEST: click_into X Y NAME WHAT TEST...
+click_into() {
+  local x=$1 y=$2; shift 2
+  firm_click "$x" "$y"
+  expect "$@"
+}
+
+# Clicks at X Y until the screen NAME passes TEST, up to three times, for a screen that takes
+# clicks only once it has faded in, where a click on the next screen does nothing:
+# click_until X Y NAME WHAT TEST...
+click_until() {
+  local x=$1 y=$2 name=$3 what=$4; shift 4
+  for _ in 1 2 3; do
+    firm_click "$x" "$y"
+    WAIT_LIMIT=4 wait_for "$name" "$@" && return 0
+  done
+  keep "$E2E_WORK/$name.png"
+  fail "no $what"
+}
+
+# The options' stage choice: its row, drawn only once unlocked, and its right arrow.
+STAGE_RIGHT="322 176" STAGE_NAME=70x20+225+164
+stage_row_shown() { [ "$(mean_gray "$1" 60x20+70+166)" -gt 150 ]; }
+
+area() { convert "$1" -crop "$2" +repage rgb:- | md5sum; }
+stage_changed() { [ "$(area "$1" $STAGE_NAME)" != "$shown_stage" ]; }
+
+# The stage choice's right arrow, clicked again until the stage shown changes (a click the game
+# sees no logic step of is lost on a busy machine).
+stage_click() {
+  screenshot "$E2E_WORK/choice.png"
+  shown_stage=$(area "$E2E_WORK/choice.png" $STAGE_NAME)
+  for _ in 1 2 3; do
+    firm_click $STAGE_RIGHT
+    WAIT_LIMIT=1 wait_for choice_now stage_changed && return 0
+  done
+  fail "the stage choice did not change"
+}
+
+# EXIT on the series menu: the program ends with status 0, having shown no message box.
+exit_game() {
+  firm_click "$EXIT_X" "$EXIT_Y"
+  wait_game 30
+  [ "$GAME_STATUS" -eq 0 ] || fail "exit status $GAME_STATUS"
+  [ ! -s "$E2E_WORK/messages.log" ] || fail "message boxes: $(cat "$E2E_WORK/messages.log")"
+}
+
+# From the start of the program to the KV2 main menu with its box open: the series menu's KV2
+# picture, then space through the instructions and the story until the menu shows (a press
+# that lands during a fade is lost, so it is pressed again while none shows).
+to_main_menu() {
+  wait_window
+  xdotool mousemove 10 10
+  wait_series_menu 40
+  firm_click 480 390
+  sleep 1.2
+  xdotool mousemove 300 365
+  for _ in $(seq 8); do
+    press space
+    WAIT_LIMIT=3 wait_for menu menu_item_lit 355 && return 0
+  done
+  keep "$E2E_WORK/menu.png"
+  fail "no main menu"
+}
+
+# From the main menu with its box open: Start, Adam, and his first card, fully faded in, in
+# $E2E_WORK/$1.png.
+new_game_card() {
+  xdotool mousemove 300 330
+  expect menu "main menu's Start" menu_item_lit 320
+  firm_click 300 330
+  xdotool mousemove 312 213
+  expect select "character select" adam_hovered
+  click_until 312 213 "$1" "card" card_shown
+  sleep 0.5
+  screenshot "$E2E_WORK/$1.png"
+}
+
+# P in a KV2 stage, then the pause panel's "Exit to Menu".
+quit_stage() {
+  press p
+  expect paused "pause panel" pause_panel_in
+  firm_click 415 438
+}

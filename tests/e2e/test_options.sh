@@ -1,77 +1,136 @@
 #!/usr/bin/env bash
-# The options from the main menu: the stage choice appears only after H+J on the menu, LEFT is
-# rebound to a letter and shows it, every setting is changed, and the run writes nothing to the
-# working directory or the home folder.
+# The settings, played: LEFT rebound to a letter on the options moves the ship in stage 1 and the
+# Left arrow no longer does; H+J on the main menu brings the stage choice, and stage 3 chosen
+# there opens the next game on stage 3's card; KV1's OPTIONS shows its controls. Every setting
+# is changed, and the run writes nothing to its data tree or to the home folder.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 
-mean_gray() {  # picture geometry -> mean brightness of the area, 0 to 1000
-  convert "$1" -crop "$2" +repage -colorspace gray -format '%[fx:int(1000*mean)]' info:
-}
-listing() { find "$1" -printf '%P %s\n' | sort; }
+# The data tree as the run sees it, followed through the links: names, sizes and times.
+listing() { find -L "$1" -printf '%P %s %T@\n' | sort; }
 
 # Panel places on the 640x480 frame (the generated panel is 520x400 at 60, 40).
 OPTIONS_ITEM="300 365" EXIT_TO_MENU="507 420" MENU_EXIT="300 400"
-DIFFICULTY_RIGHT="295 148" STAGE_RIGHT="322 176" STAGE_ROW=60x20+70+166 PLAY="188 204" JUKEBOX_RIGHT="218 204"
+DIFFICULTY_RIGHT="295 148" STAGE_ROW=60x20+70+166 PLAY="188 204" JUKEBOX_RIGHT="218 204"
 LEFT_ROW="100 273" LEFT_NAME=80x20+140+265
+# KV1 menu items, and the dimmed title word "VOID" on KV1's controls (full strength on its menu).
+KV1_OPTIONS="280 335" KV1_EXIT="275 365" VOID_WORD=200x60+160+70
 
-open_options() {  # from the main menu
-  click $OPTIONS_ITEM
-  sleep 1.5
+# The options: the panel's bright "OPTIONS" title over its dark ground (not the white of a fade).
+options_shown() { [ "$(mean_gray "$1" 100x30+270+45)" -gt 250 ] && [ "$(mean_gray "$1" 200x40+300+380)" -lt 200 ]; }
+open_options() {  # from the main menu, its box open
+  xdotool mousemove $OPTIONS_ITEM
+  expect menu "main menu" menu_item_lit 355
+  click_into $OPTIONS_ITEM options "options" options_shown
+  sleep 0.6
 }
-leave_options() {  # back to the main menu, its box open
-  click $EXIT_TO_MENU
-  sleep 2.5
+# KV1's menu: its three items lit below the title words.
+kv1_menu_shown() { [ "$(mean_gray "$1" 120x90+260+295)" -gt 20 ]; }
+# KV1's controls: the key names in their rows, and the title word at well under the menu's strength.
+kv1_controls_shown() {
+  [ "$(mean_gray "$1" $LEFT_NAME)" -gt 20 ] && [ "$(mean_gray "$1" $VOID_WORD)" -lt "$((menu_word * 2 / 3))" ]
 }
 
-home="$E2E_WORK/home"
+# The ship's x: the middle of the bright pixels in the band it flies in, above the HUD.
+ship_x() {
+  convert "$1" -crop 640x60+0+395 +repage -colorspace gray -threshold 50% -scale 640x1! -depth 8 txt:- |
+    awk -F'[,: ()]+' 'NR > 1 { w += $3; s += $3 * $1 } END { if (w == 0) print -1; else printf "%d\n", s / w }'
+}
+# Holds a key for $2 seconds.
+hold() { xdotool keydown "$1"; sleep "$2"; xdotool keyup "$1"; }
+
+home="$E2E_WORK/home" tree="$E2E_WORK/tree"
 mkdir -p "$home"
-before_tree=$(listing "$GAME_DIR")
-HOME=$home start_game
-wait_window
-xdotool mousemove 10 10
-wait_series_menu 40
-click 480 390
-sleep 1.2
-press space
-sleep 1
-press space
-sleep 3.7
+cp -rs "$GAME_DIR/." "$tree"
+before_tree=$(listing "$tree")
+HOME=$home start_game "$tree"
+to_main_menu
 
 open_options
 screenshot "$E2E_WORK/options_locked.png"
 locked=$(mean_gray "$E2E_WORK/options_locked.png" $STAGE_ROW)
-screenshot "$E2E_WORK/left_before.png"
-click $LEFT_ROW
+firm_click $LEFT_ROW
 sleep 0.3
 press a
 sleep 0.3
 screenshot "$E2E_WORK/left_after.png"
-[ "$(compare -metric AE "$E2E_WORK/left_before.png" "$E2E_WORK/left_after.png" -crop $LEFT_NAME null: 2>&1 || true)" != 0 ] ||
+[ "$(compare -metric AE "$E2E_WORK/options_locked.png" "$E2E_WORK/left_after.png" -crop $LEFT_NAME null: 2>&1 || true)" != 0 ] ||
   fail "LEFT's key name did not change"
-click $DIFFICULTY_RIGHT
-click $JUKEBOX_RIGHT
-click $PLAY
-leave_options
+firm_click $DIFFICULTY_RIGHT
+firm_click $JUKEBOX_RIGHT
+firm_click $PLAY
+firm_click $EXIT_TO_MENU
 
+# Stage 1 on the new key: the letter moves the ship left, the arrow leaves it where it is.
+new_game_card card_1
+keep "$E2E_WORK/card_1.png"
+press space
+expect stage_1 "stage 1" hud_shown
+sleep 2  # the ship's climb into its place
+screenshot "$E2E_WORK/ship_start.png"
+hold a 0.6
+sleep 0.3
+screenshot "$E2E_WORK/ship_letter.png"
+hold Left 0.6
+sleep 0.3
+screenshot "$E2E_WORK/ship_arrow.png"
+keep "$E2E_WORK/ship_start.png"
+keep "$E2E_WORK/ship_letter.png"
+start_x=$(ship_x "$E2E_WORK/ship_start.png") letter_x=$(ship_x "$E2E_WORK/ship_letter.png")
+arrow_x=$(ship_x "$E2E_WORK/ship_arrow.png")
+[ "$start_x" -gt 0 ] && [ "$letter_x" -lt "$((start_x - 40))" ] || fail "'a' did not move the ship left ($start_x -> $letter_x)"
+# Held as long, the letter took the ship over 100 px; stars passing the band and the ship's glide
+# move the middle by a few.
+[ "$arrow_x" -ge "$((letter_x - 20))" ] && [ "$arrow_x" -le "$((letter_x + 20))" ] ||
+  fail "the Left arrow still moves the ship ($letter_x -> $arrow_x)"
+quit_stage
+
+# The stage choice, unlocked by H+J, set to 3: the next game opens on stage 3's card.
+xdotool mousemove $OPTIONS_ITEM
+expect menu "main menu after stage 1" menu_item_lit 355
 xdotool keydown h keydown j
 sleep 0.3
 xdotool keyup h keyup j
 open_options
-click $STAGE_RIGHT
-click $STAGE_RIGHT
-sleep 0.3
+stage_click
+stage_click
 screenshot "$E2E_WORK/options_unlocked.png"
 unlocked=$(mean_gray "$E2E_WORK/options_unlocked.png" $STAGE_ROW)
 [ "$unlocked" -gt "$((locked + 50))" ] || fail "no stage choice row after H+J (gray $locked -> $unlocked)"
-leave_options
+firm_click $EXIT_TO_MENU
+new_game_card card_3
+keep "$E2E_WORK/card_3.png"
+# Stage 1's card has its one line at the middle; Adam's story on stage 3's runs on below it.
+story_1=$(mean_gray "$E2E_WORK/card_1.png" 540x50+50+140) story_3=$(mean_gray "$E2E_WORK/card_3.png" 540x50+50+140)
+[ "$story_1" -lt 2 ] && [ "$story_3" -gt 5 ] || fail "not stage 3's card (story $story_1 -> $story_3)"
+press space
+expect stage_3 "stage 3" hud_shown
+quit_stage
 
-click $MENU_EXIT
+# KV1's OPTIONS: its controls over the title words at half strength, and back out.
+xdotool mousemove $MENU_EXIT
+expect menu "main menu after stage 3" menu_item_lit 390
+firm_click $MENU_EXIT
 wait_series_menu 10
-click "$EXIT_X" "$EXIT_Y"
-wait_game 30
-[ "$GAME_STATUS" -eq 0 ] || fail "exit status $GAME_STATUS"
-[ "$(listing "$GAME_DIR")" = "$before_tree" ] || fail "the run changed the data tree"
+firm_click 160 390
+for _ in 1 2 3 4; do
+  sleep 1.2
+  press space
+  WAIT_LIMIT=3 wait_for kv1_menu kv1_menu_shown && break
+done
+expect kv1_menu "KV1 menu" kv1_menu_shown
+sleep 0.6  # faded in
+screenshot "$E2E_WORK/kv1_menu.png"
+menu_word=$(mean_gray "$E2E_WORK/kv1_menu.png" $VOID_WORD)
+click_into $KV1_OPTIONS kv1_controls "KV1 controls" kv1_controls_shown
+sleep 0.6
+screenshot "$E2E_WORK/kv1_controls.png"
+keep "$E2E_WORK/kv1_controls.png"
+[ "$(mean_gray "$E2E_WORK/kv1_controls.png" $VOID_WORD)" -gt 20 ] || fail "no title words behind KV1's controls"
+click_until $EXIT_TO_MENU kv1_menu "KV1 menu after its controls" kv1_menu_shown
+firm_click $KV1_EXIT
+wait_series_menu 10
+exit_game
+[ "$(listing "$tree")" = "$before_tree" ] || fail "the run changed the data tree"
 [ -z "$(ls -A "$home")" ] || fail "the run wrote to HOME: $(ls -A "$home")"
-[ ! -s "$E2E_WORK/messages.log" ] || fail "message boxes: $(cat "$E2E_WORK/messages.log")"
-echo "ok: options locked then unlocked (stage row gray $locked -> $unlocked), LEFT rebound, nothing written"
+echo "ok: LEFT on 'a' moves the ship ($start_x -> $letter_x, arrow -> $arrow_x), stage 3's card after H+J, KV1 controls, nothing written"

@@ -194,6 +194,21 @@ TEST_F(ControlsScreens, TheJukeboxStartsAtOneWrapsBothWaysPlaysAndStops) {
     }
 }
 
+// The outro is the one tune that does not loop: played from the jukebox, it ends by itself.
+TEST_F(ControlsScreens, TheJukeboxOutroEndsByItself) {
+    OptionsScreen screen;
+    for (int i = 0; i < 7; ++i) click(screen, screen.jukebox_button(left_arrow));
+    ASSERT_EQ(screen.jukebox_index(), 18);
+    click(screen, screen.jukebox_button(play_button));
+    ASSERT_EQ(music_playing(), tune_outro.sound);
+    unsigned length = 0;
+    ASSERT_EQ(FMOD_Sound_GetLength(tune_outro.sound, &length, FMOD_TIMEUNIT_MS), FMOD_OK);
+    audio_testing::advance(fmod_system, length - 100);
+    EXPECT_EQ(music_playing(), tune_outro.sound) << "still playing near its end";
+    audio_testing::advance(fmod_system, 200);
+    EXPECT_EQ(music_playing(), nullptr);
+}
+
 TEST_F(ControlsScreens, ExitToMenuTakesAHeldButtonAndLeavesAfterSixteenSteps) {
     tune_main_menu.play_music();
     return_to_menu = false;

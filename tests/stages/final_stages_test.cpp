@@ -3,6 +3,10 @@
 #include <allegro.h>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <type_traits>
+#include <vector>
+
 #include "audio_testing.h"
 #include "bosses/boss4.h"
 #include "bosses/boss6.h"
@@ -24,6 +28,7 @@
 namespace {
 
 using stage_world::Driver;
+using stage_world::every_pool;
 using stage_world::save_page;
 
 template <class Boss>
@@ -61,6 +66,20 @@ std::unique_ptr<Driver> entered(std::unique_ptr<StageRunner> stage) {
     d->pass(32);
     d->skip_title();
     return d;
+}
+
+// The pause panel's "Exit to Menu", clicked once the panel is in.
+void exit_to_menu(Driver& d) {
+    StageRunner& s = d.stage();
+    paused = true;
+    d.pass(40);
+    mouse_x = s.pause_x + paused_platform->w - 30;
+    mouse_y = static_cast<int>(s.pause_y) + 412;
+    mouse_b = 1;
+    d.pass();
+    mouse_b = 0;
+    ASSERT_TRUE(d.steps_until([&] { return !s.running; }));
+    EXPECT_EQ(s.finish().screen, Screen::main_menu);
 }
 
 TEST(BossRush, EachBossOnAStoppedFloorThenBoss10ToTheEnding) {
@@ -138,16 +157,88 @@ TEST(BossRush, ContinueOnlyByYesAndNoBeamLeftAfterExit) {
     FMOD_Channel_GetPaused(last.channel, &held);
     EXPECT_FALSE(held);
 
-    paused = true;
-    d->pass(40);
-    mouse_x = s.pause_x + paused_platform->w - 30;
-    mouse_y = static_cast<int>(s.pause_y) + 412;
-    mouse_b = 1;
-    d->pass();
-    mouse_b = 0;
-    ASSERT_TRUE(d->steps_until([&] { return !s.running; }));
-    EXPECT_EQ(s.finish().screen, Screen::main_menu);
+    exit_to_menu(*d);
     EXPECT_FALSE(sounding(last.channel)) << "the beam ends with the stage";
+}
+
+struct Leftovers {
+    int flying = 0, exploding = 0, shots = 0;
+};
+
+Leftovers leftovers() {
+    Leftovers left;
+    for (const Group& group : every_pool)
+        for_each_record(group, [&](const auto& record) {
+            left.flying += record.in_play && !record.dying;
+            left.exploding += record.explosion.active;
+            for (const Sprite& bullet : record.bullets) left.shots += bullet.active;
+        });
+    return left;
+}
+
+// Stage 1 quit through the pause panel in its first phase, with shots in flight and records
+// blowing up.
+void quit_mid_wave() {
+    stage_world::prepare(1);
+    player.money = 1000000;
+    Driver d(std::make_unique<StageOne>());
+    d.skip_title();
+    ASSERT_TRUE(d.steps_until([] {
+        const Leftovers left = leftovers();
+        return left.flying >= 10 && left.shots >= 3;
+    }));
+    int shot = 0;
+    for (const Group& group : stage_world::stage_one_ranges())
+        for_each_record(group, [&](Enemy& record) {
+            if (record.in_play && !record.dying && ++shot % 2) record.damage = record.hit_points + 1;
+        });
+    d.pass(3);
+    exit_to_menu(d);
+    const Leftovers left = leftovers();
+    ASSERT_GT(left.flying, 0);
+    ASSERT_GT(left.exploding, 0);
+    ASSERT_GT(left.shots, 0);
+}
+
+// Every record as the loader built it.
+void fresh_pools() {
+    for (const Group& group : every_pool) for_each_record(group, [](auto& record) { record.init(0.0f, 0.0f); });
+}
+
+// The first frames a stage composes, from one seed.
+std::vector<std::vector<int>> first_frames(const std::function<std::unique_ptr<StageRunner>()>& make) {
+    stage_world::prepare(1);
+    std::srand(7);
+    Driver d(make());
+    std::vector<std::vector<int>> frames;
+    for (int f = 0; f < 4; ++f) {
+        d.pass();
+        std::vector<int>& pixels = frames.emplace_back();
+        for (int y = 0; y < buffer->h; ++y)
+            for (int x = 0; x < buffer->w; ++x) pixels.push_back(getpixel(buffer, x, y));
+    }
+    return frames;
+}
+
+// The stages that reuse the formation kinds compose the same first frames after a quit game as
+// on a field fresh from the loader.
+TEST(FormationStages, ShowNothingOfAGameQuitMidWave) {
+    const struct {
+        const char* name;
+        std::function<std::unique_ptr<StageRunner>()> make;
+    } stages[] = {
+        {"six", [] { return std::make_unique<StageSix>(); }},
+        {"eight", [] { return std::make_unique<StageEight>(); }},
+        {"nine", [] { return std::make_unique<StageNine>(); }},
+    };
+    for (const auto& stage : stages) {
+        SCOPED_TRACE(stage.name);
+        ASSERT_NO_FATAL_FAILURE(quit_mid_wave());
+        const auto after_quit = first_frames(stage.make);
+        fresh_pools();
+        const auto fresh = first_frames(stage.make);
+        for (std::size_t f = 0; f < fresh.size(); ++f) EXPECT_TRUE(after_quit[f] == fresh[f]) << "frame " << f;
+    }
 }
 
 // The top picture 2 px and the bottom 1 px a step ahead of a moving scroll; both stand with it.

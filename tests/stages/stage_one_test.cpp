@@ -53,7 +53,7 @@ TEST_P(StageOneClear, RunsFromTheFadeInThroughFourPhasesAndTheBossToTheStore) {
 
     d.skip_title();
     EXPECT_EQ(s.title_ticks, 100);
-    EXPECT_EQ(s.title_x, s.title_number_x - static_cast<float>(text_length(font7, "Void ")) - 20.0f);
+    EXPECT_EQ(s.title_x, s.title_number_x - static_cast<float>(text_length(font7, "Stage ")) - 20.0f);
 
     // Each phase's quota, and a record of its group that the hurry speeds up (the formation's own
     // are re-armed at the phase's end).
