@@ -272,13 +272,36 @@ BITMAP* read_image(Source& in, const Control& control, RGB* palette, Image& imag
     return bitmap;
 }
 
+// Each row through a table of the 256 colours at the converted depth, as Allegro's own 8-bit
+// blit would give them; index 0 is the mask colour when the image is transparent.
+template <class Pixel>
+void convert_rows(BITMAP* image, BITMAP* converted, const RGB* palette, bool transparent) {
+    Pixel colours[PAL_SIZE];
+    const int depth = bitmap_color_depth(converted);
+    for (int i = 0; i < PAL_SIZE; ++i) {
+        const RGB& c = palette[i];
+        colours[i] = static_cast<Pixel>(
+            makecol_depth(depth, _rgb_scale_6[c.r & 63], _rgb_scale_6[c.g & 63], _rgb_scale_6[c.b & 63]));
+    }
+    if (transparent) colours[0] = static_cast<Pixel>(bitmap_mask_color(converted));
+    for (int y = 0; y < image->h; ++y) {
+        const uint8_t* in = image->line[y];
+        auto* out = reinterpret_cast<Pixel*>(converted->line[y]);
+        for (int x = 0; x < image->w; ++x) out[x] = colours[in[x]];
+    }
+}
+
 // Converts an 8-bit image to Allegro's load depth for 8-bit pictures (the game's 16 bits), its
 // transparent pixels becoming the mask colour. Takes the image; null when out of memory.
 BITMAP* to_load_depth(BITMAP* image, const RGB* palette, bool transparent) {
     int depth = _color_load_depth(8, FALSE);
     if (depth == 8) return image;
     BITMAP* converted = create_bitmap_ex(depth, image->w, image->h);
-    if (converted) {
+    if (converted && depth == 32) {
+        convert_rows<uint32_t>(image, converted, palette, transparent);
+    } else if (converted && depth != 24) {
+        convert_rows<uint16_t>(image, converted, palette, transparent);
+    } else if (converted) {
         select_palette(palette);
         if (transparent) {
             clear_to_color(converted, bitmap_mask_color(converted));
