@@ -83,11 +83,19 @@ template <class W, class Pixel, class Op>
     }
 }
 
-// Built for AVX2 and AVX-512. The game turns it on only where AVX2 is present; elsewhere (as the
-// tests do, to cover both paths) it runs the plain build that target_clones requires.
+// Built for AVX2 and AVX-512 too, unless the build leaves wide vectors out. The game turns it on
+// only where AVX2 is present; elsewhere (as the tests do, to cover both paths) it runs the plain
+// build that target_clones requires.
+#ifdef VOIDMARCH_NO_WIDE_VECTORS
+constexpr bool wide_vectors_built = false;
+#define WIDE_CLONES
+#else
+constexpr bool wide_vectors_built = true;
+#define WIDE_CLONES __attribute__((target_clones("arch=x86-64-v4", "avx2", "default")))
+#endif
+
 template <class Pixel, class Op>
-__attribute__((target_clones("arch=x86-64-v4", "avx2", "default")))  //
-void blend_wide_row(const Pixel* s, Pixel* d, int w, Op op) {
+WIDE_CLONES void blend_wide_row(const Pixel* s, Pixel* d, int w, Op op) {
     blend_row<WideWords>(s, d, w, op);
 }
 
@@ -210,7 +218,7 @@ void fade_32(BITMAP* source, BITMAP* dest, const Area& area, uint32_t colour, ui
 
 }  // namespace
 
-bool blend_wide_vectors = (__builtin_cpu_init(), __builtin_cpu_supports("avx2"));
+bool blend_wide_vectors = wide_vectors_built && (__builtin_cpu_init(), __builtin_cpu_supports("avx2"));
 
 void trans_blit(BITMAP* source, BITMAP* dest, int x, int y, int fact) {
     Area area;
