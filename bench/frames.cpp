@@ -158,15 +158,15 @@ std::unique_ptr<StageRunner> mid_train() {
 }
 
 // ---------------------------------------------------------------------------------------------
-// Keeping a boss busy: a shot that has left the field is sent again from the boss's middle.
+// Keeping a boss busy: a shot that has left the field is sent again from the boss's body.
 
 template <class Shots>
-void keep_flying(Shots& shots, float x, float y) {
+void keep_flying(Shots& shots, const BossHead& boss) {
     int i = 0;
     for (Sprite& shot : shots) {
         float heading = 32.0f + 16.0f * static_cast<float>(i++ % 5);
         if (shot.active) continue;
-        shot.launch_from(x, y);
+        shot.launch_from(boss.x + 150.0f, boss.y + 100.0f);
         shot.set_angle(heading, 0.0f);
         shot.active = true;
     }
@@ -174,7 +174,7 @@ void keep_flying(Shots& shots, float x, float y) {
 
 // The core's fan out and its beam burning.
 void keep_core_busy(CoreBoss& boss) {
-    keep_flying(boss.phaser.bullets, boss.x + 300.0f, boss.y + 100.0f);
+    keep_flying(boss.phaser.bullets, boss);
     boss.phaser.arm();
     if (boss.beam.idle) boss.beam.start();
 }
@@ -182,51 +182,46 @@ void keep_core_busy(CoreBoss& boss) {
 template <class Boss>
 void keep_guns_busy(Boss& boss) {
     keep_core_busy(boss);
-    keep_flying(boss.left_gun.bullets, boss.x + 300.0f, boss.y + 100.0f);
-    keep_flying(boss.right_gun.bullets, boss.x + 300.0f, boss.y + 100.0f);
-}
-
-template <class Boss>
-void keep_fans_flying(Boss& boss) {
-    keep_flying(boss.bullets, boss.x + 150.0f, boss.y + 100.0f);
+    keep_flying(boss.left_gun.bullets, boss);
+    keep_flying(boss.right_gun.bullets, boss);
 }
 
 void keep_busy(Boss1& boss) { keep_guns_busy(boss); }
 void keep_busy(Boss2& boss) { keep_guns_busy(boss); }
-void keep_busy(Boss4& boss) { keep_fans_flying(boss); }
+void keep_busy(Boss4& boss) { keep_flying(boss.bullets, boss); }
 
 void keep_busy(Boss3& boss) {
-    keep_fans_flying(boss);
+    keep_flying(boss.bullets, boss);
     for (Boss3Turret& turret : boss.turrets) {
         turret.firing = true;
-        keep_flying(turret.shots, boss.x + 150.0f, boss.y + 100.0f);
+        keep_flying(turret.shots, boss);
     }
 }
 
 void keep_busy(Boss5& boss) {
     boss.turret.hit_points = endless;
     boss.turret.volley_on = 1;
-    keep_flying(boss.turret.shots, boss.x + 150.0f, boss.y + 100.0f);
+    keep_flying(boss.turret.shots, boss);
 }
 
 void keep_busy(Boss6& boss) {
-    keep_fans_flying(boss);
-    for (Boss6Leg& leg : boss.legs) keep_flying(leg.leg_bullets, boss.x + 150.0f, boss.y + 100.0f);
+    keep_flying(boss.bullets, boss);
+    for (Boss6Leg& leg : boss.legs) keep_flying(leg.leg_bullets, boss);
 }
 
 void keep_busy(Boss7& boss) {
-    keep_fans_flying(boss);
-    for (BossTurret& turret : boss.turrets) keep_flying(turret.bullets, boss.x + 150.0f, boss.y + 100.0f);
+    keep_flying(boss.bullets, boss);
+    for (BossTurret& turret : boss.turrets) keep_flying(turret.bullets, boss);
 }
 
 void keep_busy(Boss8& boss) {
-    keep_fans_flying(boss);
-    for (BossGunTurret& turret : boss.turrets) keep_flying(turret.turret_bullets, boss.x + 150.0f, boss.y + 100.0f);
+    keep_flying(boss.bullets, boss);
+    for (BossGunTurret& turret : boss.turrets) keep_flying(turret.turret_bullets, boss);
 }
 
 void keep_busy(Boss9& boss) {
-    keep_fans_flying(boss);
-    keep_flying(boss.turret.turret_bullets, boss.x + 150.0f, boss.y + 100.0f);
+    keep_flying(boss.bullets, boss);
+    keep_flying(boss.turret.turret_bullets, boss);
 }
 
 // A main turret whose beam went out lights it again, sweeping.
@@ -240,7 +235,7 @@ void keep_sweeping(BossMainTurret& turret) {
 // Every side turret firing, both main turrets unshielded and sweeping, the core's fan and beam.
 void keep_busy(Boss10& boss) {
     keep_core_busy(boss);
-    for (BossTurret& turret : boss.side_turrets) keep_flying(turret.bullets, boss.x + 300.0f, boss.y + 100.0f);
+    for (BossTurret& turret : boss.side_turrets) keep_flying(turret.bullets, boss);
     for (BossMainTurret& turret : boss.main_turrets) {
         turret.shielded = false;
         keep_sweeping(turret);
@@ -359,6 +354,8 @@ struct Row {
     std::function<std::unique_ptr<Scene>()> make;
 };
 
+// Each wave stage at the phase that puts the most enemies on the screen; stage 10, which has only
+// bosses, at the first fight of its rush, between the fortress walls.
 const std::vector<Row>& rows() {
     static const std::vector<Row> table{
         {"stage1", phase_scene<StageOne>(3)},
