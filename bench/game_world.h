@@ -11,6 +11,7 @@
 #include <cstdlib>
 
 #include "audio/audio_testing.h"
+#include "engine/blit.h"
 #include "engine/gameengine.h"
 #include "engine/gif.h"
 #include "engine/resource_loader.h"
@@ -26,6 +27,7 @@ inline void no_removal(void (*)()) {}
 inline bool start() {
     if (install_allegro(SYSTEM_NONE, &errno, atexit) != 0) return false;
     set_color_depth(16);
+    use_vector_masked_draws();
     register_datafile_object(DAT_GIF, load_gif_object, destroy_gif_object);
     register_bitmap_file_type("gif", load_gif, nullptr);
     register_png_file_type();

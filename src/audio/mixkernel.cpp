@@ -10,17 +10,24 @@ constexpr int fraction_bits = 15;
 
 int32_t scaled(int32_t sample, int32_t gain) { return (sample * gain) >> gain_bits; }
 
-// The two plain loops are compiled twice, for AVX2 and for any x86-64, and the processor picks.
-// (Chosen by hand rather than by ifunc: ifunc resolvers run before sanitizer runtimes start.)
+// The two plain loops are compiled twice, for AVX2 and for any x86-64, and the processor picks,
+// unless the build leaves wide vectors out. (Chosen by hand rather than by ifunc: ifunc resolvers
+// run before sanitizer runtimes start.)
+#ifdef VOIDMARCH_NO_WIDE_VECTORS
+#define AVX2_TARGET
+const bool has_avx2 = false;
+#else
+#define AVX2_TARGET __attribute__((target("avx2")))
 const bool has_avx2 = [] {
     __builtin_cpu_init();
     return __builtin_cpu_supports("avx2") != 0;
 }();
+#endif
 
 inline __attribute__((always_inline)) void add_loop(int32_t* sum, const int16_t* source, size_t frames, int32_t gain) {
     for (size_t i = 0; i < 2 * frames; ++i) sum[i] += scaled(source[i], gain);
 }
-__attribute__((target("avx2"))) void add_avx2(int32_t* sum, const int16_t* source, size_t frames, int32_t gain) {
+AVX2_TARGET void add_avx2(int32_t* sum, const int16_t* source, size_t frames, int32_t gain) {
     add_loop(sum, source, frames, gain);
 }
 void add_plain(int32_t* sum, const int16_t* source, size_t frames, int32_t gain) {
@@ -30,7 +37,7 @@ void add_plain(int32_t* sum, const int16_t* source, size_t frames, int32_t gain)
 inline __attribute__((always_inline)) void clamp_loop(int16_t* out, const int32_t* sum, size_t samples) {
     for (size_t i = 0; i < samples; ++i) out[i] = static_cast<int16_t>(std::clamp(sum[i], -32768, 32767));
 }
-__attribute__((target("avx2"))) void clamp_avx2(int16_t* out, const int32_t* sum, size_t samples) {
+AVX2_TARGET void clamp_avx2(int16_t* out, const int32_t* sum, size_t samples) {
     clamp_loop(out, sum, samples);
 }
 void clamp_plain(int16_t* out, const int32_t* sum, size_t samples) { clamp_loop(out, sum, samples); }

@@ -1,5 +1,8 @@
 #include "engine/blit.h"
 
+#include <allegro/internal/aintern.h>
+
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
@@ -16,21 +19,27 @@ struct Area {
     int w = 0, h = 0;
 };
 
-bool clip(BITMAP* source, BITMAP* dest, int x, int y, Area& area) {
-    area = {0, 0, x, y, source->w, source->h};
-    if (area.x < 0) {
-        area.w += area.x;
-        area.sx = -area.x;
-        area.x = 0;
+// The source rectangle (sx, sy, w, h) placed at (x, y), cut to the destination's columns
+// [left, right) and rows [top, bottom); false when nothing is left.
+bool clip_to(const Area& wanted, int left, int top, int right, int bottom, Area& area) {
+    area = wanted;
+    if (area.x < left) {
+        area.w -= left - area.x;
+        area.sx += left - area.x;
+        area.x = left;
     }
-    if (area.y < 0) {
-        area.h += area.y;
-        area.sy = -area.y;
-        area.y = 0;
+    if (area.y < top) {
+        area.h -= top - area.y;
+        area.sy += top - area.y;
+        area.y = top;
     }
-    if (area.x + area.w >= dest->w) area.w = dest->w - area.x;
-    if (area.y + area.h >= dest->h) area.h = dest->h - area.y;
+    area.w = std::min(area.w, right - area.x);
+    area.h = std::min(area.h, bottom - area.y);
     return area.w > 0 && area.h > 0;
+}
+
+bool clip(BITMAP* source, BITMAP* dest, int x, int y, Area& area) {
+    return clip_to({0, 0, x, y, source->w, source->h}, 0, 0, dest->w, dest->h, area);
 }
 
 // The common depth when both bitmaps have it and it is one these blends handle, else 0.
@@ -83,11 +92,19 @@ template <class W, class Pixel, class Op>
     }
 }
 
-// Built for AVX2 and AVX-512. The game turns it on only where AVX2 is present; elsewhere (as the
-// tests do, to cover both paths) it runs the plain build that target_clones requires.
+// Built for AVX2 and AVX-512 too, unless the build leaves wide vectors out. The game turns it on
+// only where AVX2 is present; elsewhere (as the tests do, to cover both paths) it runs the plain
+// build that target_clones requires.
+#ifdef VOIDMARCH_NO_WIDE_VECTORS
+constexpr bool wide_vectors_built = false;
+#define WIDE_CLONES
+#else
+constexpr bool wide_vectors_built = true;
+#define WIDE_CLONES __attribute__((target_clones("arch=x86-64-v4", "avx2", "default")))
+#endif
+
 template <class Pixel, class Op>
-__attribute__((target_clones("arch=x86-64-v4", "avx2", "default")))  //
-void blend_wide_row(const Pixel* s, Pixel* d, int w, Op op) {
+WIDE_CLONES void blend_wide_row(const Pixel* s, Pixel* d, int w, Op op) {
     blend_row<WideWords>(s, d, w, op);
 }
 
@@ -208,9 +225,58 @@ void fade_32(BITMAP* source, BITMAP* dest, const Area& area, uint32_t colour, ui
     });
 }
 
+// The source's pixels but its mask-coloured ones, which leave the destination as it was.
+void copy_unmasked(BITMAP* source, BITMAP* dest, const Area& area) {
+    switch (bitmap_color_depth(dest)) {
+        case 15: blend<uint16_t>(source, dest, area, [](const auto& s, auto& d) { d = keep_masked<format_15>(s, d); }); break;
+        case 16: blend<uint16_t>(source, dest, area, [](const auto& s, auto& d) { d = keep_masked<format_16>(s, d); }); break;
+        default: blend<uint32_t>(source, dest, area, [](const auto& s, auto& d) { d = unless_masked_32(s, d, s); }); break;
+    }
+}
+
+// Allegro's own masked draws of each depth, kept for the bitmaps that are not in memory.
+template <int depth>
+struct AllegroDraws {
+    static inline decltype(GFX_VTABLE::masked_blit) masked_blit = nullptr;
+    static inline decltype(GFX_VTABLE::draw_sprite) draw_sprite = nullptr;
+};
+
+template <int depth>
+bool vectors_serve(BITMAP* source, BITMAP* dest) {
+    return is_memory_bitmap(source) && is_memory_bitmap(dest) && bitmap_color_depth(source) == depth;
+}
+
+// Allegro has clipped the rectangle already.
+template <int depth>
+void vector_masked_blit(BITMAP* source, BITMAP* dest, int sx, int sy, int x, int y, int w, int h) {
+    if (vectors_serve<depth>(source, dest)) copy_unmasked(source, dest, {sx, sy, x, y, w, h});
+    else AllegroDraws<depth>::masked_blit(source, dest, sx, sy, x, y, w, h);
+}
+
+// Clipped to the destination's clipping rectangle, or to its edges when clipping is off.
+template <int depth>
+void vector_draw_sprite(BITMAP* dest, BITMAP* sprite, int x, int y) {
+    if (!vectors_serve<depth>(sprite, dest)) return AllegroDraws<depth>::draw_sprite(dest, sprite, x, y);
+    Area area;
+    const Area whole{0, 0, x, y, sprite->w, sprite->h};
+    bool shown = dest->clip ? clip_to(whole, dest->cl, dest->ct, dest->cr, dest->cb, area)
+                            : clip_to(whole, 0, 0, dest->w, dest->h, area);
+    if (shown) copy_unmasked(sprite, dest, area);
+}
+
+template <int depth>
+void use_vectors_at() {
+    GFX_VTABLE* table = _get_vtable(depth);
+    if (!table || table->masked_blit == vector_masked_blit<depth>) return;
+    AllegroDraws<depth>::masked_blit = table->masked_blit;
+    AllegroDraws<depth>::draw_sprite = table->draw_sprite;
+    table->masked_blit = vector_masked_blit<depth>;
+    table->draw_sprite = vector_draw_sprite<depth>;
+}
+
 }  // namespace
 
-bool blend_wide_vectors = (__builtin_cpu_init(), __builtin_cpu_supports("avx2"));
+bool blend_wide_vectors = wide_vectors_built && (__builtin_cpu_init(), __builtin_cpu_supports("avx2"));
 
 void trans_blit(BITMAP* source, BITMAP* dest, int x, int y, int fact) {
     Area area;
@@ -244,4 +310,10 @@ void fade_blit(BITMAP* source, BITMAP* dest, int x, int y, int colour, int fact)
         case 16: fade_packed<format_16>(source, dest, area, colour, packed_weight(fact)); break;
         default: fade_32(source, dest, area, colour, fact); break;
     }
+}
+
+void use_vector_masked_draws() {
+    use_vectors_at<15>();
+    use_vectors_at<16>();
+    use_vectors_at<32>();
 }

@@ -11,6 +11,11 @@ void trans_blit(BITMAP* source, BITMAP* dest, int x, int y, int fact);
 // the colour alone, 255 the source alone. Mask-coloured pixels are mixed like any other.
 void fade_blit(BITMAP* source, BITMAP* dest, int x, int y, int colour, int fact);
 
+// From then on every masked_blit and draw_sprite between memory bitmaps of 15, 16 or 32 bits
+// runs on the vectors below instead of Allegro's pixel-at-a-time loops, with the same result.
+// Call once Allegro is installed.
+void use_vector_masked_draws();
+
 // Whether the blends use AVX2's wider vectors: set at start from the processor; tests switch it
 // to cover both paths.
 extern bool blend_wide_vectors;

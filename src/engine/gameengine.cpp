@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "engine/blit.h"
 #include "engine/gif.h"
 #include "engine/settings.h"
 #include "engine/timing.h"
@@ -188,6 +189,7 @@ bool GameEngine::init() {
     if (call.start_allegro() != 0) return fail("Couldn't initialize game!");
     call.set_window_title(title);
     call.set_color_depth(depth);
+    use_vector_masked_draws();
     // The window keeps the full depth: the fades draw only at 15, 16 and 32 bits.
     if (call.set_gfx_mode(GFX_AUTODETECT_FULLSCREEN, width, height, 0, 0) != 0 &&
         call.set_gfx_mode(GFX_AUTODETECT_WINDOWED, width, height, 0, 0) != 0)

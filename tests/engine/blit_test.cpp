@@ -200,6 +200,43 @@ TEST(BlendClipping, ClippedPartsAreBlendedFromTheMatchingSourceOffset) {
         }
 }
 
+// masked_blit from a sub-rectangle and draw_sprite, at every depth, across every edge and inside a
+// clipping rectangle: each destination pixel holds the source pixel over it unless that is the
+// mask colour, and everything outside is left alone.
+TEST(MaskedDraws, CopyAllButTheMaskColourWithinTheClip) {
+    struct Clip {
+        int left, top, right, bottom;  // right and bottom excluded
+    };
+    std::mt19937 rng(9);
+    with_both_vector_widths([&] {
+        for (const Layout& layout : layouts)
+            for (Clip clip : {Clip{0, 0, 23, 17}, Clip{3, 2, 19, 11}})
+                for (int x : {-20, -5, 0, 4, 9, 22, 30})
+                    for (int y : {-9, -2, 0, 6, 16, 20})
+                        for (bool sprite : {false, true}) {
+                            Bitmap source = random_bitmap(layout, 19, 9, rng);
+                            Bitmap dest = random_bitmap(layout, 23, 17, rng);
+                            Bitmap before = copy_of(dest.get());
+                            set_clip_rect(dest.get(), clip.left, clip.top, clip.right - 1, clip.bottom - 1);
+                            const int sx = sprite ? 0 : 2, sy = sprite ? 0 : 1;  // masked_blit draws 15x7 from (2, 1)
+                            const int w = sprite ? 19 : 15, h = sprite ? 9 : 7;
+                            if (sprite) draw_sprite(dest.get(), source.get(), x, y);
+                            else masked_blit(source.get(), dest.get(), sx, sy, x, y, w, h);
+                            for (int dy = 0; dy < 17; ++dy)
+                                for (int dx = 0; dx < 23; ++dx) {
+                                    uint32_t expected = pixel(before.get(), dx, dy);
+                                    bool inside = dx >= clip.left && dx < clip.right && dy >= clip.top && dy < clip.bottom &&
+                                                  dx >= x && dx < x + w && dy >= y && dy < y + h;
+                                    uint32_t s = inside ? pixel(source.get(), dx - x + sx, dy - y + sy) : 0;
+                                    if (inside && s != layout.mask_colour) expected = s;
+                                    ASSERT_EQ(pixel(dest.get(), dx, dy), expected)
+                                        << layout.depth << " bits, " << (sprite ? "sprite" : "masked blit") << " at " << x
+                                        << "," << y << " clip " << clip.left << ", pixel " << dx << "," << dy;
+                                }
+                        }
+    });
+}
+
 TEST(BlendDepths, MismatchedOrUnsupportedDepthsDrawNothing) {
     struct Pair {
         int source, dest;

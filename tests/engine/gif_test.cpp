@@ -176,6 +176,35 @@ TEST(GifReader, TransparentIndexZeroIsNotRemapped) {
     EXPECT_EQ(getpixel(wide.get(), 0, 0), 0xF81F);
 }
 
+// Every index of a random 256-colour table, opaque and transparent: the 16-bit picture holds what
+// Allegro's own conversion of the 8-bit one gives.
+TEST(GifReader, SixteenBitColoursMatchAllegrosConversion) {
+    std::mt19937 random(7);
+    std::vector<std::vector<int>> table(256);
+    for (auto& entry : table) entry = {int(random() % 256), int(random() % 256), int(random() % 256)};
+    std::vector<std::pair<int, int>> codes;
+    for (int i = 0; i < 256; ++i) codes.insert(codes.end(), {{256, 9}, {i, 9}});
+    codes.push_back({257, 9});
+    for (bool transparent : {false, true}) {
+        auto bytes = Builder().screen(16, 16, 8).colours(table).control(transparent, 0).image(16, 16).data(8, pack(codes)).trailer().bytes;
+        PALETTE palette;
+        Bitmap indexed;
+        {
+            EightBitLoads eight;
+            indexed = load(bytes, palette);
+        }
+        Bitmap wide = load(bytes);
+        ASSERT_TRUE(indexed && wide);
+        Bitmap expected(create_bitmap_ex(16, 16, 16));
+        select_palette(palette);
+        clear_to_color(expected.get(), bitmap_mask_color(expected.get()));
+        if (transparent) draw_sprite(expected.get(), indexed.get(), 0, 0);
+        else blit(indexed.get(), expected.get(), 0, 0, 0, 0, 16, 16);
+        unselect_palette();
+        EXPECT_EQ(pixels(wide.get()), pixels(expected.get())) << "transparent " << transparent;
+    }
+}
+
 // A one-pixel-wide image whose data rows hold their own ordinal.
 std::vector<int> interlaced_rows(int height) {
     EightBitLoads eight;
