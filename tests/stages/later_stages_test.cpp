@@ -47,7 +47,7 @@ struct StageCase {
     std::array<const char*, 2> first_lines;  // Adam's, Kim's
     std::array<int, 2> presses_before, presses_after;
     NextScreen next;
-    Enemy* hurried;  // sped up once in phase 2, or null in a stage without the hurry
+    Enemy* hurried = nullptr;  // sped up once in phase 2, or null in a stage without the hurry
 };
 
 // Once the panes are in, presses the advance key until the dialogue closes; returns the presses.
