@@ -8,7 +8,7 @@
 
 namespace fuzz {
 
-constexpr long gif_pixel_budget = 1L << 18;  // e.g. one 362x362 image on a screen of its size
+constexpr long gif_pixel_budget = 1L << 16;  // e.g. one 181x181 image on a screen of its size
 
 class GifWalk {
 public:
