@@ -8,8 +8,8 @@
 namespace audio {
 namespace {
 
-// mpg123 reads its input a byte at a time while it hunts for a frame in a broken file; through a
-// buffered stdio handle that costs no system call per byte, so a file of junk cannot stall the game.
+// mpg123 reads its input a few bytes at a time while it reads tags or hunts for the next frame of a
+// damaged file; a buffered stdio handle spares a system call for each (the handle is close-on-exec).
 mpg123_ssize_t read_file(void* file, void* data, size_t size) {
     auto* in = static_cast<FILE*>(file);
     size_t got = std::fread(data, 1, size, in);
