@@ -25,11 +25,12 @@ fuzz_run() {
   shift
   local jobs=${FUZZ_JOBS:-1} parallel=()
   [ "$jobs" -gt 1 ] && parallel=(-fork="$jobs")
+  local status=0
   "$out/$target" -max_total_time="${FUZZ_SECONDS:-30}" -timeout=10 -rss_limit_mb=2048 \
     -artifact_prefix="$out/$target-" -print_final_stats=1 "${parallel[@]}" "$@" "$corpus" \
-    >"$out/$target.log" 2>&1
-  local status=$?
-  tail -n 8 "$out/$target.log"
+    >"$out/$target.log" 2>&1 || status=$?
+  # The final figures, or the whole report of what went wrong.
+  tail -n $((status == 0 ? 8 : 80)) "$out/$target.log"
   return $status
 }
 
