@@ -20,8 +20,9 @@ off_t seek_file(void* file, off_t offset, int whence) {
     return fseeko(in, offset, whence) == 0 ? ftello(in) : -1;
 }
 
-// A broken file can make mpg123 ask for a new format on every frame; give up rather than spin.
-constexpr int max_format_changes = 16;
+// A broken file can make mpg123 answer read after read with no audio (asking for a new format on
+// every frame, or with nothing at all); give up rather than spin.
+constexpr int max_empty_reads = 16;
 
 class Mp3Decoder final : public Decoder {
 public:
@@ -56,14 +57,15 @@ public:
 
     size_t read(int16_t* stereo, size_t frames) override {
         size_t done = 0;
-        int format_changes = 0;
+        int empty_reads = 0;
         while (done < frames) {
             size_t bytes = 0;
             int result = mpg123_read(handle_, reinterpret_cast<unsigned char*>(stereo + 2 * done), (frames - done) * 4,
                                      &bytes);
             done += bytes / 4;
-            if (result == MPG123_NEW_FORMAT && ++format_changes < max_format_changes) continue;
-            if (result != MPG123_OK) break;
+            empty_reads = bytes == 0 ? empty_reads + 1 : 0;
+            bool going = result == MPG123_OK || result == MPG123_NEW_FORMAT;
+            if (!going || empty_reads >= max_empty_reads) break;
         }
         return done;
     }
