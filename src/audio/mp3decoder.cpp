@@ -1,15 +1,28 @@
 // MP3 through libmpg123, gapless, so that a file with its encoder tag decodes to its exact length.
-#include <fcntl.h>
 #include <mpg123.h>
-#include <unistd.h>
+
+#include <cstdio>
 
 #include "decoder.h"
 
 namespace audio {
 namespace {
 
-// A broken file can make mpg123 ask for a new format on every frame; give up rather than spin.
-constexpr int max_format_changes = 16;
+// mpg123 reads its input a few bytes at a time while it reads tags or hunts for the next frame of a
+// damaged file; a buffered stdio handle spares a system call for each (the handle is close-on-exec).
+mpg123_ssize_t read_file(void* file, void* data, size_t size) {
+    auto* in = static_cast<FILE*>(file);
+    size_t got = std::fread(data, 1, size, in);
+    return got == 0 && std::ferror(in) ? -1 : static_cast<mpg123_ssize_t>(got);
+}
+off_t seek_file(void* file, off_t offset, int whence) {
+    auto* in = static_cast<FILE*>(file);
+    return fseeko(in, offset, whence) == 0 ? ftello(in) : -1;
+}
+
+// A broken file can make mpg123 answer read after read with no audio (asking for a new format on
+// every frame, or with nothing at all); give up rather than spin.
+constexpr int max_empty_reads = 16;
 
 class Mp3Decoder final : public Decoder {
 public:
@@ -18,7 +31,7 @@ public:
             mpg123_close(handle_);
             mpg123_delete(handle_);
         }
-        if (fd_ >= 0) ::close(fd_);  // mpg123_close leaves a descriptor it was handed open
+        if (file_) std::fclose(file_);  // mpg123 is given no cleanup: the handle is ours to close
     }
 
     FMOD_RESULT open(const std::string& path, const StreamFormat* known) {
@@ -32,13 +45,11 @@ public:
         mpg123_rates(&rates, &count);
         for (size_t i = 0; i < count; ++i) mpg123_format(handle_, rates[i], MPG123_STEREO, MPG123_ENC_SIGNED_16);
 
-        int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-        if (fd < 0) return FMOD_ERR_FILE_NOTFOUND;
-        if (mpg123_open_fd(handle_, fd) != MPG123_OK) {
-            ::close(fd);
+        file_ = std::fopen(path.c_str(), "rbe");
+        if (!file_) return FMOD_ERR_FILE_NOTFOUND;
+        if (mpg123_replace_reader_handle(handle_, read_file, seek_file, nullptr) != MPG123_OK ||
+            mpg123_open_handle(handle_, file_) != MPG123_OK)
             return FMOD_ERR_FILE_BAD;
-        }
-        fd_ = fd;
         return read_format(known);
     }
 
@@ -46,14 +57,15 @@ public:
 
     size_t read(int16_t* stereo, size_t frames) override {
         size_t done = 0;
-        int format_changes = 0;
+        int empty_reads = 0;
         while (done < frames) {
             size_t bytes = 0;
             int result = mpg123_read(handle_, reinterpret_cast<unsigned char*>(stereo + 2 * done), (frames - done) * 4,
                                      &bytes);
             done += bytes / 4;
-            if (result == MPG123_NEW_FORMAT && ++format_changes < max_format_changes) continue;
-            if (result != MPG123_OK) break;
+            empty_reads = bytes == 0 ? empty_reads + 1 : 0;
+            bool going = result == MPG123_OK || result == MPG123_NEW_FORMAT;
+            if (!going || empty_reads >= max_empty_reads) break;
         }
         return done;
     }
@@ -83,7 +95,7 @@ private:
     }
 
     mpg123_handle* handle_ = nullptr;
-    int fd_ = -1;
+    FILE* file_ = nullptr;
     StreamFormat format_;
 };
 

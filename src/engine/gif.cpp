@@ -767,14 +767,10 @@ int save_gif_animation(const char* filename, GifAnimation* animation) {
 }
 
 void* load_gif_object(PACKFILE* file, long size) {
-    if (!file || size <= 0) return nullptr;
+    if (!file) return nullptr;
     auto* object = new GifObject{};
     Source in(file);
-    object->bitmap = read_picture(in, object->palette);
-    if (!object->bitmap) {
-        delete object;
-        return nullptr;
-    }
+    if (size > 0) object->bitmap = read_picture(in, object->palette);
     return object;
 }
 

@@ -63,6 +63,8 @@ BITMAP* gif_bitmap_by_index(GifAnimation* animation, int index);
 int save_gif(const char* filename, BITMAP* bitmap, const RGB* palette);
 int save_gif_animation(const char* filename, GifAnimation* animation);
 
-// The 'GIF ' datafile object type (register_datafile_object).
+// The 'GIF ' datafile object type (register_datafile_object). An object whose body is no picture
+// loads without a bitmap rather than failing: Allegro's datafile reader frees the datafile twice
+// when an object loader fails. load_datafile_ex refuses a datafile holding such an object.
 void* load_gif_object(PACKFILE* file, long size);
 void destroy_gif_object(void* object);

@@ -26,6 +26,15 @@ T* loaded(T* resource, const char* path) {
     return resource;
 }
 
+// A 'GIF ' object without a bitmap held no picture; nested datafiles are searched too.
+bool holds_broken_picture(const DATAFILE* data) {
+    for (; data->type != DAT_END; ++data) {
+        if (data->type == DAT_GIF && !static_cast<GifObject*>(data->dat)->bitmap) return true;
+        if (data->type == DAT_FILE && holds_broken_picture(static_cast<DATAFILE*>(data->dat))) return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 BITMAP* load_png_ex(const char* path) {
@@ -45,7 +54,12 @@ BITMAP* load_picture_ex(const char* path) {
 
 DATAFILE* load_datafile_ex(const char* path) {
     assert(path && "s is pointing to NULL");
-    return loaded(load_datafile(path), path);
+    DATAFILE* data = load_datafile(path);
+    if (data && holds_broken_picture(data)) {
+        unload_datafile(data);
+        data = nullptr;
+    }
+    return loaded(data, path);
 }
 
 BITMAP* datafile_bitmap(const DATAFILE& object) {

@@ -59,31 +59,48 @@ void put_be32(std::vector<uint8_t>& out, uint32_t v) {
     for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<uint8_t>(v >> shift));
 }
 
-void put_object(std::vector<uint8_t>& out, uint32_t type, const std::vector<uint8_t>& data) {
-    put_be32(out, type);
-    put_be32(out, static_cast<uint32_t>(data.size()));
-    put_be32(out, static_cast<uint32_t>(data.size()));
-    out.insert(out.end(), data.begin(), data.end());
+using Objects = std::vector<std::pair<uint32_t, std::vector<uint8_t>>>;
+
+// The count and objects, as a datafile's body or a nested datafile object holds them.
+std::vector<uint8_t> datafile_body(const Objects& objects) {
+    std::vector<uint8_t> out;
+    put_be32(out, static_cast<uint32_t>(objects.size()));
+    for (const auto& [type, data] : objects) {
+        put_be32(out, type);
+        put_be32(out, static_cast<uint32_t>(data.size()));
+        put_be32(out, static_cast<uint32_t>(data.size()));
+        out.insert(out.end(), data.begin(), data.end());
+    }
+    return out;
+}
+
+// A plain datafile in the scratch folder; returns its path.
+std::string write_datafile(const std::string& name, const Objects& objects) {
+    std::vector<uint8_t> file = {'s', 'l', 'h', '.', 'A', 'L', 'L', '.'};
+    std::vector<uint8_t> body = datafile_body(objects);
+    file.insert(file.end(), body.begin(), body.end());
+    std::string path = testing_support::scratch_dir() + "/" + name;
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(file.data()), file.size());
+    return path;
+}
+
+std::vector<uint8_t> two_pixel_gif() {
+    using gif_bytes::Builder;
+    using gif_bytes::pack;
+    return Builder()
+        .screen(2, 1, 1)
+        .colours({{0, 0, 0}, {252, 0, 0}})
+        .image(2, 1)
+        .data(2, pack({{4, 3}, {1, 3}, {0, 3}, {5, 3}}))
+        .trailer()
+        .bytes;
 }
 
 TEST(Loaders, DatafilePicturesReadAlikeFromGifAndBitmapObjects) {
-    using gif_bytes::Builder;
-    using gif_bytes::pack;
-    auto gif = Builder()
-                   .screen(2, 1, 1)
-                   .colours({{0, 0, 0}, {252, 0, 0}})
-                   .image(2, 1)
-                   .data(2, pack({{4, 3}, {1, 3}, {0, 3}, {5, 3}}))
-                   .trailer()
-                   .bytes;
     std::vector<uint8_t> plain = {0, 16, 0, 2, 0, 1, 0x00, 0xF8, 0x1F, 0xF8};  // 16-bit 2x1: red, mask
-    std::vector<uint8_t> file = {'s', 'l', 'h', '.', 'A', 'L', 'L', '.'};
-    put_be32(file, 3);
-    put_object(file, DAT_GIF, gif);
-    put_object(file, DAT_ID('B', 'M', 'P', ' '), plain);
-    put_object(file, DAT_ID('D', 'A', 'T', 'A'), {1, 2, 3});
-    std::string path = testing_support::scratch_dir() + "/pictures.dat";
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(file.data()), file.size());
+    std::string path = write_datafile("pictures.dat", {{DAT_GIF, two_pixel_gif()},
+                                                       {DAT_ID('B', 'M', 'P', ' '), plain},
+                                                       {DAT_ID('D', 'A', 'T', 'A'), {1, 2, 3}}});
 
     register_datafile_object(DAT_GIF, load_gif_object, destroy_gif_object);
     DATAFILE* data = load_datafile_ex(path.c_str());
@@ -98,9 +115,44 @@ TEST(Loaders, DatafilePicturesReadAlikeFromGifAndBitmapObjects) {
     unload_datafile(data);
 }
 
-TEST(GifObject, RefusesEmptyOrBrokenData) {
+std::vector<uint8_t> first_bytes(std::vector<uint8_t> bytes, size_t n) {
+    bytes.resize(n);
+    return bytes;
+}
+
+// GIF objects that hold no picture: empty, not a GIF, cut off before its image.
+const std::vector<std::pair<std::string, std::vector<uint8_t>>> broken_gifs = {
+    {"empty", {}},
+    {"junk", {'n', 'o', 't', ' ', 'a', ' ', 'G', 'I', 'F'}},
+    {"cut", first_bytes(two_pixel_gif(), 20)},
+};
+
+// Allegro frees a datafile twice when an object loader fails, so a broken GIF object loads
+// empty, the next object still loads intact, and the game refuses the datafile as unloadable.
+TEST(GifObject, BrokenOnesLoadEmptyAndTheNextObjectIntact) {
     EXPECT_EQ(load_gif_object(nullptr, 0), nullptr);
-    destroy_gif_object(nullptr);
+    register_datafile_object(DAT_GIF, load_gif_object, destroy_gif_object);
+    for (const auto& [name, gif] : broken_gifs) {
+        DATAFILE* data = load_datafile(write_datafile(name + ".dat", {{DAT_GIF, gif}, {DAT_DATA, {7, 8}}}).c_str());
+        ASSERT_NE(data, nullptr) << name;
+        EXPECT_EQ(datafile_bitmap(data[0]), nullptr) << name;
+        ASSERT_EQ(data[1].size, 2) << name;
+        EXPECT_EQ(static_cast<uint8_t*>(data[1].dat)[1], 8) << name;
+        unload_datafile(data);
+    }
+}
+
+TEST(LoadersDeathTest, ADatafileHoldingABrokenGifObjectIsReportedAsNotLoading) {
+    register_datafile_object(DAT_GIF, load_gif_object, destroy_gif_object);
+    for (const auto& [name, gif] : broken_gifs) {
+        std::string flat = write_datafile(name + ".dat", {{DAT_GIF, two_pixel_gif()}, {DAT_GIF, gif}});
+        std::string nested = write_datafile(name + "_nested.dat", {{DAT_FILE, datafile_body({{DAT_GIF, gif}})}});
+        for (const std::string& path : {flat, nested}) {
+            EXPECT_EXIT(load_with_messages_on_stderr([&] { load_datafile_ex(path.c_str()); }),
+                        testing::ExitedWithCode(1), "\\.dat not able to load\\.")
+                << path;
+        }
+    }
 }
 
 TEST(Screenshots, TakeTheNextFreeNumberAndCreateTheFolder) {

@@ -8,6 +8,7 @@
 #include <cstdlib>
 
 #include "engine/gif.h"
+#include "gif_budget.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     if (install_allegro(SYSTEM_NONE, &errno, std::atexit) != 0) std::abort();
@@ -16,6 +17,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    if (!fuzz::gif_within_budget(data, size)) return -1;
     set_color_conversion(size % 2 ? COLORCONV_NONE : COLORCONV_TOTAL);
     PALETTE palette;
     if (BITMAP* picture = load_memory_gif(data, size, palette)) destroy_bitmap(picture);
