@@ -260,7 +260,9 @@ TEST(StageNine, PicturesDriftAheadOfTheScrollAndTheGridTurnsAsOne) {
         if (!edge) continue;
         turned = true;
         for (const EnemyOne& record : enemy_one_pool)
-            if (record.in_play && !record.dying) EXPECT_EQ(record.state, Enemy::dropping);
+            if (record.in_play && !record.dying) {
+                EXPECT_EQ(record.state, Enemy::dropping);
+            }
     }
     EXPECT_GT(moving, 0);
     EXPECT_GT(still, 0);
@@ -318,7 +320,9 @@ void expect_bonuses(bool trio) {
     EXPECT_NEAR(extra_hard.two_speed - easy.two_speed, 0.4f, 1e-4f);
     EXPECT_EQ(extra_hard.three - easy.three, 4);
     EXPECT_EQ(extra_hard.five - easy.five, 4);
-    if (trio) EXPECT_EQ(extra_hard.ten - easy.ten, 4);
+    if (trio) {
+        EXPECT_EQ(extra_hard.ten - easy.ten, 4);
+    }
 }
 
 TEST(FormationStages, DifficultyBonusesAddUp) {
