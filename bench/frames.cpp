@@ -36,15 +36,11 @@
 #include "stages/stage_ten.h"
 #include "stages/stage_three.h"
 #include "stages/stage_two.h"
+#include "support/shooting.h"
 
 namespace {
 
 constexpr int endless = 1 << 28;  // nothing is shot away while measured
-
-const Groups every_pool{{PoolKind::one, 0, 99},   {PoolKind::two, 0, 99},    {PoolKind::three, 0, 99},
-                        {PoolKind::four, 0, 99},  {PoolKind::five, 0, 99},   {PoolKind::six, 0, 99},
-                        {PoolKind::seven, 0, 99}, {PoolKind::eight, 0, 99},  {PoolKind::nine, 0, 99},
-                        {PoolKind::ten, 0, 99},   {PoolKind::eleven, 0, 99}, {PoolKind::twelve, 0, 99}};
 
 // A record that is drawn whole or in part.
 bool on_screen(const Enemy& r) {
@@ -59,20 +55,9 @@ void retire(Enemy& r) {
     r.hide();
 }
 
-// Every record in view, in play and not yet dying takes a fatal hit.
-void shoot_down_all() {
-    for (const Group& group : every_pool)
-        for_each_in_pool(group, [](auto& pool, int k) {
-            auto& record = pool[k];
-            bool in_view = true;
-            if constexpr (is_train_kind<std::remove_reference_t<decltype(record)>>) in_view = record.entered;
-            if (record.in_play && !record.dying && in_view) record.damage = record.hit_points + 1;
-        });
-}
-
 template <class F>
 void for_every_record(F f) {
-    for (const Group& group : every_pool) for_each_record(group, f);
+    for (const Group& group : testing_support::every_pool()) for_each_record(group, f);
 }
 
 template <class F>
@@ -98,7 +83,7 @@ std::unique_ptr<StageRunner> in_phase(int phase) {
     auto stage = std::make_unique<Stage>();
     stage->set_up();
     steps_until(*stage, [&] {
-        shoot_down_all();
+        testing_support::shoot_in_view();
         return stage->wave_phase >= phase;
     });
     for_every_record([](Enemy& r) { r.add_hit_points(endless); });
@@ -121,7 +106,7 @@ std::unique_ptr<StageRunner> in_fight() {
     auto stage = std::make_unique<Stage>();
     stage->set_up();
     steps_until(*stage, [&] {
-        shoot_down_all();
+        testing_support::shoot_in_view();
         return stage->dialog_active;
     });
     talk_through(*stage, [&] { return stage->boss_fight; });
