@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <loadpng.h>
 
+#include <cstdlib>
+
 #include "audio_testing.h"
 #include "engine/game_state.h"
 #include "engine/gameengine.h"
@@ -50,6 +52,8 @@ void prepare(int character) {
     scroll_speed = 0;
     wave_hurry = 0;
     speed_counter = 0;
+    // Every test draws from the sequence a new run of the game starts with, whatever ran before.
+    std::srand(1);
 }
 
 FMOD_SOUND* music() {

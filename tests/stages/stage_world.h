@@ -14,7 +14,7 @@
 namespace stage_world {
 
 // Loads everything once; then, for every test, the pilot's ship and face, clear keys and mouse,
-// an unpaused game at difficulty 1 and a still scroll.
+// an unpaused game at difficulty 1, a still scroll and rand() from its first draw.
 void prepare(int character = 1);
 
 // The sound playing on the music channel, or null.
