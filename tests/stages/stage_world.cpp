@@ -108,11 +108,6 @@ const Groups& stage_one_ranges() {
     return ranges;
 }
 
-const Groups every_pool{{PoolKind::one, 0, 35},  {PoolKind::two, 0, 15},  {PoolKind::three, 0, 14},
-                        {PoolKind::four, 0, 14}, {PoolKind::five, 0, 4},  {PoolKind::six, 0, 4},
-                        {PoolKind::seven, 0, 4}, {PoolKind::eight, 0, 4}, {PoolKind::nine, 0, 4},
-                        {PoolKind::ten, 0, 2},   {PoolKind::eleven, 0, 2}, {PoolKind::twelve, 0, 3}};
-
 BITMAP* page() { return testing_support::screen_page(); }
 
 void save_page(const char* name) {
