@@ -63,6 +63,7 @@ void ArmedEnemy<n>::update_bullets() {
 template <std::size_t n>
 void ArmedEnemy<n>::clear_remains() {
     explosion.stop();
+    hide_reward();
     for (Sprite& bullet : bullets) bullet.active = false;
     bullets_out = false;
 }

@@ -51,7 +51,8 @@ public:
     // The step of the kinds that keep their volley out until it is over: every bullet in flight
     // moves and meets the ship; once none flies the record may fire again.
     void update_bullets();
-    // Puts out what a quit game may have left of the record: its explosion and its shots.
+    // Puts out what a quit game may have left of the record: its explosion, its reward popup and
+    // its shots.
     void clear_remains();
 
 protected:

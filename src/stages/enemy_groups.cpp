@@ -18,6 +18,14 @@ void clear_remains(const Groups& groups) {
     for (const Group& group : groups) for_each_record(group, [](auto& record) { record.clear_remains(); });
 }
 
+const Groups every_kv2_pool{
+    {PoolKind::one, 0, enemy_one_pool_size - 1},     {PoolKind::two, 0, enemy_two_pool_size - 1},
+    {PoolKind::three, 0, enemy_three_pool_size - 1}, {PoolKind::four, 0, enemy_four_pool_size - 1},
+    {PoolKind::five, 0, enemy_train_pool_size - 1},  {PoolKind::six, 0, enemy_train_pool_size - 1},
+    {PoolKind::seven, 0, enemy_train_pool_size - 1}, {PoolKind::eight, 0, enemy_train_pool_size - 1},
+    {PoolKind::nine, 0, enemy_train_pool_size - 1},  {PoolKind::ten, 0, enemy_ten_pool_size - 1},
+    {PoolKind::eleven, 0, enemy_eleven_pool_size - 1}, {PoolKind::twelve, 0, enemy_twelve_pool_size - 1}};
+
 void show_groups(const Groups& groups) {
     for (const Group& group : groups) for_each_record(group, [](Enemy& record) { record.show(); });
 }

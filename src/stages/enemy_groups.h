@@ -134,7 +134,9 @@ void draw_in_step(const Groups& groups, BITMAP* target);
 // Hidden and out of play, so a record a stage draws without setting it up leaves no frozen
 // ghost of an earlier stage.
 void retire_groups(const Groups& groups);
-// No explosion and no shots left from an earlier game on the records a stage sets up.
+// No explosion, reward popup or shot left from an earlier game on the records.
 void clear_remains(const Groups& groups);
+// Every KV2 pool, whole.
+extern const Groups every_kv2_pool;
 void show_groups(const Groups& groups);
 void add_groups_speed(const Groups& groups, float v);

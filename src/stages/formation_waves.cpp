@@ -134,11 +134,6 @@ void FormationStage::draw_layers() {
 }
 
 void FormationStage::set_up_formations() {
-    Groups used = formations;
-    used.insert(used.end(), trains.begin(), trains.end());
-    if (extras.trio) used.push_back(trio);
-    if (extras.grid) used.push_back(grid);
-    clear_remains(used);
     if (extras.grid) {
         show_groups({grid});
         place_start_row(grid_row);

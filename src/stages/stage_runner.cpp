@@ -115,6 +115,8 @@ void StageRunner::set_up() {
         planet_layer = create_bitmap(screen_w, screen_h);
         clear_to_color(planet_layer, makecol(255, 0, 255));
     }
+    // A game quit mid-wave leaves explosions and shots on the records.
+    clear_remains(every_kv2_pool);
     set_up_stage();
 }
 

@@ -18,11 +18,16 @@
 #include "engine/slots.h"
 #include "player/player.h"
 #include "stage_world.h"
+#include "stages/challenge_stage.h"
 #include "stages/stage_eight.h"
+#include "stages/stage_five.h"
+#include "stages/stage_four.h"
 #include "stages/stage_nine.h"
 #include "stages/stage_seven.h"
 #include "stages/stage_six.h"
 #include "stages/stage_ten.h"
+#include "stages/stage_three.h"
+#include "stages/stage_two.h"
 #include "support/shooting.h"
 
 namespace {
@@ -220,16 +225,24 @@ std::vector<std::vector<int>> first_frames(const std::function<std::unique_ptr<S
     return frames;
 }
 
-// The stages that reuse the formation kinds compose the same first frames after a quit game as
-// on a field fresh from the loader.
-TEST(FormationStages, ShowNothingOfAGameQuitMidWave) {
+// Every stage composes the same first frames after a quit game as on a field fresh from the
+// loader.
+TEST(EveryStage, ShowsNothingOfAGameQuitMidWave) {
     const struct {
         const char* name;
         std::function<std::unique_ptr<StageRunner>()> make;
     } stages[] = {
+        {"one", [] { return std::make_unique<StageOne>(); }},
+        {"two", [] { return std::make_unique<StageTwo>(); }},
+        {"three", [] { return std::make_unique<StageThree>(); }},
+        {"four", [] { return std::make_unique<StageFour>(); }},
+        {"five", [] { return std::make_unique<StageFive>(); }},
         {"six", [] { return std::make_unique<StageSix>(); }},
+        {"seven", [] { return std::make_unique<StageSeven>(); }},
         {"eight", [] { return std::make_unique<StageEight>(); }},
         {"nine", [] { return std::make_unique<StageNine>(); }},
+        {"ten", [] { return std::make_unique<StageTen>(); }},
+        {"challenge", [] { return std::make_unique<ChallengeStage>(3); }},
     };
     for (const auto& stage : stages) {
         SCOPED_TRACE(stage.name);

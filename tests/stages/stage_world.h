@@ -14,7 +14,7 @@
 namespace stage_world {
 
 // Loads everything once; then, for every test, the pilot's ship and face, clear keys and mouse,
-// an unpaused game at difficulty 1 and a still scroll.
+// an unpaused game at difficulty 1, a still scroll and rand() from its first draw.
 void prepare(int character = 1);
 
 // The sound playing on the music channel, or null.
@@ -50,7 +50,7 @@ private:
 // The four ranges of the first stage's formation.
 const Groups& stage_one_ranges();
 // Every record of the KV2 pools.
-extern const Groups every_pool;
+inline const Groups& every_pool = every_kv2_pool;
 
 // The page the last pass presented, and its picture saved for looking at.
 BITMAP* page();

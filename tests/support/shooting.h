@@ -10,13 +10,7 @@
 namespace testing_support {
 
 // Every KV2 pool, whole.
-inline const Groups& every_pool() {
-    static const Groups pools{{PoolKind::one, 0, 35},  {PoolKind::two, 0, 15},   {PoolKind::three, 0, 14},
-                              {PoolKind::four, 0, 14}, {PoolKind::five, 0, 4},   {PoolKind::six, 0, 4},
-                              {PoolKind::seven, 0, 4}, {PoolKind::eight, 0, 4},  {PoolKind::nine, 0, 4},
-                              {PoolKind::ten, 0, 2},   {PoolKind::eleven, 0, 2}, {PoolKind::twelve, 0, 3}};
-    return pools;
-}
+inline const Groups& every_pool() { return every_kv2_pool; }
 
 // Shoots down every record in play that has come into view, as a player would.
 inline void shoot_in_view(const Groups& groups = every_pool()) {
