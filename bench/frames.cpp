@@ -57,7 +57,7 @@ void retire(Enemy& r) {
 
 template <class F>
 void for_every_record(F f) {
-    for (const Group& group : testing_support::every_pool()) for_each_record(group, f);
+    for (const Group& group : every_kv2_pool) for_each_record(group, f);
 }
 
 template <class F>

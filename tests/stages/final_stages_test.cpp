@@ -33,7 +33,6 @@
 namespace {
 
 using stage_world::Driver;
-using stage_world::every_pool;
 using stage_world::save_page;
 
 template <class Boss>
@@ -172,7 +171,7 @@ struct Leftovers {
 
 Leftovers leftovers() {
     Leftovers left;
-    for (const Group& group : every_pool)
+    for (const Group& group : every_kv2_pool)
         for_each_record(group, [&](const auto& record) {
             left.flying += record.in_play && !record.dying;
             left.exploding += record.explosion.active;
@@ -207,7 +206,7 @@ void quit_mid_wave() {
 
 // Every record as the loader built it.
 void fresh_pools() {
-    for (const Group& group : every_pool) for_each_record(group, [](auto& record) { record.init(0.0f, 0.0f); });
+    for (const Group& group : every_kv2_pool) for_each_record(group, [](auto& record) { record.init(0.0f, 0.0f); });
 }
 
 // The first frames a stage composes, from one seed.

@@ -29,7 +29,6 @@
 namespace {
 
 using stage_world::Driver;
-using stage_world::every_pool;
 using stage_world::save_page;
 
 // Through the adapter every stage keeps its boss in.

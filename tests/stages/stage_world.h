@@ -49,8 +49,6 @@ private:
 
 // The four ranges of the first stage's formation.
 const Groups& stage_one_ranges();
-// Every record of the KV2 pools.
-inline const Groups& every_pool = every_kv2_pool;
 
 // The page the last pass presented, and its picture saved for looking at.
 BITMAP* page();

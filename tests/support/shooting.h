@@ -9,11 +9,8 @@
 
 namespace testing_support {
 
-// Every KV2 pool, whole.
-inline const Groups& every_pool() { return every_kv2_pool; }
-
 // Shoots down every record in play that has come into view, as a player would.
-inline void shoot_in_view(const Groups& groups = every_pool()) {
+inline void shoot_in_view(const Groups& groups = every_kv2_pool) {
     for (const Group& group : groups)
         for_each_in_pool(group, [](auto& pool, int i) {
             auto& record = pool[i];
