@@ -56,15 +56,8 @@ shows_series_menu() {
   white_at "$1" 77 390 && white_at "$1" 243 390 && white_at "$1" 397 390 && white_at "$1" 563 390
 }
 
-# Waits up to the given seconds for the series menu, saving the last look at $E2E_WORK/series.png.
-wait_series_menu() {
-  for _ in $(seq "$((${1:-40} * 4))"); do
-    screenshot "$E2E_WORK/series.png"
-    shows_series_menu "$E2E_WORK/series.png" && return 0
-    sleep 0.25
-  done
-  fail "the series menu did not show"
-}
+# Waits up to the given seconds for the series menu, its last look at $E2E_WORK/series.png.
+wait_series_menu() { await series "${1:-40}" shows_series_menu || fail "the series menu did not show"; }
 
 # The series menu's EXIT item.
 EXIT_X=305 EXIT_Y=305
@@ -73,6 +66,10 @@ EXIT_X=305 EXIT_Y=305
 
 mean_gray() {  # picture geometry -> mean brightness of the area, 0 to 1000
   convert "$1" -crop "$2" +repage -colorspace gray -format '%[fx:int(1000*mean)]' info:
+}
+
+mean_red() {  # picture geometry -> mean red less mean green over the area, 0 to 1000
+  convert "$1" -crop "$2" +repage -format '%[fx:int(1000*(mean.r-mean.g))]' info:
 }
 
 count_pixels() {  # picture geometry fx-condition -> pixels of the area meeting it
@@ -104,7 +101,6 @@ shows_main_menu_lit() {  # bar-y picture
     [ "$y" = "$1" ] || [ "$lit" -gt "$(($(mean_gray "$2" "10x20+228+$y") + 100))" ] || return 1
   done
 }
-shows_main_menu_options_lit() { shows_main_menu_lit 355 "$1"; }
 
 # The KV2 pause panel: its lit metal edge stands down the left of the field.
 shows_pause_panel() { [ "$(mean_gray "$1" 8x400+152+40)" -gt 400 ]; }
@@ -117,6 +113,39 @@ top_lit_row() {  # picture -> the highest row above the prompt holding bright pi
 
 # True when a picture has bright pixels above the given row (for text scrolling up).
 risen_above() { [ "$(top_lit_row "$2")" -lt "$1" ]; }  # row picture
+
+# The series menu with KV2's picture lit, brighter than SERIES_KV2, its mean with the pointer away.
+shows_kv2_lit() { shows_series_menu "$1" && [ "$(mean_gray "$1" 150x110+405+335)" -gt "$((SERIES_KV2 * 5 / 4))" ]; }
+
+# Instructions: a title at the top, the prompt at the bottom, black between; KV2's list of keys runs past
+# y 250, KV1's shorter one does not.
+shows_instructions() {  # kv1|kv2 picture
+  local rows
+  rows=$(mean_gray "$2" 640x30+0+250)
+  [ "$(mean_gray "$2" 200x20+220+8)" -gt 20 ] && [ "$(mean_gray "$2" 200x16+8+460)" -gt 20 ] &&
+    [ "$(mean_gray "$2" 640x80+0+380)" -lt 5 ] && if [ "$1" = kv2 ]; then [ "$rows" -gt 20 ]; else [ "$rows" -lt 3 ]; fi
+}
+
+# The story: the prompt at the bottom, its lines rising from below it, none yet in the upper part (where
+# a card has its title).
+shows_story() { [ "$(mean_gray "$1" 200x16+8+460)" -gt 20 ] && [ "$(top_lit_row "$1")" -gt 200 ]; }
+
+# Character select with a pilot's box hovered: the portrait slid in at the left, the other box dim (so not
+# the fade from white), the hovered box's icon grown past its 64 pixels. Boxes start at y 130 (Adam) and
+# 305 (Kim).
+shows_pilot_hovered() {  # box-y other-box-y picture
+  local portrait other icon_edge
+  portrait=$(mean_gray "$3" 150x200+30+200)
+  other=$(mean_gray "$3" "100x100+262+$(($2 + 35))")
+  icon_edge=$(mean_gray "$3" "20x60+232+$(($1 + 53))")
+  [ "$portrait" -gt 250 ] && [ "$((other * 2))" -lt "$portrait" ] && [ "$icon_edge" -gt 80 ]
+}
+
+# A stage's card: black but for its text around the middle (and the prompt at the bottom).
+card_shown() { [ "$(mean_gray "$1" 540x80+50+100)" -gt 5 ] && [ "$(mean_gray "$1" 640x200+0+250)" -lt 5 ]; }
+
+# Stage 1's card: its one line stands higher than the text of a card with a story.
+shows_first_card() { card_shown "$1" && [ "$(mean_gray "$1" 540x40+50+100)" -gt 15 ]; }
 
 look() {  # name -> a screenshot at $E2E_WORK/name.png, kept in $VOIDMARCH_SHOTS when set
   screenshot "$E2E_WORK/$1.png"
@@ -160,40 +189,20 @@ stop_game() {
 
 # --- shared by the later walks ---
 
-# Mean of one channel (r, g or b) over an area of a picture, 0 to 1000.
-mean_channel() {
-  convert "$1" -crop "$3" +repage -format "%[fx:int(1000*mean.$2)]" info:
-}
+# KV1's menu: its three items lit below the title words.
+kv1_menu_shown() { [ "$(mean_gray "$1" 120x90+260+295)" -gt 20 ]; }
 
-# Screenshots into $E2E_WORK/$1.png every quarter second until the test named by the rest of the
-# arguments (given the picture as its last argument) holds; false after $WAIT_LIMIT seconds (10).
-wait_for() {
-  local shot="$E2E_WORK/$1.png"; shift
-  for _ in $(seq "$((${WAIT_LIMIT:-10} * 4))"); do
-    screenshot "$shot"
-    "$@" "$shot" && return 0
-    sleep 0.25
-  done
-  return 1
-}
+# The mission intro: its heading at the top, black above the prompt.
+shows_mission() { [ "$(mean_gray "$1" 400x20+120+22)" -gt 20 ] && [ "$(mean_gray "$1" 640x40+0+420)" -lt 5 ]; }
 
-# The main menu's item under the pointer lights its bar: Start's at y 320, Options' at 355,
-# Exit's at 390. menu_item_lit Y PICTURE
-menu_item_lit() {
-  local other=320
-  [ "$1" != 320 ] || other=355
-  [ "$(mean_gray "$2" "10x20+228+$1")" -gt "$(($(mean_gray "$2" "10x20+228+$other") + 100))" ]
-}
+# The HUD's gold, the colour of its money figures.
+GOLD='X.r>0.9 && X.g>0.7 && X.g<0.95 && X.b<0.6'  # X stands for the picture
 
-# Character select faded in with Adam's box hovered: his portrait in, lit well above Kim's box.
-adam_hovered() {
-  local portrait
-  portrait=$(mean_gray "$1" 150x200+30+200)
-  [ "$portrait" -gt 250 ] && [ "$(mean_gray "$1" 100x100+262+340)" -lt "$((portrait - 100))" ]
+# KV1's stage 1: the orange block at the top, the gold money at the bottom.
+shows_kv1_stage() {
+  [ "$(count_pixels "$1" 360x240+10+10 'r>0.8 && g>0.3 && g<0.75 && b<0.35')" -gt 3000 ] &&
+    [ "$(count_pixels "$1" 100x20+270+455 "${GOLD//X/u}")" -gt 80 ]
 }
-
-# A stage's card: black but for its text around the middle (and the prompt at the bottom).
-card_shown() { [ "$(mean_gray "$1" 540x80+50+100)" -gt 5 ] && [ "$(mean_gray "$1" 640x200+0+250)" -lt 5 ]; }
 
 # A KV2 stage faded in: the HUD's money, yellow under "Money:" at the top.
 hud_shown() {
@@ -201,42 +210,8 @@ hud_shown() {
        -format '%[fx:int(1000*mean)]' info:)" -ge 80 ]
 }
 
-# The KV2 pause panel in: its lit metal edge stands down the left of the field.
-pause_panel_in() { [ "$(mean_gray "$1" 8x400+152+40)" -gt 400 ]; }
-
-# Copies a picture into $VOIDMARCH_SHOTS, when set, for looking at.
-keep() { [ -z "${VOIDMARCH_SHOTS:-}" ] || cp "$1" "$VOIDMARCH_SHOTS/"; }
-
-# wait_for, or a failure that keeps the last look: expect NAME WHAT TEST...
-expect() {
-  local name=$1 what=$2; shift 2
-  wait_for "$name" "$@" && return 0
-  keep "$E2E_WORK/$name.png"
-  fail "no $what"
-}
-
 # A click held for 300 ms, so that a logic step sees it even on a busy machine.
 firm_click() { xdotool mousemove "$1" "$2"; sleep 0.1; xdotool mousedown 1; sleep 0.3; xdotool mouseup 1; }
-
-# A click at X Y into the screen NAME, which must then pass TEST: click_into X Y NAME WHAT TEST...
-click_into() {
-  local x=$1 y=$2; shift 2
-  firm_click "$x" "$y"
-  expect "$@"
-}
-
-# Clicks at X Y until the screen NAME passes TEST, up to three times, for a screen that takes
-# clicks only once it has faded in, where a click on the next screen does nothing:
-# click_until X Y NAME WHAT TEST...
-click_until() {
-  local x=$1 y=$2 name=$3 what=$4; shift 4
-  for _ in 1 2 3; do
-    firm_click "$x" "$y"
-    WAIT_LIMIT=4 wait_for "$name" "$@" && return 0
-  done
-  keep "$E2E_WORK/$name.png"
-  fail "no $what"
-}
 
 # The options' stage choice: its row, drawn only once unlocked, and its right arrow.
 STAGE_RIGHT="322 176" STAGE_NAME=70x20+225+164
@@ -252,7 +227,7 @@ stage_click() {
   shown_stage=$(area "$E2E_WORK/choice.png" $STAGE_NAME)
   for _ in 1 2 3; do
     firm_click $STAGE_RIGHT
-    WAIT_LIMIT=1 wait_for choice_now stage_changed && return 0
+    await choice_now 1 stage_changed && return 0
   done
   fail "the stage choice did not change"
 }
@@ -272,14 +247,12 @@ to_main_menu() {
   wait_window
   xdotool mousemove 10 10
   wait_series_menu 40
-  firm_click 480 390
-  sleep 1.2
+  advance "firm_click 480 390" instructions 5 shows_instructions kv2 || fail "no KV2 instructions"
   xdotool mousemove 300 365
   for _ in $(seq 8); do
     press space
-    WAIT_LIMIT=3 wait_for menu menu_item_lit 355 && return 0
+    await menu 3 shows_main_menu_lit 355 && return 0
   done
-  keep "$E2E_WORK/menu.png"
   fail "no main menu"
 }
 
@@ -287,18 +260,24 @@ to_main_menu() {
 # $E2E_WORK/$1.png.
 new_game_card() {
   xdotool mousemove 300 330
-  expect menu "main menu's Start" menu_item_lit 320
+  await menu 5 shows_main_menu_lit 320 || fail "no main menu's Start"
   firm_click 300 330
   xdotool mousemove 312 213
-  expect select "character select" adam_hovered
-  click_until 312 213 "$1" "card" card_shown
+  await select 10 shows_pilot_hovered 130 305 || fail "no character select with Adam's box hovered"
+  advance "firm_click 312 213" "$1" 8 card_shown || fail "no card"
   sleep 0.5
-  screenshot "$E2E_WORK/$1.png"
+  look "$1"
 }
 
 # P in a KV2 stage, then the pause panel's "Exit to Menu".
 quit_stage() {
-  press p
-  expect paused "pause panel" pause_panel_in
+  advance "press p" paused 5 shows_pause_panel || fail "no pause panel"
   firm_click 415 438
+}
+
+# From the main menu with its box open: Exit, lit under the pointer, back to the series menu.
+leave_main_menu() {
+  xdotool mousemove 300 400
+  await menu_exit 5 shows_main_menu_lit 390 || fail "main menu's Exit not lit"
+  advance "firm_click 300 400" series 10 shows_series_menu || fail "Exit did not lead to the series menu"
 }
