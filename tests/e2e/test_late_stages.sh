@@ -31,10 +31,10 @@ shows_stage() { hud_shown "$2" && [ "$(scenery "$2")" = "$1" ]; }
 stage_up() {  # from the main menu, its box open: the stage choice up by $1, and back
   xdotool mousemove $OPTIONS_ITEM
   await menu 5 shows_main_menu_lit 355 || fail "no main menu"
-  advance "firm_click $OPTIONS_ITEM" options 10 stage_row_shown || fail "no stage choice in the options"
+  advance "click $OPTIONS_ITEM" options 10 stage_row_shown || fail "no stage choice in the options"
   sleep 0.6  # faded in
   for _ in $(seq "$1"); do stage_click; done
-  firm_click $EXIT_TO_MENU
+  click $EXIT_TO_MENU
 }
 
 start_game

@@ -21,7 +21,7 @@ options_shown() { [ "$(mean_gray "$1" 100x30+270+45)" -gt 250 ] && [ "$(mean_gra
 open_options() {  # from the main menu, its box open
   xdotool mousemove $OPTIONS_ITEM
   await menu 5 shows_main_menu_lit 355 || fail "no main menu"
-  advance "firm_click $OPTIONS_ITEM" options 10 options_shown || fail "no options"
+  advance "click $OPTIONS_ITEM" options 10 options_shown || fail "no options"
   sleep 0.6
 }
 # KV1's controls: the key names in their rows, and the title word at well under the menu's strength.
@@ -47,17 +47,17 @@ to_main_menu
 open_options
 screenshot "$E2E_WORK/options_locked.png"
 locked=$(mean_gray "$E2E_WORK/options_locked.png" $STAGE_ROW)
-firm_click $LEFT_ROW
+click $LEFT_ROW
 sleep 0.3
 press a
 sleep 0.3
 screenshot "$E2E_WORK/left_after.png"
 [ "$(compare -metric AE "$E2E_WORK/options_locked.png" "$E2E_WORK/left_after.png" -crop $LEFT_NAME null: 2>&1 || true)" != 0 ] ||
   fail "LEFT's key name did not change"
-firm_click $DIFFICULTY_RIGHT
-firm_click $JUKEBOX_RIGHT
-firm_click $PLAY
-firm_click $EXIT_TO_MENU
+click $DIFFICULTY_RIGHT
+click $JUKEBOX_RIGHT
+click $PLAY
+click $EXIT_TO_MENU
 
 # Stage 1 on the new key: the letter moves the ship left, the arrow leaves it where it is.
 new_game_card card_1
@@ -90,7 +90,7 @@ stage_click
 screenshot "$E2E_WORK/options_unlocked.png"
 unlocked=$(mean_gray "$E2E_WORK/options_unlocked.png" $STAGE_ROW)
 [ "$unlocked" -gt "$((locked + 50))" ] || fail "no stage choice row after H+J (gray $locked -> $unlocked)"
-firm_click $EXIT_TO_MENU
+click $EXIT_TO_MENU
 new_game_card card_3
 # Stage 1's card has its one line at the middle; Adam's story on stage 3's runs on below it.
 story_1=$(mean_gray "$E2E_WORK/card_1.png" 540x50+50+140) story_3=$(mean_gray "$E2E_WORK/card_3.png" 540x50+50+140)
@@ -100,17 +100,17 @@ quit_stage
 
 # KV1's OPTIONS: its controls over the title words at half strength, and back out.
 leave_main_menu
-advance "firm_click 160 390" kv1_instructions 5 shows_instructions kv1 || fail "no KV1 instructions"
+advance "click 160 390" kv1_instructions 5 shows_instructions kv1 || fail "no KV1 instructions"
 advance "press space" kv1_menu 5 kv1_menu_shown || fail "no KV1 menu"
 sleep 0.6  # faded in
 look kv1_menu
 menu_word=$(mean_gray "$(shot kv1_menu)" $VOID_WORD)
-advance "firm_click $KV1_OPTIONS" kv1_controls 10 kv1_controls_shown || fail "no KV1 controls"
+advance "click $KV1_OPTIONS" kv1_controls 10 kv1_controls_shown || fail "no KV1 controls"
 sleep 0.6
 look kv1_controls
 [ "$(mean_gray "$(shot kv1_controls)" $VOID_WORD)" -gt 20 ] || fail "no title words behind KV1's controls"
-advance "firm_click $EXIT_TO_MENU" kv1_menu 4 kv1_menu_shown || fail "no KV1 menu after its controls"
-firm_click $KV1_EXIT
+advance "click $EXIT_TO_MENU" kv1_menu 4 kv1_menu_shown || fail "no KV1 menu after its controls"
+click $KV1_EXIT
 wait_series_menu 10
 exit_game
 [ "$(listing "$tree")" = "$before_tree" ] || fail "the run changed the data tree"
