@@ -136,9 +136,11 @@ advance() {  # input name seconds check [args...]
 
 # ---- Screens, told apart by their pixels ----
 
-# True when a picture shows the series menu: the white frames round both episode pictures.
+# True when a picture shows the series menu: the white frames round both episode pictures, and dark space
+# above the title (not a fade from white).
 shows_series_menu() {
-  white_at "$1" 77 390 && white_at "$1" 243 390 && white_at "$1" 397 390 && white_at "$1" 563 390
+  white_at "$1" 77 390 && white_at "$1" 243 390 && white_at "$1" 397 390 && white_at "$1" 563 390 &&
+    [ "$(mean_gray "$1" 640x30+0+0)" -lt 300 ]
 }
 
 # The series menu's EXIT item.
@@ -219,8 +221,9 @@ hud_shown() {
 # The KV2 pause panel: its lit metal edge stands down the left of the field.
 shows_pause_panel() { [ "$(mean_gray "$1" 8x400+152+40)" -gt 400 ]; }
 
-# KV1's menu: its three items lit below the title words.
-kv1_menu_shown() { [ "$(mean_gray "$1" 120x90+260+295)" -gt 20 ]; }
+# KV1's menu: its three items lit below the title words, no prompt at the bottom (as the mission has) and
+# no fade from white.
+kv1_menu_shown() { [ "$(mean_gray "$1" 120x90+260+295)" -gt 20 ] && [ "$(mean_gray "$1" 640x30+0+450)" -lt 4 ]; }
 
 # The mission intro: its heading at the top, black above the prompt.
 shows_mission() { [ "$(mean_gray "$1" 400x20+120+22)" -gt 20 ] && [ "$(mean_gray "$1" 640x40+0+420)" -lt 5 ]; }

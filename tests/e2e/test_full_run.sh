@@ -48,7 +48,7 @@ red_pixels() { count_pixels "$1" 90x60+275+405 'r>0.5 && r>2*g && r>2*b'; }
 # The pause panel with "Exit to Menu" outlined under the pointer.
 exit_to_menu_outlined() { shows_pause_panel "$1" && outlined_item "$1" 370 430; }
 
-outlined() { outlined_item "$3" "$1" "$2"; }  # x y picture
+kv1_item_outlined() { kv1_menu_shown "$3" && outlined_item "$3" "$1" "$2"; }  # x y picture
 
 # KV1's pause box tints the space below its items red; "Exit Game" is outlined under the pointer.
 shows_kv1_pause_box() {
@@ -132,13 +132,13 @@ leave_main_menu
 
 # KV1: its instructions, its menu with START outlined under the pointer, the mission, stage 1.
 advance "click 160 390" kv1_instructions 5 shows_instructions kv1 || fail "no KV1 instructions"
-advance "press space; xdotool mousemove 280 305" kv1_menu 5 outlined 265 300 || fail "no KV1 menu with START outlined"
+advance "press space; xdotool mousemove 280 305" kv1_menu 5 kv1_item_outlined 265 300 || fail "no KV1 menu with START outlined"
 advance "click 280 305" mission 5 shows_mission || fail "no mission intro"
 advance "press space" kv1_stage 10 shows_kv1_stage || fail "no KV1 stage 1"
 
 # Its pause box; "Exit Game" backs out to the KV1 menu, whose EXIT leads to the series menu.
 advance "xdotool mousemove 280 275; press p" kv1_paused 5 shows_kv1_pause_box || fail "no red pause box"
-advance "click 280 275; xdotool mousemove 275 365" kv1_menu_again 5 outlined 265 360 ||
+advance "click 280 275; xdotool mousemove 275 365" kv1_menu_again 10 kv1_item_outlined 265 360 ||
   fail "Exit Game did not lead to the KV1 menu"
 advance "click 275 365" series_last 10 shows_series_menu || fail "EXIT did not lead to the series menu"
 exit_game

@@ -30,7 +30,7 @@ xdotool keyup space
 kv1_stage_lit "$(shot fire)" || fail "stage 1 gone while the ship moved and fired"
 
 advance "press p" paused 5 kv1_paused || fail "no red pause box"
-advance "click 280 275" back 5 kv1_menu_shown || fail "Exit Game did not lead to the KV1 menu"
+advance "click 280 275" back 10 kv1_menu_shown || fail "Exit Game did not lead to the KV1 menu"
 advance "click 275 365" series 10 shows_series_menu || fail "EXIT did not lead to the series menu"
 exit_game
 echo "ok: series menu -> KV1 -> instructions -> KV1 menu -> mission -> stage 1 -> pause -> Exit Game -> EXIT; exit 0"
