@@ -1,6 +1,8 @@
 # Helpers for end-to-end scenarios; sourced by tests/e2e/test_*.sh, which run under tests/e2e/run.sh.
 # GAME_DIR is the folder holding the program and its data tree; E2E_WORK a scratch folder.
 
+# ---- The game ----
+
 TITLE="Voidmarch: The Series(Full Version)"
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -22,18 +24,6 @@ wait_window() {
   timeout "${1:-20}" xdotool search --sync --name "^$TITLE_PATTERN\$" >/dev/null || fail "no window titled '$TITLE'"
 }
 
-# Holds a key for 100 ms so at least one 60 Hz logic step sees it.
-press() { xdotool keydown "$1"; sleep 0.1; xdotool keyup "$1"; }
-
-click() { xdotool mousemove "$1" "$2"; sleep 0.1; xdotool mousedown 1; sleep 0.1; xdotool mouseup 1; }
-
-screenshot() { import -window root "$1"; }
-
-# Fraction of pixels that are not black in a picture, in percent.
-lit_percent() {
-  convert "$1" -colorspace gray -threshold 3% -format '%[fx:int(100*mean)]' info:
-}
-
 # Waits for the game to exit and sets GAME_STATUS to its exit status. (Not in a command
 # substitution: only this shell can wait for the game.)
 wait_game() {
@@ -46,83 +36,77 @@ wait_game() {
   wait "$GAME_PID" && GAME_STATUS=0 || GAME_STATUS=$?
 }
 
-# True when the pixel at x y of a picture is white.
-white_at() {
-  [ "$(convert "$1" -format "%[fx:(p{$2,$3}.r>0.95 && p{$2,$3}.g>0.95 && p{$2,$3}.b>0.95)?1:0]" info:)" = 1 ]
+# Ends the game if it still runs (for an EXIT trap, so a failing walk leaves nothing behind).
+stop_game() {
+  if [ -n "${GAME_PID:-}" ] && kill -0 "$GAME_PID" 2>/dev/null; then
+    kill -9 "$GAME_PID" 2>/dev/null || true
+    wait "$GAME_PID" 2>/dev/null || true
+  fi
 }
 
-# True when a picture shows the series menu: the white frames round both episode pictures.
-shows_series_menu() {
-  white_at "$1" 77 390 && white_at "$1" 243 390 && white_at "$1" 397 390 && white_at "$1" 563 390
+game_gone() { ! kill -0 "$GAME_PID" 2>/dev/null; }
+
+# EXIT on the series menu: the program ends with status 0, having shown no message box.
+exit_game() {
+  advance 'click "$EXIT_X" "$EXIT_Y"' exit 10 game_gone || fail "EXIT did not end the program"
+  wait_game 30
+  [ "$GAME_STATUS" -eq 0 ] || fail "exit status $GAME_STATUS"
+  [ ! -s "$E2E_WORK/messages.log" ] || fail "message boxes: $(cat "$E2E_WORK/messages.log")"
 }
 
-# Waits up to the given seconds for the series menu, saving the last look at $E2E_WORK/series.png.
-wait_series_menu() {
-  for _ in $(seq "$((${1:-40} * 4))"); do
-    screenshot "$E2E_WORK/series.png"
-    shows_series_menu "$E2E_WORK/series.png" && return 0
-    sleep 0.25
-  done
-  fail "the series menu did not show"
-}
+# ---- Input ----
 
-# The series menu's EXIT item.
-EXIT_X=305 EXIT_Y=305
+# Holds a key for 100 ms so at least one 60 Hz logic step sees it.
+press() { xdotool keydown "$1"; sleep 0.1; xdotool keyup "$1"; }
 
-# ---- Shared by the walks: screens told apart by their pixels ----
+# A click held for 300 ms, so that a logic step sees it even on a busy machine.
+click() { xdotool mousemove "$1" "$2"; sleep 0.1; xdotool mousedown 1; sleep 0.3; xdotool mouseup 1; }
 
-mean_gray() {  # picture geometry -> mean brightness of the area, 0 to 1000
-  convert "$1" -crop "$2" +repage -colorspace gray -format '%[fx:int(1000*mean)]' info:
-}
+# ---- Pictures ----
 
-count_pixels() {  # picture geometry fx-condition -> pixels of the area meeting it
-  convert "$1" -crop "$2" +repage -fx "($3)?1:0" -format '%[fx:int(mean*w*h+0.5)]' info:
-}
-
-# True when a text item whose top left is at x y wears the white outline of the item under the pointer.
-outlined_item() { white_at "$1" "$(($2 - 3))" "$(($3 - 3))" && white_at "$1" "$(($2 - 3))" "$(($3 + 4))"; }
-
-# True when a picture shows the loading screen: the bar's blue frame, (0, 41, 240), runs from (215, 345)
-# to (425, 380).
-shows_loading_frame() {
-  local blue='p{X}.r<0.05 && abs(p{X}.g-0.16)<0.03 && p{X}.b>0.9' at
-  for at in 215,360 425,360 320,345 320,380; do
-    [ "$(convert "$1" -format "%[fx:(${blue//X/$at})?1:0]" info:)" = 1 ] || return 1
-  done
-}
-
-# Lit pixels of the loading bar inside its frame.
-loading_bar_pixels() { count_pixels "$1" 200x30+220+350 'b>0.62 && b-r>0.23'; }
-
-# True when the KV2 main menu shows with the pointer on one item, its bar at y 320 (Start), 355 (Options)
-# or 390 (Exit): the open box's lit metal frame at its left, and only that item's bar lit.
-shows_main_menu_lit() {  # bar-y picture
-  local lit y
-  lit=$(mean_gray "$2" "10x20+228+$1")
-  [ "$(mean_gray "$2" 4x80+161+330)" -gt 550 ] || return 1
-  for y in 320 355 390; do
-    [ "$y" = "$1" ] || [ "$lit" -gt "$(($(mean_gray "$2" "10x20+228+$y") + 100))" ] || return 1
-  done
-}
-shows_main_menu_options_lit() { shows_main_menu_lit 355 "$1"; }
-
-# The KV2 pause panel: its lit metal edge stands down the left of the field.
-shows_pause_panel() { [ "$(mean_gray "$1" 8x400+152+40)" -gt 400 ]; }
-
-top_lit_row() {  # picture -> the highest row above the prompt holding bright pixels (480 if none)
-  local box
-  box=$(convert "$1" -crop 640x455+0+0 +repage -colorspace gray -threshold 40% -format '%@' info: 2>/dev/null)
-  case "$box" in *+*+*) echo "${box##*+}" ;; *) echo 480 ;; esac
-}
-
-# True when a picture has bright pixels above the given row (for text scrolling up).
-risen_above() { [ "$(top_lit_row "$2")" -lt "$1" ]; }  # row picture
+screenshot() { import -window root "$1"; }
 
 look() {  # name -> a screenshot at $E2E_WORK/name.png, kept in $VOIDMARCH_SHOTS when set
   screenshot "$E2E_WORK/$1.png"
   [ -z "${VOIDMARCH_SHOTS:-}" ] || cp "$E2E_WORK/$1.png" "$VOIDMARCH_SHOTS/"
 }
 shot() { echo "$E2E_WORK/$1.png"; }
+
+# Fraction of pixels that are not black in a picture, in percent.
+lit_percent() {
+  convert "$1" -colorspace gray -threshold 3% -format '%[fx:int(100*mean)]' info:
+}
+
+mean_gray() {  # picture geometry -> mean brightness of the area, 0 to 1000
+  convert "$1" -crop "$2" +repage -colorspace gray -format '%[fx:int(1000*mean)]' info:
+}
+
+mean_red() {  # picture geometry -> mean red less mean green over the area, 0 to 1000
+  convert "$1" -crop "$2" +repage -format '%[fx:int(1000*(mean.r-mean.g))]' info:
+}
+
+count_pixels() {  # picture geometry fx-condition -> pixels of the area meeting it
+  convert "$1" -crop "$2" +repage -fx "($3)?1:0" -format '%[fx:int(mean*w*h+0.5)]' info:
+}
+
+# True when the pixel at x y of a picture is white.
+white_at() {
+  [ "$(convert "$1" -format "%[fx:(p{$2,$3}.r>0.95 && p{$2,$3}.g>0.95 && p{$2,$3}.b>0.95)?1:0]" info:)" = 1 ]
+}
+
+# True when a text item whose top left is at x y wears the white outline of the item under the pointer.
+outlined_item() { white_at "$1" "$(($2 - 3))" "$(($3 - 3))" && white_at "$1" "$(($2 - 3))" "$(($3 + 4))"; }
+
+top_lit_row() {  # picture -> the highest row above the prompt holding bright pixels (480 if none)
+  local box
+  box=$(convert "$1" -crop 640x455+0+0 +repage -colorspace gray -threshold 40% -format '%@' info: 2>/dev/null)
+  case "$box" in 0x0+*) echo 480 ;; *+*+*) echo "${box##*+}" ;; *) echo 480 ;; esac
+}
+
+# True when a picture has bright pixels above the given row (for text scrolling up).
+risen_above() { [ "$(top_lit_row "$2")" -lt "$1" ]; }  # row picture
+
+# ---- Waiting for a screen ----
 
 SCREEN=()  # the check, with its arguments, that recognised the screen last seen
 
@@ -150,50 +134,83 @@ advance() {  # input name seconds check [args...]
   return 1
 }
 
-# Ends the game if it still runs (for an EXIT trap, so a failing walk leaves nothing behind).
-stop_game() {
-  if [ -n "${GAME_PID:-}" ] && kill -0 "$GAME_PID" 2>/dev/null; then
-    kill -9 "$GAME_PID" 2>/dev/null || true
-    wait "$GAME_PID" 2>/dev/null || true
-  fi
+# ---- Screens, told apart by their pixels ----
+
+# True when a picture shows the series menu: the white frames round both episode pictures, and dark space
+# above the title (not a fade from white).
+shows_series_menu() {
+  white_at "$1" 77 390 && white_at "$1" 243 390 && white_at "$1" 397 390 && white_at "$1" 563 390 &&
+    [ "$(mean_gray "$1" 640x30+0+0)" -lt 300 ]
 }
 
-# --- shared by the later walks ---
+# The series menu's EXIT item.
+EXIT_X=305 EXIT_Y=305
 
-# Mean of one channel (r, g or b) over an area of a picture, 0 to 1000.
-mean_channel() {
-  convert "$1" -crop "$3" +repage -format "%[fx:int(1000*mean.$2)]" info:
-}
+# Waits up to the given seconds for the series menu, its last look at $E2E_WORK/series.png.
+wait_series_menu() { await series "${1:-40}" shows_series_menu || fail "the series menu did not show"; }
 
-# Screenshots into $E2E_WORK/$1.png every quarter second until the test named by the rest of the
-# arguments (given the picture as its last argument) holds; false after $WAIT_LIMIT seconds (10).
-wait_for() {
-  local shot="$E2E_WORK/$1.png"; shift
-  for _ in $(seq "$((${WAIT_LIMIT:-10} * 4))"); do
-    screenshot "$shot"
-    "$@" "$shot" && return 0
-    sleep 0.25
+# True when a picture shows the loading screen: the bar's blue frame, (0, 41, 240), runs from (215, 345)
+# to (425, 380).
+shows_loading_frame() {
+  local blue='p{X}.r<0.05 && abs(p{X}.g-0.16)<0.03 && p{X}.b>0.9' at
+  for at in 215,360 425,360 320,345 320,380; do
+    [ "$(convert "$1" -format "%[fx:(${blue//X/$at})?1:0]" info:)" = 1 ] || return 1
   done
-  return 1
 }
 
-# The main menu's item under the pointer lights its bar: Start's at y 320, Options' at 355,
-# Exit's at 390. menu_item_lit Y PICTURE
-menu_item_lit() {
-  local other=320
-  [ "$1" != 320 ] || other=355
-  [ "$(mean_gray "$2" "10x20+228+$1")" -gt "$(($(mean_gray "$2" "10x20+228+$other") + 100))" ]
+# Lit pixels of the loading bar inside its frame.
+loading_bar_pixels() { count_pixels "$1" 200x30+220+350 'b>0.62 && b-r>0.23'; }
+
+# The series menu with KV2's picture lit, brighter than SERIES_KV2, its mean with the pointer away.
+shows_kv2_lit() { shows_series_menu "$1" && [ "$(mean_gray "$1" 150x110+405+335)" -gt "$((SERIES_KV2 * 5 / 4))" ]; }
+
+# Instructions: a title at the top, the prompt at the bottom, black between; KV2's list of keys runs past
+# y 250, KV1's shorter one does not.
+shows_instructions() {  # kv1|kv2 picture
+  local rows
+  rows=$(mean_gray "$2" 640x30+0+250)
+  [ "$(mean_gray "$2" 200x20+220+8)" -gt 20 ] && [ "$(mean_gray "$2" 200x16+8+460)" -gt 20 ] &&
+    [ "$(mean_gray "$2" 640x80+0+380)" -lt 5 ] && if [ "$1" = kv2 ]; then [ "$rows" -gt 20 ]; else [ "$rows" -lt 3 ]; fi
 }
 
-# Character select faded in with Adam's box hovered: his portrait in, lit well above Kim's box.
-adam_hovered() {
-  local portrait
-  portrait=$(mean_gray "$1" 150x200+30+200)
-  [ "$portrait" -gt 250 ] && [ "$(mean_gray "$1" 100x100+262+340)" -lt "$((portrait - 100))" ]
+# The story: the prompt at the bottom, its lines risen above it, none yet in the upper part (where a card
+# has its title). The instructions fading out have no bright line left.
+shows_story() {
+  local top
+  top=$(top_lit_row "$1")
+  [ "$(mean_gray "$1" 200x16+8+460)" -gt 20 ] && [ "$top" -gt 200 ] && [ "$top" -lt 480 ]
+}
+
+# True when the KV2 main menu shows with the pointer on one item, its bar at y 320 (Start), 355 (Options)
+# or 390 (Exit): the open box's lit metal frame at its left, and only that item's bar lit.
+shows_main_menu_lit() {  # bar-y picture
+  local lit y
+  lit=$(mean_gray "$2" "10x20+228+$1")
+  [ "$(mean_gray "$2" 4x80+161+330)" -gt 550 ] || return 1
+  for y in 320 355 390; do
+    [ "$y" = "$1" ] || [ "$lit" -gt "$(($(mean_gray "$2" "10x20+228+$y") + 100))" ] || return 1
+  done
+}
+
+# Character select with a pilot's box hovered: the portrait slid in at the left, the other box dim (so not
+# the fade from white), the hovered box's icon grown past its 64 pixels. Boxes start at y 130 (Adam) and
+# 305 (Kim).
+shows_pilot_hovered() {  # box-y other-box-y picture
+  local portrait other icon_edge
+  portrait=$(mean_gray "$3" 150x200+30+200)
+  other=$(mean_gray "$3" "100x100+262+$(($2 + 35))")
+  icon_edge=$(mean_gray "$3" "20x60+232+$(($1 + 53))")
+  [ "$portrait" -gt 250 ] && [ "$((other * 2))" -lt "$portrait" ] && [ "$icon_edge" -gt 80 ]
 }
 
 # A stage's card: black but for its text around the middle (and the prompt at the bottom).
 card_shown() { [ "$(mean_gray "$1" 540x80+50+100)" -gt 5 ] && [ "$(mean_gray "$1" 640x200+0+250)" -lt 5 ]; }
+
+# Stage 1's card: its one line stands higher than the text of a card with a story.
+shows_first_card() { card_shown "$1" && [ "$(mean_gray "$1" 540x40+50+100)" -gt 15 ]; }
+
+# The HUD's gold, the colour of its money figures.
+GOLD='X.r>0.9 && X.g>0.7 && X.g<0.95 && X.b<0.6'  # X stands for the picture
 
 # A KV2 stage faded in: the HUD's money, yellow under "Money:" at the top.
 hud_shown() {
@@ -201,41 +218,20 @@ hud_shown() {
        -format '%[fx:int(1000*mean)]' info:)" -ge 80 ]
 }
 
-# The KV2 pause panel in: its lit metal edge stands down the left of the field.
-pause_panel_in() { [ "$(mean_gray "$1" 8x400+152+40)" -gt 400 ]; }
+# The KV2 pause panel: its lit metal edge stands down the left of the field.
+shows_pause_panel() { [ "$(mean_gray "$1" 8x400+152+40)" -gt 400 ]; }
 
-# Copies a picture into $VOIDMARCH_SHOTS, when set, for looking at.
-keep() { [ -z "${VOIDMARCH_SHOTS:-}" ] || cp "$1" "$VOIDMARCH_SHOTS/"; }
+# KV1's menu: its three items lit below the title words, no prompt at the bottom (as the mission has) and
+# no fade from white.
+kv1_menu_shown() { [ "$(mean_gray "$1" 120x90+260+295)" -gt 20 ] && [ "$(mean_gray "$1" 640x30+0+450)" -lt 4 ]; }
 
-# wait_for, or a failure that keeps the last look: expect NAME WHAT TEST...
-expect() {
-  local name=$1 what=$2; shift 2
-  wait_for "$name" "$@" && return 0
-  keep "$E2E_WORK/$name.png"
-  fail "no $what"
-}
+# The mission intro: its heading at the top, black above the prompt.
+shows_mission() { [ "$(mean_gray "$1" 400x20+120+22)" -gt 20 ] && [ "$(mean_gray "$1" 640x40+0+420)" -lt 5 ]; }
 
-# A click held for 300 ms, so that a logic step sees it even on a busy machine.
-firm_click() { xdotool mousemove "$1" "$2"; sleep 0.1; xdotool mousedown 1; sleep 0.3; xdotool mouseup 1; }
-
-# A click at X Y into the screen NAME, which must then pass TEST: click_into X Y NAME WHAT TEST...
-click_into() {
-  local x=$1 y=$2; shift 2
-  firm_click "$x" "$y"
-  expect "$@"
-}
-
-# Clicks at X Y until the screen NAME passes TEST, up to three times, for a screen that takes
-# clicks only once it has faded in, where a click on the next screen does nothing:
-# click_until X Y NAME WHAT TEST...
-click_until() {
-  local x=$1 y=$2 name=$3 what=$4; shift 4
-  for _ in 1 2 3; do
-    firm_click "$x" "$y"
-    WAIT_LIMIT=4 wait_for "$name" "$@" && return 0
-  done
-  keep "$E2E_WORK/$name.png"
-  fail "no $what"
+# KV1's stage 1: the orange block at the top, the gold money at the bottom.
+shows_kv1_stage() {
+  [ "$(count_pixels "$1" 360x240+10+10 'r>0.8 && g>0.3 && g<0.75 && b<0.35')" -gt 3000 ] &&
+    [ "$(count_pixels "$1" 100x20+270+455 "${GOLD//X/u}")" -gt 80 ]
 }
 
 # The options' stage choice: its row, drawn only once unlocked, and its right arrow.
@@ -245,24 +241,18 @@ stage_row_shown() { [ "$(mean_gray "$1" 60x20+70+166)" -gt 150 ]; }
 area() { convert "$1" -crop "$2" +repage rgb:- | md5sum; }
 stage_changed() { [ "$(area "$1" $STAGE_NAME)" != "$shown_stage" ]; }
 
+# ---- Walks ----
+
 # The stage choice's right arrow, clicked again until the stage shown changes (a click the game
 # sees no logic step of is lost on a busy machine).
 stage_click() {
   screenshot "$E2E_WORK/choice.png"
   shown_stage=$(area "$E2E_WORK/choice.png" $STAGE_NAME)
   for _ in 1 2 3; do
-    firm_click $STAGE_RIGHT
-    WAIT_LIMIT=1 wait_for choice_now stage_changed && return 0
+    click $STAGE_RIGHT
+    await choice_now 1 stage_changed && return 0
   done
   fail "the stage choice did not change"
-}
-
-# EXIT on the series menu: the program ends with status 0, having shown no message box.
-exit_game() {
-  firm_click "$EXIT_X" "$EXIT_Y"
-  wait_game 30
-  [ "$GAME_STATUS" -eq 0 ] || fail "exit status $GAME_STATUS"
-  [ ! -s "$E2E_WORK/messages.log" ] || fail "message boxes: $(cat "$E2E_WORK/messages.log")"
 }
 
 # From the start of the program to the KV2 main menu with its box open: the series menu's KV2
@@ -272,14 +262,12 @@ to_main_menu() {
   wait_window
   xdotool mousemove 10 10
   wait_series_menu 40
-  firm_click 480 390
-  sleep 1.2
+  advance "click 480 390" instructions 5 shows_instructions kv2 || fail "no KV2 instructions"
   xdotool mousemove 300 365
   for _ in $(seq 8); do
     press space
-    WAIT_LIMIT=3 wait_for menu menu_item_lit 355 && return 0
+    await menu 3 shows_main_menu_lit 355 && return 0
   done
-  keep "$E2E_WORK/menu.png"
   fail "no main menu"
 }
 
@@ -287,18 +275,24 @@ to_main_menu() {
 # $E2E_WORK/$1.png.
 new_game_card() {
   xdotool mousemove 300 330
-  expect menu "main menu's Start" menu_item_lit 320
-  firm_click 300 330
+  await menu 5 shows_main_menu_lit 320 || fail "no main menu's Start"
+  click 300 330
   xdotool mousemove 312 213
-  expect select "character select" adam_hovered
-  click_until 312 213 "$1" "card" card_shown
+  await select 10 shows_pilot_hovered 130 305 || fail "no character select with Adam's box hovered"
+  advance "click 312 213" "$1" 8 card_shown || fail "no card"
   sleep 0.5
-  screenshot "$E2E_WORK/$1.png"
+  look "$1"
 }
 
 # P in a KV2 stage, then the pause panel's "Exit to Menu".
 quit_stage() {
-  press p
-  expect paused "pause panel" pause_panel_in
-  firm_click 415 438
+  advance "press p" paused 5 shows_pause_panel || fail "no pause panel"
+  click 415 438
+}
+
+# From the main menu with its box open: Exit, lit under the pointer, back to the series menu.
+leave_main_menu() {
+  xdotool mousemove 300 400
+  await menu_exit 5 shows_main_menu_lit 390 || fail "main menu's Exit not lit"
+  advance "click 300 400" series 10 shows_series_menu || fail "Exit did not lead to the series menu"
 }

@@ -4,58 +4,33 @@
 # menu, its EXIT to the series menu, and EXIT there ends the program with status 0.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
+trap stop_game EXIT
 
-mean_red() {  # picture geometry -> mean red less mean green, 0 to 1000
-  convert "$1" -crop "$2" +repage -format '%[fx:int(1000*(mean.r-mean.g))]' info:
+# Stage 1 faded in from white, the enemy block at the top brighter than the space below it.
+kv1_stage_lit() {
+  [ "$(mean_gray "$1" 640x480+0+0)" -lt 700 ] && [ "$(mean_gray "$1" 360x240+10+10)" -gt "$(mean_gray "$1" 360x100+10+330)" ]
 }
-keep() { [ -z "${VOIDMARCH_SHOTS:-}" ] || cp "$1" "$VOIDMARCH_SHOTS/"; }
+# The red pause box.
+kv1_paused() { [ "$(mean_red "$1" 300x40+170+130)" -gt 100 ]; }
 
 start_game
 wait_window
 xdotool mousemove 10 10
 wait_series_menu 40
 
-click 160 390
-sleep 1.2
-press space
-sleep 1.2
-screenshot "$E2E_WORK/kv1_menu.png"
-keep "$E2E_WORK/kv1_menu.png"
-[ "$(mean_gray "$E2E_WORK/kv1_menu.png" 120x90+260+295)" -gt 20 ] || fail "no KV1 menu items"
+advance "click 160 390" instructions 5 shows_instructions kv1 || fail "no KV1 instructions"
+advance "press space" kv1_menu 5 kv1_menu_shown || fail "no KV1 menu items"
+advance "click 280 305" mission 5 shows_mission || fail "no mission line"
 
-click 280 305
-sleep 1.2
-screenshot "$E2E_WORK/mission.png"
-keep "$E2E_WORK/mission.png"
-[ "$(mean_gray "$E2E_WORK/mission.png" 400x20+120+22)" -gt 20 ] || fail "no mission line"
-
-press space
-sleep 4  # fade-out, then the stage's fade-in from white
+advance "press space" stage1 10 shows_kv1_stage || fail "no stage 1 with the enemy block at its top"
 xdotool keydown Left; sleep 0.5; xdotool keyup Left
 xdotool keydown space; sleep 0.3
-screenshot "$E2E_WORK/stage1.png"
+look fire
 xdotool keyup space
-keep "$E2E_WORK/stage1.png"
-stage=$(mean_gray "$E2E_WORK/stage1.png" 640x480+0+0)
-[ "$stage" -lt 700 ] || fail "stage 1 still white ($stage)"
-[ "$(mean_gray "$E2E_WORK/stage1.png" 360x240+10+10)" -gt "$(mean_gray "$E2E_WORK/stage1.png" 360x100+10+330)" ] ||
-  fail "no enemy block at the top of stage 1"
+kv1_stage_lit "$(shot fire)" || fail "stage 1 gone while the ship moved and fired"
 
-press p
-sleep 0.5
-screenshot "$E2E_WORK/paused.png"
-keep "$E2E_WORK/paused.png"
-[ "$(mean_red "$E2E_WORK/paused.png" 300x40+170+130)" -gt 100 ] || fail "no red pause box"
-
-click 280 275
-sleep 1.5
-screenshot "$E2E_WORK/back.png"
-[ "$(mean_gray "$E2E_WORK/back.png" 120x90+260+295)" -gt 20 ] || fail "Exit Game did not lead to the KV1 menu"
-
-click 275 365
-wait_series_menu 10
-click "$EXIT_X" "$EXIT_Y"
-wait_game 30
-[ "$GAME_STATUS" -eq 0 ] || fail "exit status $GAME_STATUS after EXIT"
-[ ! -s "$E2E_WORK/messages.log" ] || fail "message boxes: $(cat "$E2E_WORK/messages.log")"
+advance "press p" paused 5 kv1_paused || fail "no red pause box"
+advance "click 280 275" back 10 kv1_menu_shown || fail "Exit Game did not lead to the KV1 menu"
+advance "click 275 365" series 10 shows_series_menu || fail "EXIT did not lead to the series menu"
+exit_game
 echo "ok: series menu -> KV1 -> instructions -> KV1 menu -> mission -> stage 1 -> pause -> Exit Game -> EXIT; exit 0"

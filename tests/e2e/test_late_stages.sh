@@ -6,7 +6,7 @@ set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 
 # Main menu and options places (the options panel is 520x400 at 60, 40).
-OPTIONS_ITEM="300 365" MENU_EXIT="300 400" EXIT_TO_MENU="507 420"
+OPTIONS_ITEM="300 365" EXIT_TO_MENU="507 420"
 
 # Per mille of a picture's pixels that pass an fx test (on every fourth pixel each way, for speed).
 share() { convert "$1" -sample 25% -fx "$2" -colorspace gray -format '%[fx:int(1000*mean)]' info:; }
@@ -30,11 +30,11 @@ shows_stage() { hud_shown "$2" && [ "$(scenery "$2")" = "$1" ]; }
 
 stage_up() {  # from the main menu, its box open: the stage choice up by $1, and back
   xdotool mousemove $OPTIONS_ITEM
-  expect menu "main menu" menu_item_lit 355
-  click_into $OPTIONS_ITEM options "stage choice in the options" stage_row_shown
+  await menu 5 shows_main_menu_lit 355 || fail "no main menu"
+  advance "click $OPTIONS_ITEM" options 10 stage_row_shown || fail "no stage choice in the options"
   sleep 0.6  # faded in
   for _ in $(seq "$1"); do stage_click; done
-  firm_click $EXIT_TO_MENU
+  click $EXIT_TO_MENU
 }
 
 start_game
@@ -48,23 +48,17 @@ last_card=""
 for n in 6 7 8 9 10; do
   stage_up 1
   new_game_card "card_$n"
-  keep "$E2E_WORK/card_$n.png"
   if [ -n "$last_card" ]; then
     [ "$(compare -metric AE -crop 540x20+50+148 "$last_card" "$E2E_WORK/card_$n.png" null: 2>&1 || true)" != 0 ] ||
       fail "stage $n's card is the card before it"
   fi
   last_card="$E2E_WORK/card_$n.png"
   press space
-  shown=0
-  WAIT_LIMIT=8 wait_for "stage_$n" shows_stage "${SCENERY[$n]}" && shown=1
-  keep "$E2E_WORK/stage_$n.png"
-  [ "$shown" = 1 ] || fail "stage $n: scenery '$(scenery "$E2E_WORK/stage_$n.png")', not '${SCENERY[$n]}'"
+  await "stage_$n" 8 shows_stage "${SCENERY[$n]}" ||
+    fail "stage $n: scenery '$(scenery "$(shot "stage_$n")")', not '${SCENERY[$n]}'"
   quit_stage
 done
 
-xdotool mousemove $MENU_EXIT
-expect menu "main menu after stage 10" menu_item_lit 390
-firm_click $MENU_EXIT
-wait_series_menu 10
+leave_main_menu
 exit_game
 echo "ok: H+J, then stages 6 to 10 each from the options' stage choice, its card and its scenery, quit by the pause panel"

@@ -10,7 +10,7 @@ source "$(dirname "$0")/lib.sh"
 listing() { find -L "$1" -printf '%P %s %T@\n' | sort; }
 
 # Panel places on the 640x480 frame (the generated panel is 520x400 at 60, 40).
-OPTIONS_ITEM="300 365" EXIT_TO_MENU="507 420" MENU_EXIT="300 400"
+OPTIONS_ITEM="300 365" EXIT_TO_MENU="507 420"
 DIFFICULTY_RIGHT="295 148" STAGE_ROW=60x20+70+166 PLAY="188 204" JUKEBOX_RIGHT="218 204"
 LEFT_ROW="100 273" LEFT_NAME=80x20+140+265
 # KV1 menu items, and the dimmed title word "VOID" on KV1's controls (full strength on its menu).
@@ -20,12 +20,10 @@ KV1_OPTIONS="280 335" KV1_EXIT="275 365" VOID_WORD=200x60+160+70
 options_shown() { [ "$(mean_gray "$1" 100x30+270+45)" -gt 250 ] && [ "$(mean_gray "$1" 200x40+300+380)" -lt 200 ]; }
 open_options() {  # from the main menu, its box open
   xdotool mousemove $OPTIONS_ITEM
-  expect menu "main menu" menu_item_lit 355
-  click_into $OPTIONS_ITEM options "options" options_shown
+  await menu 5 shows_main_menu_lit 355 || fail "no main menu"
+  advance "click $OPTIONS_ITEM" options 10 options_shown || fail "no options"
   sleep 0.6
 }
-# KV1's menu: its three items lit below the title words.
-kv1_menu_shown() { [ "$(mean_gray "$1" 120x90+260+295)" -gt 20 ]; }
 # KV1's controls: the key names in their rows, and the title word at well under the menu's strength.
 kv1_controls_shown() {
   [ "$(mean_gray "$1" $LEFT_NAME)" -gt 20 ] && [ "$(mean_gray "$1" $VOID_WORD)" -lt "$((menu_word * 2 / 3))" ]
@@ -49,35 +47,30 @@ to_main_menu
 open_options
 screenshot "$E2E_WORK/options_locked.png"
 locked=$(mean_gray "$E2E_WORK/options_locked.png" $STAGE_ROW)
-firm_click $LEFT_ROW
+click $LEFT_ROW
 sleep 0.3
 press a
 sleep 0.3
 screenshot "$E2E_WORK/left_after.png"
 [ "$(compare -metric AE "$E2E_WORK/options_locked.png" "$E2E_WORK/left_after.png" -crop $LEFT_NAME null: 2>&1 || true)" != 0 ] ||
   fail "LEFT's key name did not change"
-firm_click $DIFFICULTY_RIGHT
-firm_click $JUKEBOX_RIGHT
-firm_click $PLAY
-firm_click $EXIT_TO_MENU
+click $DIFFICULTY_RIGHT
+click $JUKEBOX_RIGHT
+click $PLAY
+click $EXIT_TO_MENU
 
 # Stage 1 on the new key: the letter moves the ship left, the arrow leaves it where it is.
 new_game_card card_1
-keep "$E2E_WORK/card_1.png"
-press space
-expect stage_1 "stage 1" hud_shown
+advance "press space" stage_1 10 hud_shown || fail "no stage 1"
 sleep 2  # the ship's climb into its place
-screenshot "$E2E_WORK/ship_start.png"
+look ship_start
 hold a 0.6
 sleep 0.3
-screenshot "$E2E_WORK/ship_letter.png"
+look ship_letter
 hold Left 0.6
 sleep 0.3
-screenshot "$E2E_WORK/ship_arrow.png"
-keep "$E2E_WORK/ship_start.png"
-keep "$E2E_WORK/ship_letter.png"
-start_x=$(ship_x "$E2E_WORK/ship_start.png") letter_x=$(ship_x "$E2E_WORK/ship_letter.png")
-arrow_x=$(ship_x "$E2E_WORK/ship_arrow.png")
+look ship_arrow
+start_x=$(ship_x "$(shot ship_start)") letter_x=$(ship_x "$(shot ship_letter)") arrow_x=$(ship_x "$(shot ship_arrow)")
 [ "$start_x" -gt 0 ] && [ "$letter_x" -lt "$((start_x - 40))" ] || fail "'a' did not move the ship left ($start_x -> $letter_x)"
 # Held as long, the letter took the ship over 100 px; stars passing the band and the ship's glide
 # move the middle by a few.
@@ -87,7 +80,7 @@ quit_stage
 
 # The stage choice, unlocked by H+J, set to 3: the next game opens on stage 3's card.
 xdotool mousemove $OPTIONS_ITEM
-expect menu "main menu after stage 1" menu_item_lit 355
+await menu 10 shows_main_menu_lit 355 || fail "no main menu after stage 1"
 xdotool keydown h keydown j
 sleep 0.3
 xdotool keyup h keyup j
@@ -97,38 +90,27 @@ stage_click
 screenshot "$E2E_WORK/options_unlocked.png"
 unlocked=$(mean_gray "$E2E_WORK/options_unlocked.png" $STAGE_ROW)
 [ "$unlocked" -gt "$((locked + 50))" ] || fail "no stage choice row after H+J (gray $locked -> $unlocked)"
-firm_click $EXIT_TO_MENU
+click $EXIT_TO_MENU
 new_game_card card_3
-keep "$E2E_WORK/card_3.png"
 # Stage 1's card has its one line at the middle; Adam's story on stage 3's runs on below it.
 story_1=$(mean_gray "$E2E_WORK/card_1.png" 540x50+50+140) story_3=$(mean_gray "$E2E_WORK/card_3.png" 540x50+50+140)
 [ "$story_1" -lt 2 ] && [ "$story_3" -gt 5 ] || fail "not stage 3's card (story $story_1 -> $story_3)"
-press space
-expect stage_3 "stage 3" hud_shown
+advance "press space" stage_3 10 hud_shown || fail "no stage 3"
 quit_stage
 
 # KV1's OPTIONS: its controls over the title words at half strength, and back out.
-xdotool mousemove $MENU_EXIT
-expect menu "main menu after stage 3" menu_item_lit 390
-firm_click $MENU_EXIT
-wait_series_menu 10
-firm_click 160 390
-for _ in 1 2 3 4; do
-  sleep 1.2
-  press space
-  WAIT_LIMIT=3 wait_for kv1_menu kv1_menu_shown && break
-done
-expect kv1_menu "KV1 menu" kv1_menu_shown
+leave_main_menu
+advance "click 160 390" kv1_instructions 5 shows_instructions kv1 || fail "no KV1 instructions"
+advance "press space" kv1_menu 5 kv1_menu_shown || fail "no KV1 menu"
 sleep 0.6  # faded in
-screenshot "$E2E_WORK/kv1_menu.png"
-menu_word=$(mean_gray "$E2E_WORK/kv1_menu.png" $VOID_WORD)
-click_into $KV1_OPTIONS kv1_controls "KV1 controls" kv1_controls_shown
+look kv1_menu
+menu_word=$(mean_gray "$(shot kv1_menu)" $VOID_WORD)
+advance "click $KV1_OPTIONS" kv1_controls 10 kv1_controls_shown || fail "no KV1 controls"
 sleep 0.6
-screenshot "$E2E_WORK/kv1_controls.png"
-keep "$E2E_WORK/kv1_controls.png"
-[ "$(mean_gray "$E2E_WORK/kv1_controls.png" $VOID_WORD)" -gt 20 ] || fail "no title words behind KV1's controls"
-click_until $EXIT_TO_MENU kv1_menu "KV1 menu after its controls" kv1_menu_shown
-firm_click $KV1_EXIT
+look kv1_controls
+[ "$(mean_gray "$(shot kv1_controls)" $VOID_WORD)" -gt 20 ] || fail "no title words behind KV1's controls"
+advance "click $EXIT_TO_MENU" kv1_menu 4 kv1_menu_shown || fail "no KV1 menu after its controls"
+click $KV1_EXIT
 wait_series_menu 10
 exit_game
 [ "$(listing "$tree")" = "$before_tree" ] || fail "the run changed the data tree"
