@@ -13,7 +13,7 @@ shows_logo() {
   local error
   error=$(compare -metric RMSE "$1" "$GAME_DIR/logo.png" null: 2>&1 || true)
   error=${error#*(} error=${error%)}
-  [ "$(echo "$error < 0.05" | bc)" = 1 ]
+  awk -v e="$error" 'BEGIN { exit !(e ~ /^[0-9.]+(e-?[0-9]+)?$/ && e + 0 < 0.05) }'
 }
 
 # The HUD's money, in gold, under "Money:" at the top middle.
