@@ -9,3 +9,9 @@ constexpr int credit_entry_count = 11;
 // whose bit is set in `mask`, in bit order, in font5 one line under another. Returns the number
 // of name lines drawn.
 int credits_section(BITMAP* dest, const char* heading, int mask, float y);
+
+// One section of an ending's credits roll.
+struct CreditHeading {
+    const char* heading;
+    int mask;  // entries of the credits table, one bit each
+};

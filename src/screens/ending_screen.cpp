@@ -40,11 +40,6 @@ const char* const paragraphs[EndingScreen::paragraph_count][2] = {
      "could feels really bad about Justin. But somehow, she believes that he is alive somewhere....Let's hope so. "},
 };
 
-struct CreditHeading {
-    const char* heading;
-    int mask;  // entries of the credits table, one bit each
-};
-
 const CreditHeading credit_headings[] = {
     {"TECHNICAL DIRECTOR", 1},
     {"PROGRAM MANAGER", 1},

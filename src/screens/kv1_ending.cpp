@@ -12,12 +12,7 @@
 
 namespace {
 
-struct Heading {
-    const char* title;
-    int mask;
-};
-
-const Heading credit_headings[] = {
+const CreditHeading credit_headings[] = {
     {"TECHNICAL DIRECTOR", 1},
     {"PROGRAM MANAGER", 1},
     {"LEAD PROGRAMMER", 1},
@@ -97,8 +92,8 @@ void Kv1Ending::draw() {
     draw_wrapped_text(text_.get(), font9, ending_text, 50, -100, 540, 360, 0, -1);
     trans_blit(text_.get(), buffer, 0, 0, alpha_);
     float y = credits_y_;
-    for (const Heading& heading : credit_headings) {
-        credits_section(buffer, heading.title, heading.mask, y);
+    for (const CreditHeading& section : credit_headings) {
+        credits_section(buffer, section.heading, section.mask, y);
         y += heading_gap;
     }
     const float presented_y = credits_y_ + presented_by_offset;
