@@ -67,6 +67,7 @@ void CharacterSelect::box(Pilot& pilot, Choice choice) {
 }
 
 void CharacterSelect::draw() {
+    clear_bitmap(active_page);
     blit(backdrop_.get(), buffer, 0, 0, backdrop_x_[1], 0, backdrop_->w, backdrop_->h);
     blit(backdrop_.get(), buffer, 0, 0, backdrop_x_[0], 0, backdrop_->w, backdrop_->h);
     for (const MenuStar& star : stars_) star.draw(buffer);

@@ -3,6 +3,8 @@
 // names from the credits table by a mask, one bit per entry.
 #include <allegro.h>
 
+#include <array>
+
 constexpr int credit_entry_count = 11;
 
 // Draws `heading` in font8 centred on x 320 with its top at (int)y, then the names of the entries
@@ -15,3 +17,9 @@ struct CreditHeading {
     const char* heading;
     int mask;  // entries of the credits table, one bit each
 };
+using CreditHeadings = std::array<CreditHeading, 21>;
+
+// An ending's whole roll: the headings 100 px apart from credits_y down, "PRESENTED BY:" with the
+// two presenters 2100 px below the first heading, "T H E  E N D" with its top at end_y and, once
+// it has stopped, the prompt to leave with Esc.
+void draw_credits_roll(BITMAP* dest, const CreditHeadings& headings, float credits_y, float end_y, bool stopped);

@@ -14,8 +14,6 @@ namespace {
 
 constexpr int paragraph_fade_step = 4;
 constexpr int picture_fade_step = 2;
-constexpr int credit_spacing = 100;
-constexpr float presented_by_offset = 2100.0f;
 
 // By paragraph, then pilot (Adam, Kim). Kept as written, blanks and spellings included.
 const char* const paragraphs[EndingScreen::paragraph_count][2] = {
@@ -40,7 +38,7 @@ const char* const paragraphs[EndingScreen::paragraph_count][2] = {
      "could feels really bad about Justin. But somehow, she believes that he is alive somewhere....Let's hope so. "},
 };
 
-const CreditHeading credit_headings[] = {
+const CreditHeadings credit_headings = {{
     {"TECHNICAL DIRECTOR", 1},
     {"PROGRAM MANAGER", 1},
     {"LEAD PROGRAMMER", 1},
@@ -62,7 +60,7 @@ const CreditHeading credit_headings[] = {
     {"STORY/SCENARIO WRITER", 513},
     {"TEST LEAD/TESTER", 1},
     {"SPECIAL THANKS", 1024},
-};
+}};
 
 const char* planet_path(int character) {
     return character == 2 ? "gfx/kv2_ending/planet_pic_kim.png" : "gfx/kv2_ending/planet_pic.png";
@@ -121,20 +119,6 @@ void EndingScreen::step() {
     scroll_ = key[key_text_advance] ? fast_scroll : slow_scroll;
 }
 
-void EndingScreen::draw_credits() {
-    for (std::size_t k = 0; k < std::size(credit_headings); ++k)
-        credits_section(buffer, credit_headings[k].heading, credit_headings[k].mask,
-                        credits_y_ + credit_spacing * static_cast<float>(k));
-    const int presented_y = static_cast<int>(credits_y_ + presented_by_offset);
-    textprintf_centre_ex(buffer, font8, 320, presented_y, -1, -1, "PRESENTED BY:");
-    const int names_y = static_cast<int>(credits_y_ + presented_by_offset + text_height(font6) + 5);
-    textprintf_centre_ex(buffer, font5, 160, names_y, -1, -1, "Oromont Games");
-    textprintf_centre_ex(buffer, font5, 480, names_y, -1, -1, "Halcyon Drift Studio");
-    textprintf_centre_ex(buffer, font8, 320, static_cast<int>(end_y_), -1, -1, "T H E  E N D");
-    if (end_y_ == end_rest_y())
-        textprintf_ex(buffer, font5, 10, 475 - text_height(font5), -1, -1, "Press 'Esc' to continue...");
-}
-
 void EndingScreen::draw() {
     clear_to_color(text_layer_.get(), makecol(255, 0, 255));
     draw_masked(black_.get(), 0, 0);
@@ -143,7 +127,7 @@ void EndingScreen::draw() {
     const int pilot = selected_character == 2 ? 1 : 0;
     draw_wrapped_text(text_layer_.get(), font9, paragraphs[paragraph_][pilot], 50, -100, 540, 360, 0, -1);
     trans_blit(text_layer_.get(), buffer, 0, 0, paragraph_alpha_);
-    draw_credits();
+    draw_credits_roll(buffer, credit_headings, credits_y_, end_y_, end_y_ == end_rest_y());
     fade_.present();
 }
 

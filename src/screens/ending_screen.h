@@ -33,7 +33,6 @@ public:
 private:
     void step_paragraphs();
     void step_credits();
-    void draw_credits();
 
     ScreenFade fade_;
     ScreenBitmap planet_, pair_, black_, text_layer_;

@@ -12,7 +12,7 @@
 
 namespace {
 
-const CreditHeading credit_headings[] = {
+const CreditHeadings credit_headings = {{
     {"TECHNICAL DIRECTOR", 1},
     {"PROGRAM MANAGER", 1},
     {"LEAD PROGRAMMER", 1},
@@ -34,10 +34,8 @@ const CreditHeading credit_headings[] = {
     {"STORY/SCENARIO WRITER", 1},
     {"TEST LEAD/TESTER", 1},
     {"SPECIAL THANKS", 1024},
-};
+}};
 
-constexpr float heading_gap = 100.0f;
-constexpr float presented_by_offset = 2100.0f;
 constexpr int fade_step = 4;  // the text layer's alpha lost per step once the hold is over
 
 const char* const ending_text =
@@ -51,10 +49,6 @@ void draw_titles(BITMAP* layer) {
     masked_blit(menu_words_void, layer, 0, 0, 118, 153, menu_words_void->w, menu_words_void->h);
     masked_blit(menu_words_marchers, layer, 0, 0, 57, 260, menu_words_marchers->w, menu_words_marchers->h);
     fade_blit(layer, buffer, 0, 0, makecol(0, 0, 0), 127);
-}
-
-void centred_at(FONT* f, int x, float y, const char* text) {
-    textprintf_ex(buffer, f, x - text_length(f, text) / 2, static_cast<int>(y), -1, -1, "%s", text);
 }
 
 }  // namespace
@@ -91,19 +85,7 @@ void Kv1Ending::draw() {
     textprintf_centre_ex(text_.get(), font8, 320, 15, -1, -1, "CONGRATULATIONS!!");
     draw_wrapped_text(text_.get(), font9, ending_text, 50, -100, 540, 360, 0, -1);
     trans_blit(text_.get(), buffer, 0, 0, alpha_);
-    float y = credits_y_;
-    for (const CreditHeading& section : credit_headings) {
-        credits_section(buffer, section.heading, section.mask, y);
-        y += heading_gap;
-    }
-    const float presented_y = credits_y_ + presented_by_offset;
-    centred_at(font8, 320, presented_y, "PRESENTED BY:");
-    const float names_y = presented_y + static_cast<float>(text_height(font6) + 5);
-    centred_at(font5, 160, names_y, "Oromont Games");
-    centred_at(font5, 480, names_y, "Halvard Quill");
-    centred_at(font8, 320, end_y_, "T H E  E N D");
-    if (end_y_ == end_stop())
-        textprintf_ex(buffer, font5, 10, 475 - text_height(font5), -1, -1, "Press 'Esc' to continue...");
+    draw_credits_roll(buffer, credit_headings, credits_y_, end_y_, end_y_ == end_stop());
     fade_.present();
 }
 

@@ -19,15 +19,15 @@ const Paragraph paragraphs[Story::paragraph_count] = {
      "He rebuilt his freight company, Halvard Haulage, from the wreck it had been left in. He also took on a "
      "partner, Kim, a renegade pilot from the planet Rytiok. "},
     {376,
-     "Meanwhile, the crime lord, Oskar Draven, the man who put the hit out on Adam, has watched him rise again "
+     "Meanwhile, the crime lord, Lord Artemus, the man who put the hit out on Adam, has watched him rise again "
      "and now wants him as his right-hand man. Adam wants nothing to do with him and turns him down flat. "},
     {564,
-     "After several failed attempts for Adam to join his crew, Draven runs out of patience. His men strike "
-     "Adam's home while he is away on a run. They take his family and vanish into the void. Draven sends word "
+     "After several failed attempts for Adam to join his crew, Art runs out of patience. His men strike "
+     "Adam's home while he is away on a run. They take his family and vanish into the void. Art sends word "
      "that they will be freed only when Adam agrees to work for him. "},
     {752,
-     "What do think that their answer would be??? Adam and Kim arm their ships and set out together. Draven now "
-     "has two pilots to answer to instead of one. They want the family back. They will not leave without them. "},
+     "What do think that their answer would be??? Adam and Kim arm their ships and set out together. Art now has "
+     "two pilots to answer to instead of one. They want the family back. They will not leave without them. "},
 };
 
 }  // namespace

@@ -117,28 +117,37 @@ void UpgradeStore::step() {
     mouse_down();
 }
 
-// The total holds each ordered level's own price; the template previews the level at once.
+// The total holds each ordered level's own price; the template previews the level at once. A
+// right arrow at the top changes nothing; a left arrow at the ship's own level still sets the
+// template to it.
 void UpgradeStore::arrows() {
-    const int gun_before = order_.gun_level, side_before = order_.side_level;
-    if (arrow_pressed(arrow_right, arrow_right_x, gun_row_y))
-        order_.gun_level = std::min(order_.gun_level + 1, top_gun_level);
+    if (arrow_pressed(arrow_right, arrow_right_x, gun_row_y) && order_.gun_level < top_gun_level)
+        order_gun_level(order_.gun_level + 1);
     if (arrow_pressed(arrow_left, arrow_left_x, gun_row_y))
-        order_.gun_level = std::max(order_.gun_level - 1, player.gun_level);
-    if (arrow_pressed(arrow_right, arrow_right_x, side_row_y))
-        order_.side_level = std::min(order_.side_level + 1, top_side_level);
-    if (arrow_pressed(arrow_left, arrow_left_x, side_row_y))
-        order_.side_level = std::max(order_.side_level - 1, player.side_level);
-    if (order_.gun_level != gun_before) {
-        order_.total += level_price(gun_level_prices, order_.gun_level, player.gun_level) -
-                        level_price(gun_level_prices, gun_before, player.gun_level);
-        template_.set_gun_level(order_.gun_level);
+        order_gun_level(std::max(order_.gun_level - 1, player.gun_level));
+    if (arrow_pressed(arrow_right, arrow_right_x, side_row_y) && order_.side_level < top_side_level) {
+        template_.side_guns = true;
+        order_side_level(order_.side_level + 1);
     }
-    if (order_.side_level != side_before) {
-        order_.total += level_price(side_level_prices, order_.side_level, player.side_level) -
-                        level_price(side_level_prices, side_before, player.side_level);
-        template_.side_guns = order_.side_level > 0;
-        template_.set_side_level(order_.side_level);
+    if (arrow_pressed(arrow_left, arrow_left_x, side_row_y)) {
+        const int level = std::max(order_.side_level - 1, player.side_level);
+        if (level == 0) template_.side_guns = false;
+        order_side_level(level);
     }
+}
+
+void UpgradeStore::order_gun_level(int level) {
+    order_.total += level_price(gun_level_prices, level, player.gun_level) -
+                    level_price(gun_level_prices, order_.gun_level, player.gun_level);
+    order_.gun_level = level;
+    template_.set_gun_level(level);
+}
+
+void UpgradeStore::order_side_level(int level) {
+    order_.total += level_price(side_level_prices, level, player.side_level) -
+                    level_price(side_level_prices, order_.side_level, player.side_level);
+    order_.side_level = level;
+    template_.set_side_level(level);
 }
 
 void UpgradeStore::buy() {
@@ -255,9 +264,17 @@ void UpgradeStore::preview_shield() {
     }
 }
 
-void UpgradeStore::draw_left_panel() {
+// Both panels, translucent and framed, before anything is written on either.
+void UpgradeStore::draw_panels() {
+    const int white = makecol(255, 255, 255);
     trans_blit(left_panel_.get(), buffer, 0, 180, 150);
-    rect(buffer, 0, 180, left_panel_->w, 180 + left_panel_->h, makecol(255, 255, 255));
+    rect(buffer, 0, 180, left_panel_->w, 180 + left_panel_->h, white);
+    trans_blit(right_panel_.get(), buffer, 490, 40, 150);
+    rect(buffer, 490, 40, 490 + right_panel_->w, 40 + right_panel_->h, white);
+}
+
+// The left panel: the order, its total and the buttons.
+void UpgradeStore::draw_order() {
     label(40, 400, "TOTAL");
     print(font6, 15, 420, "$%d.00", order_.total);
     if (player.money < order_.total)
@@ -294,9 +311,8 @@ void UpgradeStore::draw_left_panel() {
     }
 }
 
-void UpgradeStore::draw_right_panel() {
-    trans_blit(right_panel_.get(), buffer, 490, 40, 150);
-    rect(buffer, 490, 40, 490 + right_panel_->w, 40 + right_panel_->h, makecol(255, 255, 255));
+// The right panel: what the ship has now.
+void UpgradeStore::draw_ship_state() {
     print(font8, 500, 50, "G-lvl: %d", player.gun_level);
     print(font8, 500, 70, "S-lvl: %d", player.side_level);
     const struct {
@@ -331,8 +347,9 @@ void UpgradeStore::draw() {
     draw_wrapped_text(buffer, font, instructions, 5, 0, 195, 130, 0, makecol(255, 255, 255));
     label(5, 115, "ORDER QUANTITY:");
     template_.draw(buffer);
-    draw_left_panel();
-    draw_right_panel();
+    draw_panels();
+    draw_order();
+    draw_ship_state();
     draw_pointer(buffer);
     fade_.present();
 }

@@ -37,6 +37,8 @@ public:
 private:
     void order_from_player();
     void arrows();
+    void order_gun_level(int level);
+    void order_side_level(int level);
     void buy();
     void clear_order();
     void count_clicks(Item item);
@@ -46,8 +48,9 @@ private:
     void preview_shield();
     bool hovered(Item item) const;
     BITMAP* icon(Item item) const;
-    void draw_left_panel();
-    void draw_right_panel();
+    void draw_panels();
+    void draw_order();
+    void draw_ship_state();
 
     int next_;
     Player& template_;

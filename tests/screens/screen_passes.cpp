@@ -1,9 +1,11 @@
 #include "screen_passes.h"
 
+#include <allegro/internal/aintern.h>
 #include <loadpng.h>
 
 #include "audio/audio_testing.h"
 #include "engine/gameengine.h"
+#include "engine/slots.h"
 #include "engine/text.h"
 #include "support/pictures.h"
 
@@ -37,6 +39,77 @@ bool sounding(FMOD_SOUND* sound, unsigned* position) {
             return true;
         }
     return false;
+}
+
+// A font that measures and draws as the one it stands in for, and notes each line it draws.
+struct TextLogFont {
+    const char* name;
+    FONT** slot;
+    FONT* original = nullptr;
+    FONT stand_in{};
+    FONT_VTABLE vtable{};
+
+    static void render(const FONT* f, const char* text, int fg, int bg, BITMAP* bmp, int x, int y);
+};
+
+namespace {
+
+TextLog* active_log = nullptr;
+
+TextLogFont logged_fonts[] = {
+    {"font5", &font5}, {"font6", &font6}, {"font8", &font8}, {"font9", &font9}, {"font", &font},
+};
+
+}  // namespace
+
+void TextLogFont::render(const FONT* f, const char* text, int fg, int bg, BITMAP* bmp, int x, int y) {
+    for (TextLogFont& logged : logged_fonts) {
+        if (&logged.stand_in != f) continue;
+        const TextLog::Line line{logged.name, x, y, text};
+        if (active_log->on_line) active_log->on_line(line);
+        active_log->lines_.push_back(line);
+        logged.original->vtable->render(logged.original, text, fg, bg, bmp, x, y);
+    }
+}
+
+TextLog::TextLog() {
+    active_log = this;
+    for (TextLogFont& logged : logged_fonts) {
+        logged.original = *logged.slot;
+        logged.stand_in = *logged.original;
+        logged.vtable = *logged.original->vtable;
+        logged.vtable.render = TextLogFont::render;
+        logged.stand_in.vtable = &logged.vtable;
+        *logged.slot = &logged.stand_in;
+    }
+}
+
+TextLog::~TextLog() {
+    for (TextLogFont& logged : logged_fonts) *logged.slot = logged.original;
+    active_log = nullptr;
+}
+
+std::vector<std::string> TextLog::texts(const std::string& font_name) const {
+    std::vector<std::string> found;
+    for (const Line& line : lines_)
+        if (line.font == font_name) found.push_back(line.text);
+    return found;
+}
+
+::testing::AssertionResult wraps_whole(const std::vector<std::string>& lines, const std::string& text) {
+    std::size_t at = 0;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::string& line = lines[i];
+        if (text.compare(at, line.size(), line) != 0)
+            return ::testing::AssertionFailure()
+                   << "line " << i << " reads \"" << line << "\" where the text goes on \"" << text.substr(at) << "\"";
+        at += line.size();
+        if (at >= text.size() || (text[at] != ' ' && text[at] != '\n'))
+            return ::testing::AssertionFailure() << "line " << i << " \"" << line << "\" is not followed by a blank or a break";
+        ++at;
+    }
+    if (at != text.size()) return ::testing::AssertionFailure() << "never drawn: \"" << text.substr(at) << "\"";
+    return ::testing::AssertionSuccess();
 }
 
 bool whitish(int pixel) { return getr(pixel) > 240 && getg(pixel) > 240 && getb(pixel) > 240; }

@@ -4,8 +4,10 @@
 #include <allegro.h>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "audio/audio.h"
 #include "engine/timing.h"
@@ -59,6 +61,37 @@ void point(int x, int y, bool button);
 
 // Whether a voice plays the sound, and where it stands.
 bool sounding(FMOD_SOUND* sound, unsigned* position = nullptr);
+
+// Every line of text drawn in the game's fonts while it lives: font5, font6, font8, font9 and
+// Allegro's own stand in for themselves, measuring as they do, and note what they draw.
+class TextLog {
+public:
+    struct Line {
+        std::string font;  // "font5", "font6", "font8", "font9" or "font"
+        int x, y;          // where its left end was drawn
+        std::string text;
+    };
+
+    TextLog();
+    ~TextLog();
+    TextLog(const TextLog&) = delete;
+    TextLog& operator=(const TextLog&) = delete;
+
+    const std::vector<Line>& lines() const { return lines_; }
+    // The texts drawn in one font, in order.
+    std::vector<std::string> texts(const std::string& font) const;
+    void clear() { lines_.clear(); }
+    // Called as each line is drawn, before it is.
+    std::function<void(const Line&)> on_line;
+
+private:
+    friend struct TextLogFont;
+    std::vector<Line> lines_;
+};
+
+// Whether `lines`, drawn by draw_wrapped_text, show the whole of `text`: each line the text's next
+// stretch as written, each followed by the one blank or line break that the line drops.
+::testing::AssertionResult wraps_whole(const std::vector<std::string>& lines, const std::string& text);
 
 // Whether a pixel is (near) white, or brighter than another.
 bool whitish(int pixel);
