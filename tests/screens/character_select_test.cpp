@@ -134,6 +134,20 @@ TEST_F(SelectPasses, HoveringABoxShowsItsPilot) {
     }
 }
 
+TEST_F(SelectPasses, EachFrameStartsOnAClearedPage) {
+    // A page larger than the frame keeps, outside it, only what the clear left.
+    BITMAP* const page = active_page;
+    active_page = create_bitmap(641, 481);
+    clear_to_color(active_page, makecol(255, 0, 0));
+    {
+        CharacterSelect select;
+        pass(select);
+    }
+    EXPECT_EQ(getpixel(active_page, 640, 480), makecol(0, 0, 0));
+    destroy_bitmap(active_page);
+    active_page = page;
+}
+
 TEST_F(SelectPasses, EachCardShowsItsWholeTextForThePilotAndLeadsToItsStage) {
     const struct {
         int stage;

@@ -3,6 +3,8 @@
 #include "screens/upgrade_store.h"
 
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 #include "audio/audio_testing.h"
 #include "engine/game_state.h"
@@ -22,7 +24,7 @@ struct Spot {
 };
 
 constexpr Spot gun_left{22, 207}, gun_right{67, 207}, side_left{22, 238}, side_right{67, 238};
-constexpr Spot buy{140, 466}, exit_item{22, 466}, nowhere{320, 10};
+constexpr Spot buy{140, 466}, exit_item{22, 466}, clear_item{212, 466}, nowhere{320, 10};
 constexpr Spot item_spots[UpgradeStore::item_count] = {{27, 300}, {67, 300}, {27, 341}, {67, 341}, {27, 382}};
 constexpr int item_prices[UpgradeStore::item_count] = {3000, 3500, 4000, 5000, 2000};
 constexpr int gun_prices[5] = {0, 0, 3500, 7000, 10500};
@@ -73,6 +75,144 @@ TEST_F(StorePasses, RandomOrdersCostEachOrderedLevelsOwnPriceAndEachItemsPrice) 
                 ASSERT_EQ(order.total, expected) << "after press " << n;
             }
         }
+}
+
+// The font6 text drawn with its left end at (x, y), or "" when none is.
+std::string text_at(const screen_testing::TextLog& log, int x, int y) {
+    for (const auto& line : log.lines())
+        if (line.font == "font6" && line.x == x && line.y == y) return line.text;
+    return "";
+}
+
+TEST_F(StorePasses, ArrowsOrderEachLevelAtItsOwnPriceAndShowItOnTheTemplate) {
+    const struct {
+        const char* what;
+        int gun, side;  // the ship's
+        std::vector<Spot> presses;
+        void (*meanwhile)(Player& ship_template);  // after the presses, before the last one
+        Spot last;
+        int total, ordered_gun, ordered_side, template_gun, template_side;
+        bool side_guns;  // the template's
+        const char* gun_price;  // shown beside the ordered gun level, "" for none
+        const char* side_price;
+    } cases[] = {
+        {"gun 1 up one", 1, 0, {}, nullptr, gun_right, 3500, 2, 0, 2, 0, false, "$3500", ""},
+        {"gun 1 up three", 1, 0, {gun_right, gun_right}, nullptr, gun_right, 10500, 4, 0, 4, 0, false, "$10500", ""},
+        {"gun 1 up three, down three", 1, 0, {gun_right, gun_right, gun_right, gun_left, gun_left}, nullptr, gun_left,
+         0, 1, 0, 1, 0, false, "", ""},
+        {"gun 2 up one", 2, 0, {}, nullptr, gun_right, 7000, 3, 0, 3, 0, false, "$7000", ""},
+        {"gun 4 up: nothing changes, the template neither", 4, 0, {},
+         [](Player& t) { t.set_gun_level(2); }, gun_right, 0, 4, 0, 2, 0, false, "", ""},
+        {"gun 1 down: the template goes back to the ship's level", 1, 0, {},
+         [](Player& t) { t.set_gun_level(4); }, gun_left, 0, 1, 0, 1, 0, false, "", ""},
+        {"side 0 up one switches the side guns on", 1, 0, {}, nullptr, side_right, 4000, 1, 1, 1, 1, true, "",
+         "$4000"},
+        {"side 0 up and down switches them off", 1, 0, {side_right}, nullptr, side_left, 0, 1, 0, 1, 0, false, "",
+         ""},
+        {"side 1 up two", 1, 1, {side_right}, nullptr, side_right, 12000, 1, 3, 1, 3, true, "", "$12000"},
+        {"side 0 up two, down one: a step above 0 leaves the side guns", 1, 0, {side_right, side_right},
+         [](Player& t) { t.side_guns = false; }, side_left, 4000, 1, 1, 1, 1, false, "", "$4000"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        player.set_gun_level(c.gun);
+        player.set_side_level(c.side);
+        player.side_guns = c.side > 0;
+        UpgradeStore store(2);
+        for (const Spot& at : c.presses) click(store, at);
+        if (c.meanwhile) c.meanwhile(store.ship_template());
+        screen_testing::TextLog log;
+        click(store, c.last);
+        const UpgradeStore::Order& order = store.order();
+        EXPECT_EQ(order.total, c.total);
+        EXPECT_EQ(order.gun_level, c.ordered_gun);
+        EXPECT_EQ(order.side_level, c.ordered_side);
+        const Player& ship = store.ship_template();
+        EXPECT_EQ(ship.gun_level, c.template_gun);
+        EXPECT_EQ(ship.side_level, c.template_side);
+        EXPECT_EQ(ship.side_guns, c.side_guns);
+        log.clear();
+        pass(store);
+        EXPECT_EQ(text_at(log, 80, 200), c.gun_price);
+        EXPECT_EQ(text_at(log, 80, 232), c.side_price);
+        EXPECT_EQ(text_at(log, 40, 199), std::to_string(c.ordered_gun));
+        EXPECT_EQ(text_at(log, 40, 230), std::to_string(c.ordered_side));
+    }
+}
+
+TEST_F(StorePasses, HoveringAnIconShowsItsPriceBesideIt) {
+    const struct {
+        Item item;
+        int x, y;
+        const char* price;
+    } cases[] = {
+        {UpgradeStore::one_shot, 90, 293, "$3000"}, {UpgradeStore::three_shot, 90, 293, "$3500"},
+        {UpgradeStore::bomb_one, 90, 334, "$4000"}, {UpgradeStore::bomb_two, 90, 334, "$5000"},
+        {UpgradeStore::shield, 70, 375, "$2000"},
+    };
+    UpgradeStore store(2);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.price);
+        mouse_x = item_spots[c.item].x;
+        mouse_y = item_spots[c.item].y;
+        screen_testing::TextLog log;
+        pass(store);
+        EXPECT_EQ(text_at(log, c.x, c.y), c.price);
+    }
+    passes_to_end(store, 0);
+    store.leave();
+}
+
+TEST_F(StorePasses, ClearEmptiesTheOrderAndSetsBothTemplatesToTheShip) {
+    player.money = 100000;
+    player.set_gun_level(2);
+    player.add_shields(2);
+    UpgradeStore store(2);
+    click(store, gun_right);
+    click(store, side_right);
+    click(store, item_spots[UpgradeStore::one_shot]);
+    click(store, item_spots[UpgradeStore::bomb_two]);
+    click(store, item_spots[UpgradeStore::shield]);
+    kim_ship.set_gun_level(4);
+    kim_ship.set_side_level(3);
+    kim_ship.shield_count = 9;
+    const int bullet_limit = adam_ship.bullet_limit;
+    screen_testing::TextLog log;
+    click(store, clear_item);
+    const UpgradeStore::Order& order = store.order();
+    EXPECT_EQ(order.total, 0);
+    for (int count : order.items) EXPECT_EQ(count, 0);
+    EXPECT_EQ(order.gun_level, 2);
+    EXPECT_EQ(order.side_level, 0);
+    for (const Player* ship : {&adam_ship, &kim_ship}) {
+        EXPECT_EQ(ship->gun_level, 2);
+        EXPECT_EQ(ship->side_level, 0);
+        EXPECT_TRUE(ship->shield_on);
+        EXPECT_EQ(ship->shield_count, 2);
+    }
+    EXPECT_TRUE(adam_ship.side_guns);  // as the side arrow left them
+    EXPECT_EQ(adam_ship.bullet_limit, bullet_limit);
+    EXPECT_EQ(text_at(log, 15, 420), "$0.00");
+    click(store, buy);
+    EXPECT_EQ(player.money, 100000);
+    passes_to_end(store, 0);
+    store.leave();
+}
+
+TEST_F(StorePasses, BothPanelsStandFramedBeforeAnythingIsWrittenOnThem) {
+    UpgradeStore store(2);
+    pass(store);
+    screen_testing::TextLog log;
+    int framed_when_total_drawn = -1;
+    log.on_line = [&](const screen_testing::TextLog::Line& line) {
+        if (line.text != "TOTAL") return;
+        framed_when_total_drawn = 0;
+        for (int x = 491; x < 630; ++x) framed_when_total_drawn += screen_testing::whitish(getpixel(buffer, x, 40));
+    };
+    pass(store);
+    EXPECT_EQ(framed_when_total_drawn, 630 - 491);  // the right panel's top edge
+    passes_to_end(store, 0);
+    store.leave();
 }
 
 TEST_F(StorePasses, CountsStopAtTheirCapsWithTheErrorSound) {
