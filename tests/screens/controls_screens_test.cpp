@@ -1,6 +1,8 @@
 // The options screen and KV1's controls: settings that hold for the run, the jukebox, leaving, and
 // rebinding by click and key on both screens.
 #include <deque>
+#include <string>
+#include <vector>
 #include <utility>
 
 #include "audio_testing.h"
@@ -143,6 +145,31 @@ protected:
         }
     }
 
+    // The controls block's words on either screen, and the prompt once a row is armed.
+    template <class ScreenObject>
+    void check_block_texts(ScreenObject& screen) {
+        const char* const rows[] = {"LEFT:", "RIGHT:", "SHOOT:", "BOMB 1:", "BOMB 2:", "TEXT ADVANCE:"};
+        const char* const hint = " (Click on control option and hit the key you want to use.)";
+        const int x0 = screen.panel().x0, y0 = screen.panel().y0;
+        const int fh = text_height(font6), ah = text_height(font);
+        screen_testing::TextLog log;
+        point(0, 0, false);
+        pass(screen);
+        for (int k = 0; k < 6; ++k)
+            EXPECT_TRUE(log.drew("font6", x0 + 30, y0 + ah + (4 + k) * fh + 145 + 5 * k, rows[k])) << rows[k];
+        EXPECT_TRUE(log.drew_centred("font", 319, y0 + 3 * fh + 151, hint));
+        EXPECT_TRUE(log.drew_centred("font", 320, y0 + 3 * fh + 150, hint));
+        const int exit_w = text_length(font6, "Exit to Menu");
+        EXPECT_TRUE(log.drew("font6", x0 + screen.panel().bars_w - exit_w - 25, y0 + screen.panel().bars_h - fh - 10,
+                             "Exit to Menu"));
+        log.clear();
+        arm(screen, 0);
+        std::vector<std::string> prompt;
+        for (const auto& line : log.lines())
+            if (line.font == "font8" && line.x == 280) prompt.push_back(line.text);
+        EXPECT_TRUE(screen_testing::wraps_whole(prompt, "HIT ANY KEY TO CHANGE CONTROL "));
+    }
+
     struct {
         int difficulty, stage_choice;
         bool unlocked;
@@ -172,6 +199,53 @@ TEST_F(ControlsScreens, ArrowsKeepDifficultyAndStageChoiceInRangeAndTheStageRowO
             click(screen, screen.stage_arrow(c.stage_clicks < 0 ? left_arrow : right_arrow));
         EXPECT_EQ(difficulty, c.difficulty_after);
         EXPECT_EQ(stage_choice, c.stage_after);
+    }
+}
+
+TEST_F(ControlsScreens, BothScreensNameTheRowsTheHintAndTheWayOut) {
+    OptionsScreen options;
+    check_block_texts(options);
+    Kv1Controls kv1;
+    check_block_texts(kv1);
+}
+
+TEST_F(ControlsScreens, TheOptionsNameEachSettingWhereItStands) {
+    const char* const difficulties[] = {"EASY", "NORMAL", "HARD", "EXTRA HARD"};
+    const char* const jukebox[OptionsScreen::jukebox_size] = {
+        "[  MAIN MENU  ]", "[  STORY  ]", "[  CHARACTER SELECT  ]", "[  UPGRADE STORE  ]", "[  STAGE 1  ]",
+        "[  STAGE 2  ]", "[  STAGE 3  ]", "[  STAGE 4  ]", "[  STAGE 5  ]", "[  STAGE 6  ]", "[  STAGE 7  ]",
+        "[  STAGE 8  ]", "[  STAGE 9  ]", "[  STAGE 10  ]", "[  STAGE INTRO  ]", "[  CONTINUE  ]", "[  DIALOG  ]",
+        "[  OUTRO  ]", "[  BOSS 1  ]", "[  BOSS 2  ]", "[  CHALLENGE STAGE  ]", "[  ENDING  ]", "[  KV1 BGM  ]",
+        "[  KV1 CREDITS  ]"};
+    auto tl = [](const char* s) { return text_length(font6, s); };
+    const int fh = text_height(font6);
+    stage_choice_unlocked = true;
+    OptionsScreen screen;
+    const int x0 = screen.panel().x0, y0 = screen.panel().y0;
+    screen_testing::TextLog log;
+    for (int d = 1; d <= 4; ++d) {
+        difficulty = d;
+        stage_choice = d + 5;
+        log.clear();
+        pass(screen);
+        EXPECT_TRUE(log.drew_centred("font8", x0 + tl("Difficulty:") + tl("EXTRA HARD") / 2 + 45, y0 + 100,
+                                     difficulties[d - 1]))
+            << d;
+        EXPECT_TRUE(log.drew_centred("font8", x0 + tl("Stage Choice:") + tl("EXTRA HARD") / 2 + 45, y0 + fh + 110,
+                                     "Stage " + std::to_string(d + 5)));
+    }
+    EXPECT_TRUE(log.drew_centred("font0", 320, y0 + 10, "OPTIONS"));
+    EXPECT_TRUE(log.drew("font6", x0 + 10, y0 + 100, "Difficulty:"));
+    EXPECT_TRUE(log.drew("font6", x0 + 10, y0 + fh + 110, "Stage Choice:"));
+    EXPECT_TRUE(log.drew("font6", x0 + 10, y0 + 2 * fh + 120, "BGM:"));
+    EXPECT_TRUE(log.drew("font6", x0 + 10, y0 + 3 * fh + 130, "CONTROLS:"));
+    for (int index = 1; index <= OptionsScreen::jukebox_size; ++index) {
+        ASSERT_EQ(screen.jukebox_index(), index);
+        log.clear();
+        pass(screen);
+        const int centre = x0 + tl("BGM:") + tl("CHARACTER SELECT") / 2 + (index == 1 ? 180 : 170);
+        EXPECT_TRUE(log.drew_centred("font8", centre, y0 + 2 * fh + 120, jukebox[index - 1])) << index;
+        click(screen, screen.jukebox_button(right_arrow));
     }
 }
 

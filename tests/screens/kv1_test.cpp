@@ -1,5 +1,8 @@
 // The KV1 episode from its menu to the chooser: formations, clears, lost lives, the pause box,
 // "CONTINUE???", and the screens around the stages, each read by the next screen it returns.
+#include <string>
+#include <vector>
+
 #include "enemies/pools.h"
 #include "engine/game_state.h"
 #include "engine/loaders.h"
@@ -344,6 +347,72 @@ TEST_F(Kv1Passes, ChooserDropsKeepPlayingAfterTheLastStage) {
         if (c.next.screen != Screen::none) {
             EXPECT_TRUE(same(to_end(chooser), c.next));
         }
+    }
+}
+
+// A text drawn at (x, y) in the font, or with its middle on x.
+struct Drawn {
+    const char* font;
+    int x, y;
+    const char* text;
+    bool centred = false;
+};
+
+void expect_drawn(const screen_testing::TextLog& log, const std::vector<Drawn>& texts) {
+    for (const Drawn& d : texts)
+        EXPECT_TRUE(d.centred ? log.drew_centred(d.font, d.x, d.y, d.text) : log.drew(d.font, d.x, d.y, d.text))
+            << d.font << " (" << d.x << ", " << d.y << ") \"" << d.text << "\"";
+}
+
+// Differing pixels between the picture, its mask colour left out, and the frame at (x, y).
+int differs_from(BITMAP* frame, BITMAP* picture, int x, int y) {
+    int count = 0;
+    for (int py = 0; py < picture->h; ++py)
+        for (int px = 0; px < picture->w; ++px) {
+            const int pixel = getpixel(picture, px, py);
+            count += pixel != bitmap_mask_color(picture) && pixel != getpixel(frame, x + px, y + py);
+        }
+    return count;
+}
+
+TEST_F(Kv1Passes, MenuMissionAndChooserShowTheirWordsInPlace) {
+    const int prompt_y = 475 - text_height(font5);
+    {
+        screen_testing::TextLog log;
+        Kv1Menu menu;
+        pass(menu);
+        expect_drawn(log, {{"font6", 265, 300, "START"}, {"font6", 265, 330, "OPTIONS"}, {"font6", 265, 360, "EXIT"}});
+    }
+    {
+        screen_testing::TextLog log;
+        current_stage = 3;
+        WhatToDo chooser;
+        pass(chooser);
+        expect_drawn(log, {{"font8", 320, 10, "WHAT TO DO, WHAT TO DO...", true},
+                           {"font6", 265, 200, "KEEP PLAYING KV1"},
+                           {"font6", 265, 230, "GO TO KV2"},
+                           {"font6", 265, 260, "EXIT GAME"}});
+    }
+    screen_testing::TextLog log;
+    Kv1Mission mission;
+    pass(mission);
+    expect_drawn(log, {{"font5", 10, prompt_y, "Press 'space' to continue..."},
+                       {"font6", 320, 25, "YOUR MISSION: DESTORY OR BE DESTROYED!!", true},
+                       {"font9", 50, 300, "Enemies:"}});
+    std::string story;
+    for (const std::string& line : log.texts("font9"))
+        if (line != "Enemies:") story += line + " ";
+    EXPECT_EQ(story.rfind("Your name is Adam and you're a ", 0), 0u) << story;
+    EXPECT_EQ(story.substr(story.size() - 12), "Good luck!! ") << story;
+    // The four enemies at y 277, 64 px apart from the end of "Enemies: ".
+    BITMAP* enemies[] = {load_png_ex("gfx/kv1/enemies/enemy_one/frame.png"),
+                         load_bitmap_ex("gfx/kv1/enemies/enemy_two/enemytwo.gif"),
+                         load_png_ex("gfx/kv1/enemies/enemy_three/enemythree.png"),
+                         load_png_ex("gfx/kv1/enemies/enemy_four/frame.png")};
+    const int x0 = text_length(font9, "Enemies: ") + 50;
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(differs_from(buffer, enemies[i], x0 + 64 * i, 277), 0) << "enemy " << i + 1;
+        destroy_bitmap(enemies[i]);
     }
 }
 

@@ -45,6 +45,39 @@ TEST_F(MainMenuPasses, NoClickCountsBeforeTheBoxIsOpen) {
     EXPECT_EQ(menu.leave().screen, Screen::series_menu);
 }
 
+TEST_F(MainMenuPasses, EachItemIsHoveredStrictlyInsideItsPictureAtItsPlace) {
+    const struct {
+        BITMAP* picture;
+        int y;
+        MainMenu::Choice choice;
+    } items[] = {{menu_start_button, 315, MainMenu::start},
+                 {menu_options_button, 350, MainMenu::options},
+                 {menu_exit_button, 385, MainMenu::exit_choice}};
+    for (const auto& item : items) {
+        const int w = item.picture->w, h = item.picture->h;
+        const struct {
+            int x, y;
+            bool inside;
+        } spots[] = {{225, item.y + h / 2, false},     {226, item.y + h / 2, true},
+                     {224 + w, item.y + h / 2, true},  {225 + w, item.y + h / 2, false},
+                     {300, item.y, false},             {300, item.y + 1, true},
+                     {300, item.y + h - 1, true},      {300, item.y + h, false}};
+        for (const auto& spot : spots) {
+            SCOPED_TRACE(::testing::Message() << "item at y " << item.y << ", pointer " << spot.x << ", " << spot.y);
+            MainMenu menu;
+            point(spot.x, spot.y, false);
+            for (int s = 0; s < open_step; ++s) pass(menu);
+            point(spot.x, spot.y, true);
+            pass(menu);
+            if (spot.inside) {
+                EXPECT_EQ(menu.fade().choice(), item.choice);
+            } else {
+                EXPECT_NE(menu.fade().choice(), item.choice);
+            }
+        }
+    }
+}
+
 TEST_F(MainMenuPasses, AHeldButtonDraggedToAnotherItemLeavesWithoutWaitingForTheStartSound) {
     const struct {
         const char* path;

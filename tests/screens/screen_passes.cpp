@@ -57,7 +57,7 @@ namespace {
 TextLog* active_log = nullptr;
 
 TextLogFont logged_fonts[] = {
-    {"font5", &font5}, {"font6", &font6}, {"font8", &font8}, {"font9", &font9}, {"font", &font},
+    {"font0", &font0}, {"font5", &font5}, {"font6", &font6}, {"font8", &font8}, {"font9", &font9}, {"font", &font},
 };
 
 }  // namespace
@@ -94,6 +94,18 @@ std::vector<std::string> TextLog::texts(const std::string& font_name) const {
     for (const Line& line : lines_)
         if (line.font == font_name) found.push_back(line.text);
     return found;
+}
+
+bool TextLog::drew(const std::string& font_name, int x, int y, const std::string& text) const {
+    for (const Line& line : lines_)
+        if (line.font == font_name && line.x == x && line.y == y && line.text == text) return true;
+    return false;
+}
+
+bool TextLog::drew_centred(const std::string& font_name, int x, int y, const std::string& text) const {
+    for (const TextLogFont& logged : logged_fonts)
+        if (font_name == logged.name) return drew(font_name, x - text_length(logged.original, text.c_str()) / 2, y, text);
+    return false;
 }
 
 ::testing::AssertionResult wraps_whole(const std::vector<std::string>& lines, const std::string& text) {

@@ -62,12 +62,12 @@ void point(int x, int y, bool button);
 // Whether a voice plays the sound, and where it stands.
 bool sounding(FMOD_SOUND* sound, unsigned* position = nullptr);
 
-// Every line of text drawn in the game's fonts while it lives: font5, font6, font8, font9 and
-// Allegro's own stand in for themselves, measuring as they do, and note what they draw.
+// Every line of text drawn in the game's fonts while it lives: font0, font5, font6, font8, font9
+// and Allegro's own stand in for themselves, measuring as they do, and note what they draw.
 class TextLog {
 public:
     struct Line {
-        std::string font;  // "font5", "font6", "font8", "font9" or "font"
+        std::string font;  // "font0", "font5", "font6", "font8", "font9" or "font"
         int x, y;          // where its left end was drawn
         std::string text;
     };
@@ -80,6 +80,10 @@ public:
     const std::vector<Line>& lines() const { return lines_; }
     // The texts drawn in one font, in order.
     std::vector<std::string> texts(const std::string& font) const;
+    // Whether that text was drawn in that font with its left end at (x, y).
+    bool drew(const std::string& font, int x, int y, const std::string& text) const;
+    // The same with its middle on x, as the centring draws measure it.
+    bool drew_centred(const std::string& font, int x, int y, const std::string& text) const;
     void clear() { lines_.clear(); }
     // Called as each line is drawn, before it is.
     std::function<void(const Line&)> on_line;

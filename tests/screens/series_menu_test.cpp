@@ -55,7 +55,11 @@ TEST_F(SeriesMenuPasses, ExitAloneEndsTheProgramAfterPictureAndTuneHaveFaded) {
     SeriesMenu menu;
     for (int s = 0; s < 40; ++s) pass(menu);
     point(305, 305, false);
-    pass(menu);
+    {
+        screen_testing::TextLog log;
+        pass(menu);
+        EXPECT_TRUE(log.drew("font8", 295, 300, "EXIT"));  // lit
+    }
     save("series_menu_exit_hovered.png");
     EXPECT_TRUE(screen_testing::whitish(getpixel(page(), 292, 297)));  // the outline's corner
     point(305, 305, true);

@@ -163,6 +163,71 @@ TEST_F(StorePasses, HoveringAnIconShowsItsPriceBesideIt) {
     store.leave();
 }
 
+TEST_F(StorePasses, EveryLabelCountAndSumStandsInItsPlace) {
+    player.money = 1000;
+    player.set_gun_level(2);
+    player.set_side_level(1);
+    player.one_shot_count = 3;
+    player.three_shot_count = 5;
+    player.set_helper_type(2);
+    player.bomb1_count = 7;
+    player.bomb2_count = 8;
+    player.add_shields(2);
+    UpgradeStore store(2);
+    click(store, gun_right);
+    click(store, item_spots[UpgradeStore::bomb_one]);
+    click(store, item_spots[UpgradeStore::bomb_one]);
+    mouse_x = nowhere.x;
+    mouse_y = nowhere.y;
+    screen_testing::TextLog log;
+    pass(store);
+    const struct {
+        const char* font;
+        int x, y;
+        std::string text;
+    } texts[] = {
+        {"font6", 15, 10, "UPGRADE STORE"},
+        {"font6", 5, 40, "INSTRUCTIONS:"},
+        {"font6", 5, 115, "ORDER QUANTITY:"},
+        {"font6", 40, 400, "TOTAL"},
+        {"font6", 15, 420, "$15000.00"},
+        {"font", 15, 440, "(Not enough money.)"},
+        {"font6", 15, 185, "GUN LEVEL"},
+        {"font6", 40, 199, "3"},
+        {"font6", 15, 216, "SIDE LEVEL"},
+        {"font6", 40, 230, "1"},
+        {"font6", 15, 278, "HELPERS"},
+        {"font6", 15, 319, "BOMBS"},
+        {"font6", 15, 360, "SHIELDS"},
+        {"font8", 26, 143, "0"},
+        {"font8", 81, 143, "0"},
+        {"font8", 127, 143, "2"},
+        {"font8", 176, 143, "0"},
+        {"font8", 224, 143, "0"},
+        {"font6", 133, 460, "BUY"},
+        {"font6", 15, 460, "EXIT"},
+        {"font6", 205, 460, "CLEAR"},
+        {"font8", 500, 50, "G-lvl: 2"},
+        {"font8", 500, 70, "S-lvl: 1"},
+        {"font8", 500 + helper_icons[0]->w, 90, " - 3"},
+        {"font8", 500 + helper_icons[1]->w, 110, " - 5 *"},
+        {"font8", 500 + bomb_icons[0]->w, 130, " - 7"},
+        {"font8", 500 + bomb_icons[1]->w, 150, " - 8"},
+        {"font8", 500, 180, "SHIELD:"},
+        {"font8", 500, 400, "Money:"},
+        {"font8", 500, 416, "$1000.00"},
+    };
+    for (const auto& t : texts) EXPECT_TRUE(log.drew(t.font, t.x, t.y, t.text)) << t.font << " \"" << t.text << "\"";
+    std::vector<std::string> instructions;
+    for (const auto& line : log.lines())
+        if (line.font == "font" && line.x == 5) instructions.push_back(line.text);
+    EXPECT_TRUE(screen_testing::wraps_whole(
+        instructions,
+        "Hover over each icon to view item and price. Use mouse to add/subtract items.\n\nL-click: + / R-click: - "));
+    passes_to_end(store, 0);
+    store.leave();
+}
+
 TEST_F(StorePasses, ClearEmptiesTheOrderAndSetsBothTemplatesToTheShip) {
     player.money = 100000;
     player.set_gun_level(2);
