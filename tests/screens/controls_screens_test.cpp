@@ -149,14 +149,20 @@ protected:
     template <class ScreenObject>
     void check_block_texts(ScreenObject& screen) {
         const char* const rows[] = {"LEFT:", "RIGHT:", "SHOOT:", "BOMB 1:", "BOMB 2:", "TEXT ADVANCE:"};
+        const char* const keys[] = {"LEFT", "RIGHT", "SPACE", "Z", "LCONTROL", "SPACE"};  // the defaults
         const char* const hint = " (Click on control option and hit the key you want to use.)";
         const int x0 = screen.panel().x0, y0 = screen.panel().y0;
         const int fh = text_height(font6), ah = text_height(font);
+        key_name_source = picture_key_name;
+        restore_default_controls();
         screen_testing::TextLog log;
         point(0, 0, false);
         pass(screen);
-        for (int k = 0; k < 6; ++k)
-            EXPECT_TRUE(log.drew("font6", x0 + 30, y0 + ah + (4 + k) * fh + 145 + 5 * k, rows[k])) << rows[k];
+        for (int k = 0; k < 6; ++k) {
+            const int y = y0 + ah + (4 + k) * fh + 145 + 5 * k;
+            EXPECT_TRUE(log.drew("font6", x0 + 30, y, rows[k])) << rows[k];
+            EXPECT_TRUE(log.drew("font8", x0 + text_length(font6, rows[k]) + 40, y, keys[k])) << rows[k];
+        }
         EXPECT_TRUE(log.drew_centred("font", 319, y0 + 3 * fh + 151, hint));
         EXPECT_TRUE(log.drew_centred("font", 320, y0 + 3 * fh + 150, hint));
         const int exit_w = text_length(font6, "Exit to Menu");
