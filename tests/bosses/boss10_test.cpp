@@ -225,9 +225,12 @@ TEST_F(Boss10Fight, TheFifthVolleyChargesTheCoreWhichTakesNoHitsUntilItsBeamHasE
 TEST_F(Boss10Fight, TheCorePaysOnceWhenDestroyedAndItsDeathRoundsNeverEnd) {
     open_up();
     const int money = player.money;
+    play_on_free_channel(boss.blaster_sound, boss.channel);
+    FMOD_CHANNEL* const blaster = boss.channel;
     shoot_away(boss.phaser);
     step(boss);
     EXPECT_EQ(player.money, money + Boss10::reward);
+    EXPECT_FALSE(playing(blaster)) << "silenced as the core is lost";
     EXPECT_EQ(boss.state, BossHead::dying);
     shakes_started = 0;
     int steps = 0;
