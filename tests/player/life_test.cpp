@@ -148,6 +148,8 @@ TEST_F(LifeTest, ThreeShotHelpersFireAFanAgainOnceAllThreeAreGone) {
     EXPECT_EQ(helper.bullets[1].angle, 192.0f);
     EXPECT_EQ(helper.bullets[2].angle, 208.0f);
     EXPECT_EQ(helper.bullets[1].origin_x, helper.x + 9.0f);
+    for (const Sprite& bullet : helper.bullets)
+        EXPECT_FLOAT_EQ(bullet.travelled, 6.0f) << "one move in the step it leaves";
     EXPECT_FALSE(ship->helpers[3].bullets[0].active) << "the second waits 40 steps";
     step(*ship, 20);
     EXPECT_TRUE(ship->helpers[3].bullets[0].active);
