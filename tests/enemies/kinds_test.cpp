@@ -12,7 +12,9 @@ using enemy_world::spawn;
 
 namespace {
 
-// Each kind held still where the test puts it.
+// Each kind held still where the test puts it, where it can be.
+template <class Kind>
+void hold(Kind&) {}
 void hold(EnemyOne& record) { record.state = 0; }
 void hold(EnemyTwo&) {}
 void hold(EnemyThree& record) { record.set_direction(0); }
@@ -240,13 +242,17 @@ struct waits_for_release<Kind, std::void_t<decltype(std::declval<Kind&>().releas
 // A record of the kind put in play in the middle of the field, as its stage would have it there:
 // released, in its first lane, by its first entry.
 template <class Kind>
-Kind& start_in_view(Kind& record) {
-    record.init(0.0f, 0.0f);
+Kind& bring_into_view(Kind& record) {
     spawn(record, 260.0f, 120.0f);
     if constexpr (waits_for_release<Kind>::value) record.released = true;
     if constexpr (std::is_same_v<Kind, EnemyTen>) record.set_lane(1);
     if constexpr (std::is_same_v<Kind, EnemyEleven> || std::is_same_v<Kind, EnemyTwelve>) record.set_entry(1);
     return record;
+}
+template <class Kind>
+Kind& start_in_view(Kind& record) {
+    record.init(0.0f, 0.0f);
+    return bring_into_view(record);
 }
 
 // What a player sees of a record shot down: it flies on with as much damage as its hit points,
@@ -312,6 +318,34 @@ TEST_F(EnemyKinds, EachKindDiesOnThePointAfterItsHitPointsAndPaysItsRewardOnce) 
         EXPECT_FALSE(seen.dying_at_its_hit_points);
         EXPECT_TRUE(seen.dying_one_point_on);
         EXPECT_EQ(seen.paid, k.reward);
+    }
+}
+
+// A kind that fires on one step in N, never short of shots, fires about steps / N volleys.
+template <class Kind>
+int volleys_of(Kind& record, int steps) {
+    auto bring_back = [](Kind& r) { hold(bring_into_view(r)); };
+    Kind& first = start_in_view(record);
+    hold(first);
+    return enemy_world::volleys_over(first, steps, 5, bring_back);
+}
+
+TEST_F(EnemyKinds, EachKindFiresOnAboutOneStepInItsChance) {
+    const struct {
+        const char* kind;
+        int (*volleys)(int steps);
+        int chance;
+    } kinds[] = {
+        {"one", [](int n) { return volleys_of(enemy_one_pool[0], n); }, 1000},
+        {"two", [](int n) { return volleys_of(enemy_two_pool[0], n); }, 400},
+        {"three", [](int n) { return volleys_of(enemy_three_pool[0], n); }, 400},
+        {"four", [](int n) { return volleys_of(enemy_four_pool[0], n); }, 300},
+        {"twelve", [](int n) { return volleys_of(enemy_twelve_pool[0], n); }, 200},
+    };
+    for (const auto& k : kinds) {
+        const int volleys = k.volleys(40 * k.chance);
+        EXPECT_GE(volleys, 25) << k.kind;
+        EXPECT_LE(volleys, 55) << k.kind;
     }
 }
 
