@@ -67,8 +67,16 @@ TEST_F(LifeTest, ExactlyFiveHundredPaysForTheRespawnAndLessEndsTheShip) {
 TEST_F(LifeTest, ADeathCostsTheFlyingPairOneHelperAndHandsOverWhenItRunsOut) {
     auto ship = flying();
     ship->add_helper(1);
+    ship->add_helper(1);
     ship->add_helper(2);
     ship->add_helper(2);
+    ship->set_helper_type(1);
+    ship->hit();
+    step(*ship, 100);
+    EXPECT_EQ(ship->one_shot_count, 1);
+    EXPECT_FALSE(ship->one_shot_selected);
+    EXPECT_FALSE(ship->three_shot_selected);
+
     ship->set_helper_type(1);
     ship->hit();
     step(*ship, 100);
