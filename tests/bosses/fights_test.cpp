@@ -35,7 +35,7 @@ struct Target {
     const HitPoints* life;
     bool fallen;
     Placed at;
-    Placed armour = {nullptr, 0, 0};  // swallows a bullet that touches it
+    Placed before = {nullptr, 0, 0};  // armour, or a picture that takes the bullet first
 };
 
 Target body_of(const FrameBoss& boss) {
@@ -90,7 +90,7 @@ std::vector<int> guns(const Boss5& b) { return {in_flight(b.turret.shots), in_fl
 std::vector<Target> targets(const Boss6& b) {
     Target head = body_of(b);
     head.at = {b.head, bx_of(b) + Boss6::head_x, by_of(b) + Boss6::head_y};
-    head.armour = {b.body, bx_of(b), by_of(b)};
+    head.before = {b.body, bx_of(b), by_of(b)};
     return {head};
 }
 std::vector<int> guns(const Boss6& b) {
@@ -98,7 +98,17 @@ std::vector<int> guns(const Boss6& b) {
     for (const Boss6Leg& leg : b.legs) n += in_flight(leg.leg_bullets);
     return {n};
 }
-std::vector<Target> targets(const Boss7& b) { return {body_of(b)}; }
+// Its turrets first, which the body would take the bullet from; then the body.
+std::vector<Target> targets(const Boss7& b) {
+    std::vector<Target> all;
+    for (const BossTurret& turret : b.turrets) {
+        Target t = part_of(turret, bx_of(b), by_of(b));
+        t.before = body_of(b).at;
+        all.push_back(t);
+    }
+    all.push_back(body_of(b));
+    return all;
+}
 std::vector<int> guns(const Boss7& b) {
     int n = 0;
     for (const BossTurret& turret : b.turrets) n += in_flight(turret.bullets);
@@ -193,11 +203,11 @@ constexpr int step_limit = 20000;
 
 Sprite& blow() { return player.bullets[2][0]; }
 
-// Where the blow's corner goes to land on the target and miss its armour: the spot nearest the
+// Where the blow's corner goes to land on the target and miss what stands before it: the spot nearest the
 // middle of the picture.
 bool lands(const Sprite& shot, int x, int y, const Target& t) {
     if (!pixel_collision(shot.bitmap, x, y, t.at.picture, t.at.x, t.at.y)) return false;
-    return !t.armour.picture || !pixel_collision(shot.bitmap, x, y, t.armour.picture, t.armour.x, t.armour.y);
+    return !t.before.picture || !pixel_collision(shot.bitmap, x, y, t.before.picture, t.before.x, t.before.y);
 }
 std::pair<int, int> spot_on(const Sprite& shot, const Target& t) {
     const int cx = t.at.x + t.at.picture->w / 2 - shot.bitmap->w / 2;
@@ -332,8 +342,8 @@ const std::vector<Row> rows = {
      {Death::stands}, {{"turret", 0, 1}, {"weak spot", 1, 2}}},
     {"Boss6", fight<Boss6>, {247.0f, 0.0f}, 250, {2250}, {{0, 2.0f, 3.0f, 4.0f, 5.0f, 75}}, 6000,
      {Death::circles, 247.0f, 30.0f}, {{"legs", 0, 1}}},
-    {"Boss7", fight<Boss7>, {170.5f, -133.0f}, 250, {2550}, {{0, 5.0f, 4.0f, 5.0f, 6.0f, 75}}, 6500,
-     {Death::circles, 170.5f, -133.0f}, {{"fans", 0, 1}, {"turrets", 0, 1}}},
+    {"Boss7", fight<Boss7>, {170.5f, -133.0f}, 250, {100, 100, 100, 2550}, {{3, 5.0f, 4.0f, 5.0f, 6.0f, 75}}, 6500,
+     {Death::circles, 170.5f, -133.0f}, {{"fans", 0, 4}, {"turrets", 0, 3}}},
     {"Boss8", fight<Boss8>, {168.5f, 60.0f}, 250, {2750}, {{0, 5.0f, 6.0f, 6.5f, 7.0f, 10}}, 7000,
      {Death::circles, 168.5f, 75.0f}, {{"fans", 0, 1}, {"gun turrets", 0, 1}}},
     {"Boss9", fight<Boss9>, {131.0f, 20.0f}, 250, {3250}, {{0, 5.0f, 6.0f, 7.0f, 8.0f, 75}}, 7500,
