@@ -63,11 +63,13 @@ void CoreBoss::update_core(int bx, int by) {
     animate_explosions();
 }
 
-// The core rests through every charge and beam, so it is only ever lost with both over; its
-// blaster falls silent all the same.
+// The core rests through every charge and beam, so it is only ever lost with its blaster already
+// silent. A boss that pays for its core at once silences the channel all the same before paying.
 void CoreBoss::lose_core() {
-    stop_channel_quietly(channel);
-    player.money += kind_.core_reward;
+    if (kind_.core_reward > 0) {
+        stop_channel_quietly(channel);
+        player.money += kind_.core_reward;
+    }
     state = dying;
 }
 

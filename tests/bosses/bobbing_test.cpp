@@ -1,9 +1,7 @@
-// What Boss3 and Boss4 share, driven as their stages drive them: the speed bands, the bob past
-// each turning height, a ship bullet on the body, a bullet on the bare ship, the death's reward.
+// What Boss3 and Boss4 share, driven as their stages drive them: the bob past each turning
+// height, a ship bullet on the body, a bullet on the bare ship.
 #include <allegro.h>
 #include <gtest/gtest.h>
-
-#include <array>
 
 #include "boss_world.h"
 #include "bosses/boss3.h"
@@ -15,20 +13,18 @@ namespace {
 using boss_world::step;
 
 struct Expected {
-    float highest, lowest;           // where the bob turns
-    std::array<float, 4> speeds;     // at load, below 300, below 150, below 75 left
-    int reward;
+    float highest, lowest;  // where the bob turns
 };
 
 template <class Boss>
 Expected expected();
 template <>
 Expected expected<Boss3>() {
-    return {60.0f, 70.0f, {3.0f, 4.0f, 4.5f, 5.0f}, 3000};
+    return {60.0f, 70.0f};
 }
 template <>
 Expected expected<Boss4>() {
-    return {5.0f, 160.0f, {3.0f, 4.0f, 5.0f, 6.0f}, 4000};
+    return {5.0f, 160.0f};
 }
 
 template <class Boss>
@@ -47,10 +43,6 @@ protected:
 
 using BobbingBosses = ::testing::Types<Boss3, Boss4>;
 TYPED_TEST_SUITE(Bobbing, BobbingBosses);
-
-TYPED_TEST(Bobbing, TopSpeedRisesAsHitPointsFall) {
-    boss_world::expect_top_speeds(this->boss, expected<TypeParam>().speeds);
-}
 
 TYPED_TEST(Bobbing, TheBobSwingsPastEachTurningHeightByItsBrakingDistance) {
     auto& boss = this->boss;
@@ -86,10 +78,6 @@ TYPED_TEST(Bobbing, ABulletHitsTheBareShipOnlyWhileTheFightIsOn) {
     EXPECT_EQ(player.hit_count, hits + 1);
     EXPECT_FALSE(boss.bullets[0].active);
     enemy_world::park_ship();
-}
-
-TYPED_TEST(Bobbing, DeathPaysItsRewardOnceTheStepAfterTheBodyHasGone) {
-    EXPECT_EQ(boss_world::money_from_death(this->boss), expected<TypeParam>().reward);
 }
 
 }  // namespace

@@ -1,5 +1,4 @@
-// Boss1 driven as stage 1 drives it: guns, shields, the core's volleys, charge and beam, its
-// death and reward.
+// Boss1 driven as stage 1 drives it: guns, shields, the core's volleys, charge and beam.
 #include <allegro.h>
 #include <gtest/gtest.h>
 
@@ -33,13 +32,6 @@ protected:
 
     Boss1 boss;
 };
-
-TEST_F(Boss1Fight, ABonusGoesToTheCoreWholeAndAThirdToEachGun) {
-    boss.add_hit_points(250);
-    EXPECT_EQ(boss.phaser.hit_points, 410);
-    EXPECT_EQ(boss.left_gun.hit_points, 163);
-    EXPECT_EQ(boss.right_gun.hit_points, 163);
-}
 
 TEST_F(Boss1Fight, EachGunOpensOnlyItsShieldAndTheCoreArmsOnceWhenBothAreOpen) {
     shoot_away(boss.left_gun);
@@ -128,23 +120,6 @@ TEST_F(Boss1Fight, TheBeamDiesWithTheCoreAndWithTheStartOfTheDeath) {
     other.start_death();
     EXPECT_TRUE(other.beam.idle);
     EXPECT_EQ(other.state, BossHead::dying);
-}
-
-TEST_F(Boss1Fight, DeathCirclesTheOriginAndPaysTwoThousandOnce) {
-    boss.start_death();
-    EXPECT_EQ(boss_world::shakes_stopped(), 0);
-    int steps = 0;
-    while (!boss.dead && steps < 2000) {
-        step(boss);
-        ++steps;
-        EXPECT_NEAR(boss.x * boss.x + boss.y * boss.y, 100.0f, 0.5f);
-    }
-    ASSERT_TRUE(boss.dead);
-    step(boss, 300);
-    EXPECT_EQ(player.money, 1500 + Boss1::reward);
-    EXPECT_EQ(boss.reward_paid, 1);
-    EXPECT_EQ(boss_world::shakes_stopped(), 1);
-    EXPECT_EQ(boss.alpha, 255);
 }
 
 // Two moments of the fight drawn with the ship below, saved as pictures.

@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
 #include <initializer_list>
 #include <type_traits>
 #include <utility>
@@ -84,17 +83,6 @@ float hull_y();
 // Bomb 1's beam burning over the ship's x; a laser column burning with its corner at (x, y).
 void burn_beam();
 void burn_laser(int i, float x, float y);
-
-// One step at full hit points, then at 299, 149 and 74 left: the top speed after each.
-template <class Boss>
-void expect_top_speeds(Boss& boss, const std::array<float, 4>& speeds) {
-    const int remaining[] = {boss.hit_points, 299, 149, 74};
-    for (int i = 0; i < 4; ++i) {
-        boss.damage = boss.hit_points - remaining[i];
-        step(boss);
-        EXPECT_FLOAT_EQ(boss.max_speed, speeds[i]) << remaining[i] << " left";
-    }
-}
 
 // How high and how low the body went over `steps` steps (the smaller y is the higher), and how
 // often its bob turned.

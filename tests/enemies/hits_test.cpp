@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <vector>
 
 #include "enemies/pools.h"
 #include "support/enemy_world.h"
@@ -148,12 +149,12 @@ protected:
         return {0.0f, 0.0f};
     }
 
-    bool touches_hit_picture(int x, int y) {
-        return pixel_collision(bullet().bitmap, x, y, player.hit_picture, 288 + 13, 300) != 0;
+    bool touches_hit_picture(int x, int y, const Sprite* shot = nullptr) {
+        return pixel_collision((shot ? shot : &bullet())->bitmap, x, y, player.hit_picture, 288 + 13, 300) != 0;
     }
-    bool touches_shield(int x, int y) {
-        return pixel_collision(bullet().bitmap, x, y, player.shield_frames[player.shield_frame], 288 - 18,
-                               300 - 18) != 0;
+    bool touches_shield(int x, int y, const Sprite* shot = nullptr) {
+        return pixel_collision((shot ? shot : &bullet())->bitmap, x, y, player.shield_frames[player.shield_frame],
+                               288 - 18, 300 - 18) != 0;
     }
 
     Sprite& bullet() { return shooter.bullets[0]; }
@@ -240,6 +241,56 @@ TEST_F(EnemyBullets, BulletsOfAFallenEnemyFlyOnAndStillHit) {
     shooter.update();
     EXPECT_FLOAT_EQ(bullet().y, spot.second);
     EXPECT_EQ(player.hit_count, 1);
+}
+
+// Every shot of a kind, as its init leaves them.
+template <class Kind>
+std::vector<Sprite*> shots_of(Kind& record) {
+    record.init(0.0f, 0.0f);
+    std::vector<Sprite*> shots;
+    for (Sprite& shot : record.bullets) shots.push_back(&shot);
+    return shots;
+}
+
+TEST_F(EnemyBullets, EveryKindsShotsFlyAtTheirSpeedAndCostTheShieldTheirDamage) {
+    const struct {
+        const char* kind;
+        std::vector<Sprite*> (*shots)();
+        float speed;
+        int damage;
+    } kinds[] = {
+        {"one", [] { return shots_of(enemy_one_pool[0]); }, 2.0f, 1},
+        {"two", [] { return shots_of(enemy_two_pool[0]); }, 3.0f, 1},
+        {"three", [] { return shots_of(enemy_three_pool[0]); }, 4.0f, 1},
+        {"four", [] { return shots_of(enemy_four_pool[0]); }, 4.1f, 1},
+        {"five", [] { return shots_of(enemy_five_pool[0]); }, 4.0f, 1},
+        {"six", [] { return shots_of(enemy_six_pool[0]); }, 4.1f, 2},
+        {"seven", [] { return shots_of(enemy_seven_pool[0]); }, 3.5f, 1},
+        {"eight", [] { return shots_of(enemy_eight_pool[0]); }, 5.75f, 1},
+        {"ten", [] { return shots_of(enemy_ten_pool[0]); }, 6.5f, 1},
+        {"eleven", [] { return shots_of(enemy_eleven_pool[0]); }, 5.0f, 1},
+        {"twelve", [] { return shots_of(enemy_twelve_pool[0]); }, 4.0f, 1},
+    };
+    for (const auto& k : kinds) {
+        SCOPED_TRACE(k.kind);
+        for (Sprite* shot : k.shots()) {
+            shot->bitmap = shot->current_frame();
+            const auto [x, y] = find_spot([&](int sx, int sy) {
+                return touches_hit_picture(sx, sy, shot) && touches_shield(sx, sy, shot);
+            });
+            // Straight down, one move short of the shielded hull.
+            shot->launch_from(x, y - k.speed);
+            shot->set_angle(64.0f, 0.0f);
+            shot->active = true;
+            player.shield_on = true;
+            player.shield_count = 10;
+            shot->move_bullet();
+            EXPECT_FLOAT_EQ(shot->travelled, k.speed);
+            enemy_bullet_meets_ship(*shot);
+            EXPECT_EQ(player.shield_count, 10 - k.damage);
+            EXPECT_EQ(player.hit_count, 0);
+        }
+    }
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
 // Flight, formation, firing, escape and payment of enemy kinds one to four.
 #include <gtest/gtest.h>
 
+#include <type_traits>
+#include <utility>
+
 #include "enemies/pools.h"
 #include "support/enemy_world.h"
 #include "player/player.h"
@@ -9,7 +12,9 @@ using enemy_world::spawn;
 
 namespace {
 
-// Each kind held still where the test puts it.
+// Each kind held still where the test puts it, where it can be.
+template <class Kind>
+void hold(Kind&) {}
 void hold(EnemyOne& record) { record.state = 0; }
 void hold(EnemyTwo&) {}
 void hold(EnemyThree& record) { record.set_direction(0); }
@@ -136,7 +141,6 @@ TEST_F(EnemyKinds, KindTwoHasNoSteeringAndFiresAtItsOwnSpeed) {
     EXPECT_FLOAT_EQ(two.bullets[0].origin_x, 159.0f);
     EXPECT_FLOAT_EQ(two.bullets[0].origin_y, 146.0f);
     EXPECT_FLOAT_EQ(two.bullets[0].y, 149.0f);
-    EXPECT_EQ(two.hit_points, 23);
 }
 
 TEST_F(EnemyKinds, KindThreeWrapsRoundTheSidesInItsSteeringDirection) {
@@ -230,38 +234,126 @@ TEST_F(EnemyKinds, KindFourVolleyFlashesAndItsBulletsMoveTwiceAStepWhileItIsInPl
     EXPECT_FLOAT_EQ(four.bullets[1].travelled, before + 4.1f);
 }
 
+template <class Kind, class = void>
+struct waits_for_release : std::false_type {};
 template <class Kind>
-void check_reward_and_escape_cost(int reward, int escape_cost) {
-    SCOPED_TRACE(reward);
-    Kind record;
+struct waits_for_release<Kind, std::void_t<decltype(std::declval<Kind&>().released)>> : std::true_type {};
+
+// A record of the kind put in play in the middle of the field, as its stage would have it there:
+// released, in its first lane, by its first entry.
+template <class Kind>
+Kind& bring_into_view(Kind& record) {
+    spawn(record, 260.0f, 120.0f);
+    if constexpr (waits_for_release<Kind>::value) record.released = true;
+    if constexpr (std::is_same_v<Kind, EnemyTen>) record.set_lane(1);
+    if constexpr (std::is_same_v<Kind, EnemyEleven> || std::is_same_v<Kind, EnemyTwelve>) record.set_entry(1);
+    return record;
+}
+template <class Kind>
+Kind& start_in_view(Kind& record) {
     record.init(0.0f, 0.0f);
-    spawn(record, 300.0f, 200.0f);
-    hold(record);
+    return bring_into_view(record);
+}
+
+// What a player sees of a record shot down: it flies on with as much damage as its hit points,
+// dies on one point more, and pays once its explosion has run.
+struct ShotDown {
+    bool dying_at_its_hit_points, dying_one_point_on;
+    int paid;
+};
+template <class Kind>
+ShotDown shoot_down(Kind& record, int hit_points) {
+    ShotDown seen{};
     player.money = 1000;
     enemy_count = 2;
-    record.damage = record.hit_points + 1;
-    for (int i = 0; i < 40 && record.in_play; ++i) record.update();
-    EXPECT_FALSE(record.in_play);
-    EXPECT_EQ(player.money, 1000 + reward);
-    EXPECT_EQ(enemy_count, 1);
-    // Out of play the record is inert: nothing is paid or counted again.
+    record.damage = hit_points;
+    record.update();
+    seen.dying_at_its_hit_points = record.dying;
+    record.damage = hit_points + 1;
+    record.update();
+    seen.dying_one_point_on = record.dying;
+    for (int i = 0; i < 200 && record.in_play; ++i) record.update();
     for (int i = 0; i < 50; ++i) record.update();
-    EXPECT_EQ(player.money, 1000 + reward);
-    EXPECT_EQ(enemy_count, 1);
+    seen.paid = player.money - 1000;
+    return seen;
+}
 
+// Leaving past the bottom row: what it costs.
+template <class Kind>
+int escape_cost(Kind& record) {
     spawn(record, 300.0f, 481.0f);
     hold(record);
     player.money = 10;
     record.update();
-    EXPECT_EQ(player.money, 10 - escape_cost);
-    EXPECT_EQ(enemy_count, 0);
+    return 10 - player.money;
 }
 
-TEST_F(EnemyKinds, EachKindPaysItsRewardAtTheKillAndChargesItsEscapeCost) {
-    check_reward_and_escape_cost<EnemyOne>(25, 100);
-    check_reward_and_escape_cost<EnemyTwo>(25, 100);
-    check_reward_and_escape_cost<EnemyThree>(50, 150);
-    check_reward_and_escape_cost<EnemyFour>(75, 200);
+template <class Kind>
+ShotDown shoot_one_of(Kind& record, int hit_points) {
+    return shoot_down(start_in_view(record), hit_points);
+}
+
+TEST_F(EnemyKinds, EachKindDiesOnThePointAfterItsHitPointsAndPaysItsRewardOnce) {
+    const struct {
+        const char* kind;
+        ShotDown (*shoot)(int hit_points);
+        int hit_points, reward;
+    } kinds[] = {
+        {"one", [](int hp) { return shoot_one_of(enemy_one_pool[0], hp); }, 3, 25},
+        {"two", [](int hp) { return shoot_one_of(enemy_two_pool[0], hp); }, 23, 25},
+        {"three", [](int hp) { return shoot_one_of(enemy_three_pool[0], hp); }, 6, 50},
+        {"four", [](int hp) { return shoot_one_of(enemy_four_pool[0], hp); }, 7, 75},
+        {"five", [](int hp) { return shoot_one_of(enemy_five_pool[0], hp); }, 3, 15},
+        {"six", [](int hp) { return shoot_one_of(enemy_six_pool[0], hp); }, 3, 15},
+        {"seven", [](int hp) { return shoot_one_of(enemy_seven_pool[0], hp); }, 1, 16},
+        {"eight", [](int hp) { return shoot_one_of(enemy_eight_pool[0], hp); }, 5, 25},
+        {"nine", [](int hp) { return shoot_one_of(enemy_nine_pool[0], hp); }, 4, 0},
+        {"ten", [](int hp) { return shoot_one_of(enemy_ten_pool[0], hp); }, 4, 30},
+        {"eleven", [](int hp) { return shoot_one_of(enemy_eleven_pool[0], hp); }, 2, 40},
+        {"twelve", [](int hp) { return shoot_one_of(enemy_twelve_pool[0], hp); }, 3, 40},
+    };
+    for (const auto& k : kinds) {
+        SCOPED_TRACE(k.kind);
+        const ShotDown seen = k.shoot(k.hit_points);
+        EXPECT_FALSE(seen.dying_at_its_hit_points);
+        EXPECT_TRUE(seen.dying_one_point_on);
+        EXPECT_EQ(seen.paid, k.reward);
+    }
+}
+
+// A kind that fires on one step in N, never short of shots, fires about steps / N volleys.
+template <class Kind>
+int volleys_of(Kind& record, int steps) {
+    auto bring_back = [](Kind& r) { hold(bring_into_view(r)); };
+    Kind& first = start_in_view(record);
+    hold(first);
+    return enemy_world::volleys_over(first, steps, 5, bring_back);
+}
+
+TEST_F(EnemyKinds, EachKindFiresOnAboutOneStepInItsChance) {
+    const struct {
+        const char* kind;
+        int (*volleys)(int steps);
+        int chance;
+    } kinds[] = {
+        {"one", [](int n) { return volleys_of(enemy_one_pool[0], n); }, 1000},
+        {"two", [](int n) { return volleys_of(enemy_two_pool[0], n); }, 400},
+        {"three", [](int n) { return volleys_of(enemy_three_pool[0], n); }, 400},
+        {"four", [](int n) { return volleys_of(enemy_four_pool[0], n); }, 300},
+        {"twelve", [](int n) { return volleys_of(enemy_twelve_pool[0], n); }, 200},
+    };
+    for (const auto& k : kinds) {
+        const int volleys = k.volleys(40 * k.chance);
+        EXPECT_GE(volleys, 25) << k.kind;
+        EXPECT_LE(volleys, 55) << k.kind;
+    }
+}
+
+TEST_F(EnemyKinds, KindsOneToFourChargeTheirEscapeCostEvenPastZero) {
+    EXPECT_EQ(escape_cost(start_in_view(enemy_one_pool[0])), 100);
+    EXPECT_EQ(escape_cost(start_in_view(enemy_two_pool[0])), 100);
+    EXPECT_EQ(escape_cost(start_in_view(enemy_three_pool[0])), 150);
+    EXPECT_EQ(escape_cost(start_in_view(enemy_four_pool[0])), 200);
 }
 
 }  // namespace

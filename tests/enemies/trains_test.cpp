@@ -224,18 +224,6 @@ TEST_F(Trains, ARecordWhoseShotsStillFlyCrossesItsLineWithoutFiringButTurns) {
     EXPECT_EQ(record.state, Enemy::sweeping_left);
 }
 
-TEST_F(Trains, SixsShotsCostTheShieldTwoEach) {
-    player.set_position(288.0f, 330.0f);
-    player.add_shields(5);
-    start_train(enemy_six_pool);
-    EnemySix& record = enemy_six_pool[0];
-    const Pass pass = fly_pass(record, 288.0f + 32.0f - 36.0f);
-    ASSERT_EQ(pass.volleys, 1);
-    EXPECT_LT(player.shield_count, 5);
-    EXPECT_EQ((5 - player.shield_count) % 2, 0);
-    EXPECT_EQ(player.hit_count, 0);
-}
-
 TEST_F(Trains, NineCountsAKillAsItsExplosionStartsAndPaysNothing) {
     start_train(enemy_nine_pool);
     EnemyNine& record = enemy_nine_pool[0];

@@ -7,6 +7,7 @@
 
 #include "kv1_field.h"
 #include "player/kv1player.h"
+#include "support/enemy_world.h"
 
 using kv1_field::fire_on_next_draw;
 using kv1_field::Kv1FieldTest;
@@ -95,8 +96,10 @@ void expect_one_shot_kills(Kind& record) {
     EXPECT_EQ(enemy_count, 0);
 }
 
+// A volley on a lucky step, from the muzzle with its headings; each shot's first move is its speed.
 template <class Kind>
-void expect_volley(Kind& record, int chance, float muzzle_x, float muzzle_y, std::vector<float> headings) {
+void expect_volley(Kind& record, int chance, float muzzle_x, float muzzle_y, std::vector<float> headings,
+                   float speed) {
     fire_on_next_draw(chance);
     record.update();
     EXPECT_TRUE(record.bullets_out);
@@ -107,6 +110,16 @@ void expect_volley(Kind& record, int chance, float muzzle_x, float muzzle_y, std
         EXPECT_EQ(bullet.origin_y, record.y + muzzle_y);
         EXPECT_EQ(bullet.angle, headings[i]);
     }
+    record.update_bullets();
+    for (std::size_t i = 0; i < headings.size(); ++i) EXPECT_FLOAT_EQ(record.bullets[i].travelled, speed) << i;
+}
+
+// Left to fly, never short of shots: about one volley in `chance` steps.
+template <class Kind>
+void expect_fire_rate(Kind& record, int chance) {
+    const int volleys = enemy_world::volleys_over(record, 40 * chance, 5, [](Kind&) {});
+    EXPECT_GE(volleys, 25);
+    EXPECT_LE(volleys, 55);
 }
 
 }  // namespace
@@ -164,13 +177,13 @@ TEST_F(Kv1FieldTest, TheCircleRunsFromItsPlacementAndWrapsWithoutAJump) {
 }
 
 TEST_F(Kv1FieldTest, ShotsLeaveEachKindsMuzzleKindThreeFiresAFanAndShotsOutClearsWhenAllAreIdle) {
-    expect_volley(spawn(kv1_enemy_one_pool[2], 200, 100), 1000, 30, 59, {64});
+    expect_volley(spawn(kv1_enemy_one_pool[2], 200, 100), 1000, 30, 59, {64}, 2.0f);
     Kv1EnemyTwo& circler = spawn(kv1_enemy_two_pool[1], 0, 0);
     circler.place_on_circle(1.0f);
-    expect_volley(circler, 1000, 2, 64, {64});
-    expect_volley(spawn(kv1_enemy_four_pool[1], 200, 100), 1000, 11, 28, {64});
+    expect_volley(circler, 1000, 2, 64, {64}, 4.0f);
+    expect_volley(spawn(kv1_enemy_four_pool[1], 200, 100), 1000, 11, 28, {64}, 1.0f);
     Kv1EnemyThree& three = spawn(kv1_enemy_three_pool[1], 200, 100);
-    expect_volley(three, 2000, 30, 51, {72, 64, 56});
+    expect_volley(three, 2000, 30, 51, {72, 64, 56}, 2.5f);
     three.bullets[0].deactivate();
     three.bullets[1].deactivate();
     three.update_bullets();
@@ -178,6 +191,13 @@ TEST_F(Kv1FieldTest, ShotsLeaveEachKindsMuzzleKindThreeFiresAFanAndShotsOutClear
     three.bullets[2].deactivate();
     three.update_bullets();
     EXPECT_FALSE(three.bullets_out);
+}
+
+TEST_F(Kv1FieldTest, EachKindFiresOnAboutOneStepInItsChance) {
+    expect_fire_rate(spawn(kv1_enemy_one_pool[0], 200, 100), 1000);
+    expect_fire_rate(spawn(kv1_enemy_two_pool[0], 0, 0), 1000);
+    expect_fire_rate(spawn(kv1_enemy_three_pool[0], 200, 100), 2000);
+    expect_fire_rate(spawn(kv1_enemy_four_pool[0], 200, 100), 1000);
 }
 
 TEST_F(Kv1FieldTest, OneShipShotKillsAndTheKillPaysAHundredOnceAfterTheExplosionWithNoPopup) {

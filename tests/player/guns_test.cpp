@@ -15,32 +15,38 @@ void in_flight(Sprite& bullet, float y) {
     bullet.y = y;
 }
 
-TEST_F(GunsTest, TheMainGunWaitsUntilThePreviousBulletIsStrictlyAboveTheGap) {
-    for (int character : {1, 2}) {
-        auto ship = flying(character);
-        ship->set_gun_level(4);
+TEST_F(GunsTest, EachCharactersGunLevelFiresFromItsMuzzleOnceThePreviousBulletIsStrictlyAboveItsGap) {
+    const struct {
+        int character, level;
+        int dx, dy, gap;
+        bool half_height;  // the previous bullet's height counts half
+    } rows[] = {
+        {1, 1, 30, 16, 66, false}, {1, 2, 29, 18, 58, false}, {1, 3, 30, 20, 50, false}, {1, 4, 28, 26, 46, true},
+        {2, 1, 29, 15, 65, false}, {2, 2, 26, 16, 56, false}, {2, 3, 25, 23, 47, false}, {2, 4, 28, 23, 33, true},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << "character " << row.character << " level " << row.level);
+        auto ship = flying(row.character);
+        ship->set_gun_level(row.level);
         press(key_shoot);
-        const int gap = character == 1 ? 46 : 33;
-        const int dx = 28;
-        const int dy = character == 1 ? 26 : 23;
 
         ship->next_slot = 1;
         Sprite& before = main_slot(*ship, 0);
-        const float threshold = ship->y - gap - before.margin_h / 2 - 5;
+        const float threshold = ship->y - row.gap - (row.half_height ? before.margin_h / 2 : before.margin_h) - 5;
         // The ship moves the bullets after its state; keep the one before at a fixed height.
         before.speed = 0.0f;
         in_flight(before, threshold);
         before.launch_from(before.x, threshold);
         step(*ship);
-        EXPECT_FALSE(main_slot(*ship, 1).active) << "character " << character;
+        EXPECT_FALSE(main_slot(*ship, 1).active);
         EXPECT_EQ(ship->next_slot, 1);
 
         before.y = threshold - 0.25f;
         step(*ship);
         const Sprite& shot = main_slot(*ship, 1);
         EXPECT_TRUE(shot.active);
-        EXPECT_EQ(shot.origin_x, ship->x + dx);
-        EXPECT_EQ(shot.origin_y, ship->y - dy);
+        EXPECT_EQ(shot.origin_x, ship->x + row.dx);
+        EXPECT_EQ(shot.origin_y, ship->y - row.dy);
         EXPECT_EQ(ship->next_slot, 2);
         EXPECT_TRUE(ship->main_fired);
     }
@@ -97,14 +103,8 @@ TEST_F(GunsTest, TheLeftSideGunSetsThePaceAndABlockedRightGunDoesNotAdvance) {
     ship->set_side_level(3);
     press(key_shoot);
     step(*ship);
-    const Sprite& left = ship->bullets[Player::left_side_group][0];
-    const Sprite& right = ship->bullets[Player::right_side_group][0];
-    ASSERT_TRUE(left.active);
-    ASSERT_TRUE(right.active);
-    EXPECT_EQ(left.origin_x, ship->x + 16);
-    EXPECT_EQ(right.origin_x, ship->x + 37);
-    EXPECT_EQ(left.origin_y, ship->y - 5);
-    EXPECT_EQ(ship->side_threshold_left, ship->y - left.margin_h - 40);
+    ASSERT_TRUE(ship->bullets[Player::left_side_group][0].active);
+    ASSERT_TRUE(ship->bullets[Player::right_side_group][0].active);
     EXPECT_EQ(ship->side_next_left, 1);
     EXPECT_EQ(ship->side_next_right, 1);
 
@@ -125,6 +125,63 @@ TEST_F(GunsTest, TheLeftSideGunSetsThePaceAndABlockedRightGunDoesNotAdvance) {
     step(*ship);
     EXPECT_FALSE(ship->bullets[Player::right_side_group][1].active);
     EXPECT_EQ(ship->side_next_left, 2);
+}
+
+TEST_F(GunsTest, EachSideLevelFiresThePairFromItsMuzzlesAndSpacesItByItsThreshold) {
+    const struct {
+        int level;
+        int left_dx, right_dx, dy, threshold;
+    } rows[] = {{1, 20, 39, 2, 60}, {2, 18, 37, 4, 50}, {3, 16, 37, 5, 40}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.level);
+        auto ship = flying();
+        ship->add_side_bullets();
+        ship->set_side_level(row.level);
+        press(key_shoot);
+        step(*ship);
+        const Sprite& left = ship->bullets[Player::left_side_group][0];
+        const Sprite& right = ship->bullets[Player::right_side_group][0];
+        ASSERT_TRUE(left.active);
+        ASSERT_TRUE(right.active);
+        EXPECT_EQ(left.origin_x, ship->x + row.left_dx);
+        EXPECT_EQ(right.origin_x, ship->x + row.right_dx);
+        EXPECT_EQ(left.origin_y, ship->y - row.dy);
+        EXPECT_EQ(right.origin_y, ship->y - row.dy);
+        EXPECT_EQ(ship->side_threshold_left, ship->y - left.margin_h - row.threshold);
+        EXPECT_EQ(ship->side_threshold_right, ship->y - right.margin_h - row.threshold);
+    }
+}
+
+// Each level's bullets as they fly: their climb per step and the damage they do.
+TEST_F(GunsTest, EachLevelArmsItsBulletsWithTheirSpeedAndDamage) {
+    const struct {
+        bool side;
+        int level;
+        float speed;
+        int damage;
+    } rows[] = {{false, 1, 9.0f, 1}, {false, 2, 9.0f, 3}, {false, 3, 9.0f, 5}, {false, 4, 9.0f, 7},
+                {true, 1, 5.5f, 1},  {true, 2, 6.0f, 3},  {true, 3, 6.5f, 5}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << (row.side ? "side level " : "gun level ") << row.level);
+        auto ship = flying();
+        ship->add_side_bullets();
+        if (row.side)
+            ship->set_side_level(row.level);
+        else
+            ship->set_gun_level(row.level);
+        press(key_shoot);
+        step(*ship);
+        release(key_shoot);
+        for (int group : {Player::main_group, Player::left_side_group, Player::right_side_group}) {
+            if ((group == Player::main_group) == row.side) continue;
+            const Sprite& bullet = ship->bullets[group][0];
+            ASSERT_TRUE(bullet.active);
+            const float before = bullet.y;
+            step(*ship);
+            EXPECT_FLOAT_EQ(before - bullet.y, row.speed);
+            EXPECT_EQ(bullet.damage, row.damage);
+        }
+    }
 }
 
 TEST_F(GunsTest, TheMenuPoseFiresWithoutAKeyWithAdamsOwnMuzzleAndGap) {

@@ -67,8 +67,16 @@ TEST_F(LifeTest, ExactlyFiveHundredPaysForTheRespawnAndLessEndsTheShip) {
 TEST_F(LifeTest, ADeathCostsTheFlyingPairOneHelperAndHandsOverWhenItRunsOut) {
     auto ship = flying();
     ship->add_helper(1);
+    ship->add_helper(1);
     ship->add_helper(2);
     ship->add_helper(2);
+    ship->set_helper_type(1);
+    ship->hit();
+    step(*ship, 100);
+    EXPECT_EQ(ship->one_shot_count, 1);
+    EXPECT_FALSE(ship->one_shot_selected);
+    EXPECT_FALSE(ship->three_shot_selected);
+
     ship->set_helper_type(1);
     ship->hit();
     step(*ship, 100);
@@ -148,6 +156,8 @@ TEST_F(LifeTest, ThreeShotHelpersFireAFanAgainOnceAllThreeAreGone) {
     EXPECT_EQ(helper.bullets[1].angle, 192.0f);
     EXPECT_EQ(helper.bullets[2].angle, 208.0f);
     EXPECT_EQ(helper.bullets[1].origin_x, helper.x + 9.0f);
+    for (const Sprite& bullet : helper.bullets)
+        EXPECT_FLOAT_EQ(bullet.travelled, 6.0f) << "one move in the step it leaves";
     EXPECT_FALSE(ship->helpers[3].bullets[0].active) << "the second waits 40 steps";
     step(*ship, 20);
     EXPECT_TRUE(ship->helpers[3].bullets[0].active);

@@ -4,6 +4,8 @@
 // fire chance.
 #include <allegro.h>
 
+#include <cstdlib>
+
 #include "enemies/enemy.h"
 #include "engine/sprite.h"
 
@@ -22,6 +24,25 @@ void spawn(Enemy& record, float x, float y);
 void fire_on_next_draw(int chance);
 // Arranges it so that the next rand() % modulus is `remainder`.
 void next_draw_gives(int modulus, int remainder);
+
+// The volleys a record fires over `steps` steps when it never runs short of shots, from the
+// game's random sequence as `seed` starts it; `bring_back` puts it in view again whenever it has
+// left play or escaped.
+template <class Kind, class BringBack>
+int volleys_over(Kind& record, int steps, unsigned seed, BringBack&& bring_back) {
+    std::srand(seed);
+    int volleys = 0;
+    for (int i = 0; i < steps; ++i) {
+        if (!record.in_play || record.dying) bring_back(record);
+        for (Sprite& bullet : record.bullets) bullet.deactivate();
+        record.bullets_out = false;
+        record.update();
+        bool fired = false;
+        for (const Sprite& bullet : record.bullets) fired = fired || bullet.active;
+        volleys += fired;
+    }
+    return volleys;
+}
 
 // Puts an active bullet of the ship with its top-left corner at (x, y).
 Sprite& aim_ship_bullet(int group, int slot, float x, float y);
