@@ -33,6 +33,8 @@ const StageData approach_data{
     false,
     false,
     false,
+    true,
+    false,
     {{{short_talk, short_talk}, {short_talk, short_talk}}},
     {Screen::upgrade_store, {4}},
     &planet,
