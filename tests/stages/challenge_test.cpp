@@ -47,6 +47,7 @@ TEST_P(Challenge, LaunchesItsTrainsThenShowsTheResultsAndPaysOnceBeforeTheStore)
     player.money = 1000000;
     const int trains = c.relaunches + 1;
     EXPECT_EQ(enemy_count, 5 * trains);
+    EXPECT_EQ(s.boss_face, nullptr) << "nobody talks here: no face is loaded";
     d.skip_title();
     ASSERT_TRUE(d.steps_until([&] { return s.train_launched == 1; }));
     bool saved = false;

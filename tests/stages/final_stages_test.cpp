@@ -224,26 +224,85 @@ std::vector<std::vector<int>> first_frames(const std::function<std::unique_ptr<S
     return frames;
 }
 
+struct EveryStageCase {
+    const char* name;
+    std::function<std::unique_ptr<StageRunner>()> make;
+    int title_leaves;  // steps from the entry: a fade-in of 20, or 32 from white, then 100 of play
+    SoundClip* own_tune;
+    SoundClip* fight_tune;
+    SoundClip* faded_in_fight;  // the tune a quit fades once the fight has begun
+};
+
+void PrintTo(const EveryStageCase& c, std::ostream* os) { *os << "stage " << c.name; }
+
+const EveryStageCase every_stage[] = {
+    {"one", [] { return std::make_unique<StageOne>(); }, 132, &tune_stage1, &tune_boss, &tune_boss},
+    {"two", [] { return std::make_unique<StageTwo>(); }, 132, &tune_stage2, &tune_boss, &tune_boss},
+    {"three", [] { return std::make_unique<StageThree>(); }, 120, &tune_stage3, &tune_boss, &tune_stage3},
+    {"four", [] { return std::make_unique<StageFour>(); }, 132, &tune_stage4, &tune_boss, &tune_boss},
+    {"five", [] { return std::make_unique<StageFive>(); }, 120, &tune_stage5, &tune_boss, &tune_stage5},
+    {"six", [] { return std::make_unique<StageSix>(); }, 132, &tune_stage6, &tune_boss, &tune_boss},
+    {"seven", [] { return std::make_unique<StageSeven>(); }, 120, &tune_stage7, &tune_boss, &tune_stage7},
+    {"eight", [] { return std::make_unique<StageEight>(); }, 132, &tune_stage8, &tune_boss, &tune_boss},
+    {"nine", [] { return std::make_unique<StageNine>(); }, 132, &tune_stage9, &tune_boss, &tune_boss},
+    {"ten", [] { return std::make_unique<StageTen>(); }, 132, &tune_stage10, &tune_boss_2, &tune_boss_2},
+    {"challenge", [] { return std::make_unique<ChallengeStage>(3); }, 120, &tune_challenge_stage, &tune_boss,
+     &tune_challenge_stage},
+};
+
+class EveryStage : public ::testing::TestWithParam<EveryStageCase> {};
+
+// Then the title slides apart and the scroll starts: in the boss rush too.
+TEST_P(EveryStage, TitleStandsAHundredStepsOfPlay) {
+    stage_world::prepare(1);
+    Driver d(GetParam().make());
+    StageRunner& s = d.stage();
+    int steps = 0;
+    ASSERT_TRUE(d.steps_until([&] { return s.scroll_started == 1 || ++steps > 1000; }));
+    EXPECT_EQ(steps, GetParam().title_leaves);
+    EXPECT_EQ(s.title_ticks, 100);
+}
+
+float music_volume() {
+    for (const audio_testing::Voice& voice : audio_testing::voices(fmod_system))
+        if (voice.channel == music_channel) return voice.volume;
+    return -1.0f;
+}
+
+// The pause sinks the stage's own tune, "Continue?"'s, the dialogue's and the boss's to 0.2, and
+// with them whatever plays; a quit once the fight has begun fades one tune to silence.
+TEST_P(EveryStage, PauseDucksTheMusicAndAQuitFadesTheStagesTune) {
+    const EveryStageCase& c = GetParam();
+    stage_world::prepare(1);
+    SoundClip* const ducked[] = {c.own_tune, &tune_continue, &tune_dialog, &tune_boss};
+    for (SoundClip* tune : ducked) tune->set_volume(1.0f);
+    c.fight_tune->set_volume(1.0f);
+    Driver d(c.make());
+    StageRunner& s = d.stage();
+    d.pass(32);
+    paused = true;
+    d.pass(40);
+    for (SoundClip* tune : ducked) EXPECT_FLOAT_EQ(tune->volume, 0.2f);
+    EXPECT_FLOAT_EQ(music_volume(), 0.2f);
+    paused = false;
+    d.pass(20);
+    for (SoundClip* tune : ducked) EXPECT_FLOAT_EQ(tune->volume, 1.0f);
+    EXPECT_FLOAT_EQ(music_volume(), 1.0f);
+
+    s.boss_fight = true;
+    exit_to_menu(d);
+    SoundClip* const kept = c.faded_in_fight == c.own_tune ? c.fight_tune : c.own_tune;
+    EXPECT_FLOAT_EQ(c.faded_in_fight->volume, 0.0f);
+    EXPECT_FLOAT_EQ(kept->volume, 1.0f);
+}
+
+INSTANTIATE_TEST_SUITE_P(Stages, EveryStage, ::testing::ValuesIn(every_stage),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 // Every stage composes the same first frames after a quit game as on a field fresh from the
 // loader.
-TEST(EveryStage, ShowsNothingOfAGameQuitMidWave) {
-    const struct {
-        const char* name;
-        std::function<std::unique_ptr<StageRunner>()> make;
-    } stages[] = {
-        {"one", [] { return std::make_unique<StageOne>(); }},
-        {"two", [] { return std::make_unique<StageTwo>(); }},
-        {"three", [] { return std::make_unique<StageThree>(); }},
-        {"four", [] { return std::make_unique<StageFour>(); }},
-        {"five", [] { return std::make_unique<StageFive>(); }},
-        {"six", [] { return std::make_unique<StageSix>(); }},
-        {"seven", [] { return std::make_unique<StageSeven>(); }},
-        {"eight", [] { return std::make_unique<StageEight>(); }},
-        {"nine", [] { return std::make_unique<StageNine>(); }},
-        {"ten", [] { return std::make_unique<StageTen>(); }},
-        {"challenge", [] { return std::make_unique<ChallengeStage>(3); }},
-    };
-    for (const auto& stage : stages) {
+TEST(EveryStageAfterAQuit, ShowsNothingOfAGameQuitMidWave) {
+    for (const EveryStageCase& stage : every_stage) {
         SCOPED_TRACE(stage.name);
         ASSERT_NO_FATAL_FAILURE(quit_mid_wave());
         const auto after_quit = first_frames(stage.make);
@@ -280,6 +339,50 @@ TEST(StageNine, PicturesDriftAheadOfTheScrollAndTheGridTurnsAsOne) {
     EXPECT_GT(still, 0);
     EXPECT_TRUE(turned);
     save_page("stage_nine_grid.png");
+}
+
+std::vector<float> top_speeds(const Groups& groups) {
+    std::vector<float> speeds;
+    for (const Group& group : groups) for_each_record(group, [&](const Enemy& r) { speeds.push_back(r.max_speed); });
+    return speeds;
+}
+
+// Once a phase is down to ten enemies, and while one is left: the whole kind-one grid, alive or
+// not, gains 0.5 of speed, in phases 3 and 4 the sweeping formation too, never kind two, the
+// trains or the trio; once a phase, so a count left above 0 holds it off.
+TEST(StageNine, HurriesTheLastTenOfAPhaseOnce) {
+    const Group grid{PoolKind::one, 0, 35}, threes{PoolKind::three, 0, 9}, fours{PoolKind::four, 0, 9};
+    const Groups others{{PoolKind::two, 0, 7}, {PoolKind::five, 0, 4}, {PoolKind::six, 0, 4},
+                        {PoolKind::seven, 0, 4}, {PoolKind::eight, 0, 4}, {PoolKind::ten, 0, 2}};
+    const struct {
+        int phase, count_before, enemies;
+        Groups hurried, not_hurried;
+    } rows[] = {
+        {1, 0, 10, {grid}, {threes, fours}}, {1, 0, 11, {}, {grid}},   {1, 1, 10, {}, {grid}},
+        {1, 0, 0, {}, {grid}},               {2, 0, 10, {grid}, {threes, fours}},
+        {3, 0, 5, {grid, threes}, {fours}},  {4, 0, 1, {grid, fours}, {threes}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << "phase " << row.phase << ", " << row.enemies << " left");
+        stage_world::prepare(1);
+        Driver d(std::make_unique<StageNine>());
+        StageRunner& s = d.stage();
+        d.pass(32);
+        s.wave_phase = row.phase;
+        wave_hurry = row.count_before;
+        enemy_count = row.enemies;
+        Groups still = others;
+        still.insert(still.end(), row.not_hurried.begin(), row.not_hurried.end());
+        for (int step = 0; step < 2; ++step) {
+            const std::vector<float> hurried = top_speeds(row.hurried), kept = top_speeds(still);
+            d.steps_until([] { return false; }, 1);
+            const std::vector<float> hurried_now = top_speeds(row.hurried);
+            for (std::size_t k = 0; k < hurried.size(); ++k)
+                EXPECT_FLOAT_EQ(hurried_now[k], hurried[k] + (step == 0 ? 0.5f : 0.0f)) << "once";
+            EXPECT_EQ(top_speeds(still), kept);
+        }
+        EXPECT_EQ(wave_hurry, row.count_before + (row.hurried.empty() ? 0 : 1));
+    }
 }
 
 // A new forest at random each time a ground row comes back to the top.
