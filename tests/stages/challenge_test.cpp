@@ -8,6 +8,7 @@
 #include "enemies/enemy_nine.h"
 #include "engine/game_state.h"
 #include "engine/gameengine.h"
+#include "engine/slots.h"
 #include "player/player.h"
 #include "stage_world.h"
 #include "stages/challenge_stage.h"
@@ -50,6 +51,7 @@ TEST_P(Challenge, LaunchesItsTrainsThenShowsTheResultsAndPaysOnceBeforeTheStore)
     EXPECT_EQ(s.boss_face, nullptr) << "nobody talks here: no face is loaded";
     d.skip_title();
     ASSERT_TRUE(d.steps_until([&] { return s.train_launched == 1; }));
+    EXPECT_EQ(scroll_speed, 5) << "the ground runs at 5 once the title has gone";
     bool saved = false;
     ASSERT_TRUE(d.steps_until(
         [&] {
@@ -74,6 +76,17 @@ TEST_P(Challenge, LaunchesItsTrainsThenShowsTheResultsAndPaysOnceBeforeTheStore)
     d.pass();
     EXPECT_EQ(player.money, money + ChallengeStage::bonus(ChallengeStage::percent(hit, 5.0f * trains)));
     EXPECT_EQ(s.results_ticks, ChallengeStage::paid_ticks);
+    const int p = ChallengeStage::percent(hit, 5.0f * trains);
+    const struct {
+        std::string text;
+        int y;
+    } lines[] = {
+        {"NUMBER OF ENEMIES LAUNCHED:     " + std::to_string(5 * trains), 150},
+        {"NUMBER OF ENEMIES HIT:     " + std::to_string(hit), 200},
+        {"RATIO OF HITS/LAUNCHED:     " + std::to_string(p) + "%", 250},
+        {"BONUS POINTS:     " + std::to_string(ChallengeStage::bonus(p)), 275},
+    };
+    for (const auto& line : lines) EXPECT_TRUE(stage_world::shows(buffer, font6, line.text, 70, line.y)) << line.text;
     if (c.prev == 3) stage_world::save_page("challenge_results.png");
     d.pass(3);
     EXPECT_EQ(player.money, money + ChallengeStage::bonus(ChallengeStage::percent(hit, 5.0f * trains)))

@@ -89,11 +89,14 @@ void exit_to_menu(Driver& d) {
 TEST(BossRush, EachBossOnAStoppedFloorThenBoss10ToTheEnding) {
     auto d = entered(std::make_unique<StageTen>());
     StageTen& s = static_cast<StageTen&>(d->stage());
+    // Boss1 to Boss9 at -960, -2880, -3840, -5760, -6720 and -8640, Boss10 at -9600.
+    const int ahead_of_last[BossRush::earlier_count] = {8640, 6720, 5760, 3840, 2880, 960};
     for (int i = 0; i < BossRush::earlier_count; ++i) {
         SCOPED_TRACE(i);
         ASSERT_TRUE(d->steps_until([&] { return s.fight_count == i + 1; }));
         EXPECT_GE(s.marks[i], -3);
         EXPECT_LT(s.marks[i], 3) << "activated as its mark arrives";
+        EXPECT_EQ(s.marks[i] - s.marks[BossRush::earlier_count], ahead_of_last[i]);
         ASSERT_TRUE(d->steps_until([] { return scroll_speed == 0; }, 10));
         ASSERT_TRUE(d->steps_until([&] {
             beat_earlier(s, i);

@@ -318,6 +318,9 @@ TEST_P(StageClear, RunsFromTheFadeInThroughFourPhasesAndTheBossToTheNextScreen) 
     ASSERT_TRUE(d.steps_until([&] { return s.dialog_active; }));
     EXPECT_EQ(s.wave_phase, 5);
     EXPECT_EQ(s.launch_counts, c.counts_after_boss_mark);
+    // The phases' marks at -1440, -3360, -5280 and -7200, the boss's at -10080.
+    const int ahead_of_boss[4] = {8640, 6720, 4800, 2880};
+    for (int p = 0; p < 4; ++p) EXPECT_EQ(s.marks[s.data.phases[p].mark] - s.marks[s.data.boss_mark], ahead_of_boss[p]);
     d.pass(40);
     const char* first = s.boss_turn ? s.boss_text : s.pilot_text;
     EXPECT_STREQ(first, c.first_lines[character - 1]);
