@@ -134,6 +134,42 @@ TEST(BossRush, EachBossOnAStoppedFloorThenBoss10ToTheEnding) {
     EXPECT_EQ(s.finish().screen, Screen::ending_screen);
 }
 
+// A step moves the floor by the scroll and the walls a pixel further; a stopped floor holds both.
+TEST(BossRush, WallsPassAPixelFasterThanTheFloor) {
+    auto d = entered(std::make_unique<StageTen>());
+    StageTen& s = static_cast<StageTen&>(d->stage());
+    int moving = 0, still = 0;
+    for (int step = 0; step < 600; ++step) {
+        const int wall = s.wall_y[0], floor = s.floor_y[0];
+        d->steps_until([] { return false; }, 1);
+        if (s.wall_y[0] < wall || s.floor_y[0] < floor) continue;  // came back from above
+        EXPECT_EQ(s.floor_y[0] - floor, scroll_speed);
+        EXPECT_EQ(s.wall_y[0] - wall, scroll_speed == 0 ? 0 : scroll_speed + 1);
+        (scroll_speed == 0 ? still : moving) += 1;
+    }
+    EXPECT_GT(moving, 0);
+    EXPECT_GT(still, 0);
+}
+
+// On EASY the six earlier bosses gain 250 and Boss10 nothing; on EXTRA HARD 1000 each, the part
+// bosses on their phaser.
+TEST(BossRush, DifficultyBonusesByLevel) {
+    auto strengths_at = [](int level) {
+        stage_world::prepare(1);
+        difficulty = level;
+        Driver d(std::make_unique<StageTen>());
+        difficulty = 1;
+        StageTen& s = static_cast<StageTen&>(d.stage());
+        return std::vector<int>{rush_boss<Boss1>(s, 0).phaser.hit_points, rush_boss<Boss2>(s, 1).phaser.hit_points,
+                                rush_boss<Boss4>(s, 2).hit_points,        rush_boss<Boss6>(s, 3).hit_points,
+                                rush_boss<Boss8>(s, 4).hit_points,        rush_boss<Boss9>(s, 5).hit_points,
+                                s.rush().last.boss.phaser.hit_points};
+    };
+    const std::vector<int> easy = strengths_at(1), extra_hard = strengths_at(4);
+    for (std::size_t i = 0; i < easy.size(); ++i)
+        EXPECT_EQ(extra_hard[i] - easy[i], i < 6 ? 750 : 1000) << "boss " << i;
+}
+
 bool sounding(FMOD_CHANNEL* channel) {
     FMOD_BOOL playing = 0;
     FMOD_Channel_IsPlaying(channel, &playing);
@@ -386,6 +422,29 @@ TEST(StageNine, HurriesTheLastTenOfAPhaseOnce) {
         }
         EXPECT_EQ(wave_hurry, row.count_before + (row.hurried.empty() ? 0 : 1));
     }
+}
+
+// Four rows of nine, 64 px apart from x 10: below mark 5 at set-up, and below the next phase's
+// mark when a phase ends.
+TEST(StageNine, GridStandsInFourRowsOfNine) {
+    stage_world::prepare(1);
+    Driver d(std::make_unique<StageNine>());
+    StageRunner& s = d.stage();
+    auto expect_grid = [](int first_row) {
+        for (int i = 0; i < 36; ++i) {
+            EXPECT_EQ(enemy_one_pool[i].x, 10.0f + 64.0f * static_cast<float>(i % 9)) << i;
+            EXPECT_EQ(enemy_one_pool[i].y, static_cast<float>(first_row + 64 * (i / 9))) << i;
+        }
+    };
+    expect_grid(-1440 + 135);
+    d.skip_title();
+    ASSERT_TRUE(d.steps_until([&] { return s.wave_phase == 1; }));
+    enemy_count = 0;
+    d.steps_until([] { return false; }, 1);
+    ASSERT_FALSE(s.spawning);
+    // Phase 2's mark started 1920 px above phase 1's; the marks have moved on since, the
+    // records waiting for the next step to ride with them.
+    expect_grid(s.marks[s.data.phases[0].mark] - scroll_speed - 1920 + 10);
 }
 
 // A new forest at random each time a ground row comes back to the top.
