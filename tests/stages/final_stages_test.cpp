@@ -266,6 +266,7 @@ std::vector<std::vector<int>> first_frames(const std::function<std::unique_ptr<S
 struct EveryStageCase {
     const char* name;
     std::function<std::unique_ptr<StageRunner>()> make;
+    std::array<const char*, 2> title;
     int title_leaves;  // steps from the entry: a fade-in of 20, or 32 from white, then 100 of play
     SoundClip* own_tune;
     SoundClip* fight_tune;
@@ -275,17 +276,17 @@ struct EveryStageCase {
 void PrintTo(const EveryStageCase& c, std::ostream* os) { *os << "stage " << c.name; }
 
 const EveryStageCase every_stage[] = {
-    {"one", [] { return std::make_unique<StageOne>(); }, 132, &tune_stage1, &tune_boss, &tune_boss},
-    {"two", [] { return std::make_unique<StageTwo>(); }, 132, &tune_stage2, &tune_boss, &tune_boss},
-    {"three", [] { return std::make_unique<StageThree>(); }, 120, &tune_stage3, &tune_boss, &tune_stage3},
-    {"four", [] { return std::make_unique<StageFour>(); }, 132, &tune_stage4, &tune_boss, &tune_boss},
-    {"five", [] { return std::make_unique<StageFive>(); }, 120, &tune_stage5, &tune_boss, &tune_stage5},
-    {"six", [] { return std::make_unique<StageSix>(); }, 132, &tune_stage6, &tune_boss, &tune_boss},
-    {"seven", [] { return std::make_unique<StageSeven>(); }, 120, &tune_stage7, &tune_boss, &tune_stage7},
-    {"eight", [] { return std::make_unique<StageEight>(); }, 132, &tune_stage8, &tune_boss, &tune_boss},
-    {"nine", [] { return std::make_unique<StageNine>(); }, 132, &tune_stage9, &tune_boss, &tune_boss},
-    {"ten", [] { return std::make_unique<StageTen>(); }, 132, &tune_stage10, &tune_boss_2, &tune_boss_2},
-    {"challenge", [] { return std::make_unique<ChallengeStage>(3); }, 120, &tune_challenge_stage, &tune_boss,
+    {"one", [] { return std::make_unique<StageOne>(); }, {"Stage", "1"}, 132, &tune_stage1, &tune_boss, &tune_boss},
+    {"two", [] { return std::make_unique<StageTwo>(); }, {"Stage", "2"}, 132, &tune_stage2, &tune_boss, &tune_boss},
+    {"three", [] { return std::make_unique<StageThree>(); }, {"Stage", "3"}, 120, &tune_stage3, &tune_boss, &tune_stage3},
+    {"four", [] { return std::make_unique<StageFour>(); }, {"Stage", "4"}, 132, &tune_stage4, &tune_boss, &tune_boss},
+    {"five", [] { return std::make_unique<StageFive>(); }, {"Stage", "5"}, 120, &tune_stage5, &tune_boss, &tune_stage5},
+    {"six", [] { return std::make_unique<StageSix>(); }, {"Stage", "6"}, 132, &tune_stage6, &tune_boss, &tune_boss},
+    {"seven", [] { return std::make_unique<StageSeven>(); }, {"Stage", "7"}, 120, &tune_stage7, &tune_boss, &tune_stage7},
+    {"eight", [] { return std::make_unique<StageEight>(); }, {"Stage", "8"}, 132, &tune_stage8, &tune_boss, &tune_boss},
+    {"nine", [] { return std::make_unique<StageNine>(); }, {"Stage", "9"}, 132, &tune_stage9, &tune_boss, &tune_boss},
+    {"ten", [] { return std::make_unique<StageTen>(); }, {"Stage", "10"}, 132, &tune_stage10, &tune_boss_2, &tune_boss_2},
+    {"challenge", [] { return std::make_unique<ChallengeStage>(3); }, {"Challenge", "Stage"}, 120, &tune_challenge_stage, &tune_boss,
      &tune_challenge_stage},
 };
 
@@ -296,7 +297,11 @@ TEST_P(EveryStage, TitleStandsAHundredStepsOfPlay) {
     stage_world::prepare(1);
     Driver d(GetParam().make());
     StageRunner& s = d.stage();
-    int steps = 0;
+    d.pass();
+    const int y = 240 - text_height(font7) / 2;
+    EXPECT_TRUE(stage_world::shows(buffer, font7, GetParam().title[0], static_cast<int>(s.title_x), y));
+    EXPECT_TRUE(stage_world::shows(buffer, font7, GetParam().title[1], static_cast<int>(s.title_number_x), y));
+    int steps = 1;
     ASSERT_TRUE(d.steps_until([&] { return s.scroll_started == 1 || ++steps > 1000; }));
     EXPECT_EQ(steps, GetParam().title_leaves);
     EXPECT_EQ(s.title_ticks, 100);

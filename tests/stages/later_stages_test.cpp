@@ -321,6 +321,9 @@ TEST_P(StageClear, RunsFromTheFadeInThroughFourPhasesAndTheBossToTheNextScreen) 
     // The phases' marks at -1440, -3360, -5280 and -7200, the boss's at -10080.
     const int ahead_of_boss[4] = {8640, 6720, 4800, 2880};
     for (int p = 0; p < 4; ++p) EXPECT_EQ(s.marks[s.data.phases[p].mark] - s.marks[s.data.boss_mark], ahead_of_boss[p]);
+    // Two copies of the small stars, 480 apart, tile the sky behind the fight.
+    for (std::size_t k = 1; k < s.data.boss_mark_rows.size(); ++k)
+        EXPECT_EQ(s.marks[s.data.boss_mark_rows[k - 1][0]] - s.marks[s.data.boss_mark_rows[k][0]], 480);
     d.pass(40);
     const char* first = s.boss_turn ? s.boss_text : s.pilot_text;
     EXPECT_STREQ(first, c.first_lines[character - 1]);
