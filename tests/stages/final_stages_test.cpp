@@ -1,5 +1,6 @@
-// The last stages' own ways: stage 9's lock-step and drifting pictures, stage 7's forests, and
-// stage 10's boss rush to the ending with Boss10's sounds held and stopped with the game.
+// What every stage shares: its title, the pause's duck and a quit's fade; and the last stages'
+// own ways: stage 9's lock-step, hurry and drifting pictures, stage 7's forests, and stage 10's
+// boss rush to the ending with Boss10's sounds held and stopped with the game.
 #include <allegro.h>
 #include <gtest/gtest.h>
 
@@ -278,16 +279,19 @@ void PrintTo(const EveryStageCase& c, std::ostream* os) { *os << "stage " << c.n
 const EveryStageCase every_stage[] = {
     {"one", [] { return std::make_unique<StageOne>(); }, {"Stage", "1"}, 132, &tune_stage1, &tune_boss, &tune_boss},
     {"two", [] { return std::make_unique<StageTwo>(); }, {"Stage", "2"}, 132, &tune_stage2, &tune_boss, &tune_boss},
-    {"three", [] { return std::make_unique<StageThree>(); }, {"Stage", "3"}, 120, &tune_stage3, &tune_boss, &tune_stage3},
+    {"three", [] { return std::make_unique<StageThree>(); }, {"Stage", "3"}, 120, &tune_stage3,
+     &tune_boss, &tune_stage3},
     {"four", [] { return std::make_unique<StageFour>(); }, {"Stage", "4"}, 132, &tune_stage4, &tune_boss, &tune_boss},
     {"five", [] { return std::make_unique<StageFive>(); }, {"Stage", "5"}, 120, &tune_stage5, &tune_boss, &tune_stage5},
     {"six", [] { return std::make_unique<StageSix>(); }, {"Stage", "6"}, 132, &tune_stage6, &tune_boss, &tune_boss},
-    {"seven", [] { return std::make_unique<StageSeven>(); }, {"Stage", "7"}, 120, &tune_stage7, &tune_boss, &tune_stage7},
+    {"seven", [] { return std::make_unique<StageSeven>(); }, {"Stage", "7"}, 120, &tune_stage7,
+     &tune_boss, &tune_stage7},
     {"eight", [] { return std::make_unique<StageEight>(); }, {"Stage", "8"}, 132, &tune_stage8, &tune_boss, &tune_boss},
     {"nine", [] { return std::make_unique<StageNine>(); }, {"Stage", "9"}, 132, &tune_stage9, &tune_boss, &tune_boss},
-    {"ten", [] { return std::make_unique<StageTen>(); }, {"Stage", "10"}, 132, &tune_stage10, &tune_boss_2, &tune_boss_2},
-    {"challenge", [] { return std::make_unique<ChallengeStage>(3); }, {"Challenge", "Stage"}, 120, &tune_challenge_stage, &tune_boss,
-     &tune_challenge_stage},
+    {"ten", [] { return std::make_unique<StageTen>(); }, {"Stage", "10"}, 132, &tune_stage10,
+     &tune_boss_2, &tune_boss_2},
+    {"challenge", [] { return std::make_unique<ChallengeStage>(3); }, {"Challenge", "Stage"}, 120,
+     &tune_challenge_stage, &tune_boss, &tune_challenge_stage},
 };
 
 class EveryStage : public ::testing::TestWithParam<EveryStageCase> {};

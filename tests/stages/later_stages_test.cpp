@@ -1,5 +1,5 @@
-// Stages 2 to 5 played through the frame loop to their clear, for each pilot, and the challenge
-// stage to its results, with the frames a player sees on the way.
+// Stages 2 to 9 played through the frame loop to their clear, for each pilot, with the random
+// numbers they draw and the frames a player sees on the way.
 #include <allegro.h>
 #include <gtest/gtest.h>
 
@@ -174,9 +174,11 @@ std::vector<Draws> stage_five_draws(const StageRunner& runner, int moment) {
     return {draws};
 }
 
-std::vector<Draws> stage_six_draws(const StageRunner& runner, int moment) {
+// The stars, each with its rock, then the trains.
+template <class Stage>
+std::vector<Draws> rock_field_draws(const StageRunner& runner, int moment) {
     if (moment != 0) return {};
-    const auto& s = static_cast<const StageSix&>(runner);
+    const auto& s = static_cast<const Stage&>(runner);
     Draws draws;
     add_star_draws(draws, s.stars, s.meteors);
     add_train_draws(draws, {fives, sixes, sevens, eights});
@@ -188,15 +190,6 @@ std::vector<Draws> stage_seven_draws(const StageRunner&, int moment) {
     Draws draws = train_draws({sevens, sixes, fives});
     if (moment == 3) add_train_draws(draws, {eights});
     return moment < 4 ? std::vector<Draws>{draws} : std::vector<Draws>{};
-}
-
-std::vector<Draws> stage_eight_draws(const StageRunner& runner, int moment) {
-    if (moment != 0) return {};
-    const auto& s = static_cast<const StageEight&>(runner);
-    Draws draws;
-    add_star_draws(draws, s.stars, s.meteors);
-    add_train_draws(draws, {fives, sixes, sevens, eights});
-    return {draws};
 }
 
 struct StageCase {
@@ -248,7 +241,7 @@ const StageCase stage_cases[] = {
      {"I know why you have come, but your journey must end here. ",
       "Hello, madam. I mean no disrespect, but your journey ends here with me tonight. I know what you seek but I "
       "cannot let you pass. "},
-     {9, 7}, {5, 4}, {Screen::upgrade_store, {7}}, nullptr, stage_six_draws, {}, true},
+     {9, 7}, {5, 4}, {Screen::upgrade_store, {7}}, nullptr, rock_field_draws<StageSix>, {}, true},
     {"seven", [] { return std::make_unique<StageSeven>(); }, false, {60, 90, 92, 115}, beat_boss<Boss7>,
      {"I don't know why Lord Art sent those fools to stop you, but I am not one of those fools. ",
       "So we meet again, my idiot apprentice... "},
@@ -257,7 +250,7 @@ const StageCase stage_cases[] = {
      {"You haven't given up yet, I see. He said you wouldn't, and I didn't believe him. Heh. Guess I owe him 5 "
       "bucks. No matter. I hoped that I would be the one to crush your dreams. ",
       "I always knew you'd come back. "},
-     {7, 9}, {4, 4}, {Screen::upgrade_store, {9}}, nullptr, stage_eight_draws, {0, 0, 0, 0, 4}, true},
+     {7, 9}, {4, 4}, {Screen::upgrade_store, {9}}, nullptr, rock_field_draws<StageEight>, {0, 0, 0, 0, 4}, true},
     {"nine", [] { return std::make_unique<StageNine>(); }, true, {112, 132, 161, 161}, beat_boss<Boss9>,
      {"Hello, Adam.. ", "Hello, Kim. I've heard a lot about you and your exploits. "}, {11, 12}, {4, 5},
      {Screen::upgrade_store, {10}}, &enemy_one_pool[0], nullptr, {0, 0, 0, 0, 4}},
