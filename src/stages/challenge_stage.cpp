@@ -31,10 +31,10 @@ constexpr int mark_reached = -3;
 constexpr int text_x = 70;
 
 StageData challenge_data(int prev) {
-    // No phases, no boss, no dialogue: the face is never shown.
-    return {prev,  &tune_challenge_stage, &tune_boss, "gfx/faces/boss_1_face.gif", false, {},
-            {{PoolKind::nine, 0, -1}, 1, 0, 0, 0, 0}, {}, {}, 0, {}, false, false, false, false, false, {},
-            {Screen::upgrade_store, {prev + 1}}, nullptr, "Challenge", "Stage"};
+    // No phases, no boss, no dialogue, so no face.
+    return {prev, &tune_challenge_stage, &tune_boss, nullptr, false, {}, {{PoolKind::nine, 0, -1}, 1, 0, 0, 0, 0},
+            {}, {}, 0, {}, false, false, false, false, false, false, false, {}, {Screen::upgrade_store, {prev + 1}},
+            nullptr, "Challenge", "Stage"};
 }
 
 const ChallengeRow challenge_rows[] = {

@@ -1,7 +1,5 @@
 #include "stages/enemy_groups.h"
 
-#include <algorithm>
-
 void draw_groups(const Groups& groups, BITMAP* target) {
     for (const Group& group : groups) for_each_record(group, [&](auto& record) { record.draw(target); });
 }
@@ -35,11 +33,5 @@ void add_groups_speed(const Groups& groups, float v) {
 }
 
 void draw_in_step(const Groups& groups, BITMAP* target) {
-    int longest = 0;
-    for (const Group& group : groups) longest = std::max(longest, group.last - group.first + 1);
-    for (int k = 0; k < longest; ++k)
-        for (const Group& group : groups) {
-            const int i = group.first + k;
-            if (i <= group.last) for_each_record({group.pool, i, i}, [&](auto& record) { record.draw(target); });
-        }
+    for_each_in_step(groups, [&](auto& pool, int i) { pool[i].draw(target); });
 }

@@ -97,23 +97,22 @@ void arm(Kind& record, int i, int hit_points) {
 
 }  // namespace groups_detail
 
-// Record by record, each group in turn: every record armed.
-inline void arm_records(const std::vector<Group>& groups, int hit_points) {
+// Every record of the groups: a group given nothing but a draw is still drawn by its own flags.
+using Groups = std::vector<Group>;
+
+// Calls f(records, index) for record k of each group in turn, for each k: the kinds in step.
+template <class F>
+void for_each_in_step(const Groups& groups, F&& f) {
     int longest = 0;
     for (const Group& group : groups) longest = std::max(longest, group.last - group.first + 1);
     for (int k = 0; k < longest; ++k)
-        for (const Group& group : groups) {
-            const int i = group.first + k;
-            if (i > group.last) continue;
-            for_each_in_pool({group.pool, i, i},
-                             [&](auto& pool, int j) { groups_detail::arm(pool[j], j, hit_points); });
-        }
+        for (const Group& group : groups)
+            if (group.first + k <= group.last) for_each_in_pool({group.pool, group.first + k, group.first + k}, f);
 }
 
-// Group by group, each record in turn: every record armed.
-inline void arm_groups(const std::vector<Group>& groups, int hit_points) {
-    for (const Group& group : groups)
-        for_each_in_pool(group, [&](auto& pool, int j) { groups_detail::arm(pool[j], j, hit_points); });
+// Record by record, each group in turn: every record armed.
+inline void arm_records(const Groups& groups, int hit_points) {
+    for_each_in_step(groups, [&](auto& pool, int i) { groups_detail::arm(pool[i], i, hit_points); });
 }
 
 // The group's first record sets off; the rest of a train follow it one by one.
@@ -123,9 +122,6 @@ inline void send_first(const Group& group) {
             if (i == group.first) pool[i].released = true;
     });
 }
-
-// Every record of the groups: a group given nothing but a draw is still drawn by its own flags.
-using Groups = std::vector<Group>;
 
 // Every record of the groups, in order; each record's draw goes by its own visible flag.
 void draw_groups(const Groups& groups, BITMAP* target);

@@ -104,7 +104,10 @@ FormationStage::FormationStage(const StageData& data, std::unique_ptr<StageBoss>
 void FormationStage::set_up_stage() {
     set_up_boss(extras.boss_x, extras.boss_below_mark);
     player.stage_reset();
-    for (ColorStar& star : stars) star.init(0, 639);
+    for (std::size_t i = 0; i < stars.size(); ++i) {
+        stars[i].init(0, 639);
+        set_up_with_star(i);
+    }
     set_up_scenery();
     set_up_formations();
     enemy_count = 0;

@@ -50,8 +50,10 @@ protected:
     void play() final;
     void draw_layers() final;
 
-    // The stage's own scenery: set up after the stars, stepped before them, drawn over them.
-    virtual void set_up_scenery() = 0;
+    // The stage's own scenery: set up after the stars, stepped before them, drawn over them; a
+    // record of it may be set up with each star instead, the i-th after the i-th star.
+    virtual void set_up_scenery() {}
+    virtual void set_up_with_star(std::size_t) {}
     virtual void step_scenery() {}
     virtual void draw_scenery() = 0;
     // After the marks have moved.

@@ -69,6 +69,8 @@ const StageData stage_eight_data{
     false,
     true,
     false,
+    false,
+    true,
     {{{adam_before, adam_after}, {kim_before, kim_after}}},
     {Screen::upgrade_store, {9}},
 };
@@ -77,8 +79,8 @@ const StageData stage_eight_data{
 
 StageEight::StageEight() : FormationStage(stage_eight_data, std::make_unique<BossAdapter<Boss8>>(), stage_extras) {}
 
-void StageEight::set_up_scenery() {
-    for (BackdropMeteor& meteor : meteors) meteor.init(1, 0);
+void StageEight::set_up_with_star(std::size_t i) {
+    if (i < meteors.size()) meteors[i].init(1, 0);
 }
 
 void StageEight::step_scenery() {

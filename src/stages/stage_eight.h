@@ -15,7 +15,7 @@ public:
     std::array<BackdropMeteor, 40> meteors;
 
 protected:
-    void set_up_scenery() override;
+    void set_up_with_star(std::size_t i) override;
     void step_scenery() override;
     void draw_scenery() override;
 };

@@ -21,7 +21,9 @@ const PlanetApproach desert_planet{&planet_picture, &desert_picture, 325};
 const Group twelves{PoolKind::twelve, 0, 3};
 const Group elevens{PoolKind::eleven, 0, 2};
 const Groups trains{fives, sevens, sixes};
+// Set up record by record, each kind in turn; phases 2 to 4 start them all.
 const Groups all_pools{fives, sixes, sevens, twelves, elevens};
+// Re-armed at a phase end record by record, each kind in turn.
 const Groups rearmed{sevens, sixes, fives, twelves, elevens};
 
 // The tank pools' launch counts follow the trains' in `launch_counts`.
@@ -113,12 +115,12 @@ const StageData stage_five_data{
     {0.0f, 0.0f, 0.0f, 0.0f},
     {
         {phase1_mark, 60, {fives, sixes, sevens}, true, {{fives, 3}, {sixes, 3}, {sevens, 3}}, {}, false, {},
-         rearmed, {fives, sixes, sevens}},
-        {phase2_mark, 103, all_pools, true, {{fives, 4}, {sixes, 4}, {sevens, 4}}, {}, false, {}, rearmed,
+         rearmed, {}, {fives, sixes, sevens}},
+        {phase2_mark, 103, all_pools, true, {{fives, 4}, {sixes, 4}, {sevens, 4}}, {}, false, {}, rearmed, {},
          {fives, sixes, sevens}},
-        {phase3_mark, 95, all_pools, true, {{fives, 3}, {sixes, 3}, {sevens, 3}}, {}, false, {}, rearmed,
+        {phase3_mark, 95, all_pools, true, {{fives, 3}, {sixes, 3}, {sevens, 3}}, {}, false, {}, rearmed, {},
          {fives, sixes, sevens}, true, 1},
-        {phase4_mark, 110, all_pools, true, {{fives, 4}, {sixes, 4}, {sevens, 4}}, {}, false, {}, {}, {}, true, 1},
+        {phase4_mark, 110, all_pools, true, {{fives, 4}, {sixes, 4}, {sevens, 4}}, {}, false, {}, {}, {}, {}, true, 1},
     },
     boss_mark,
     {},
@@ -127,12 +129,14 @@ const StageData stage_five_data{
     false,
     false,
     false,
+    true,
+    false,
     {{{adam_before, adam_after}, {kim_before, kim_after}}},
     {Screen::challenge_stage, {5}},
     &desert_planet,
 };
 
-StageFive::Turn first_turn() { return random_range(1, 2) == 1 ? StageFive::twelves_turn : StageFive::elevens_turn; }
+StageFive::Turn first_turn() { return random_range(1, 2) == 1 ? StageFive::elevens_turn : StageFive::twelves_turn; }
 
 void set_twelve_entries() {
     const int(&entries)[4] = twelve_entries[random_range(1, 2) - 1];
@@ -162,7 +166,7 @@ void StageFive::set_up_stage() {
     turn = first_turn();
     planet_picture = load_picture_ex("gfx/fifth_stage/planet.png");
     desert_picture = load_picture_ex("gfx/fifth_stage/desert.png");
-    arm_groups(all_pools, difficulty);
+    arm_records(all_pools, difficulty);
     set_twelve_entries();
     for (const Group& group : trains) send_first(group);
     set_up_boss(boss_x, boss_below_mark);

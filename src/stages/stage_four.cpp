@@ -114,6 +114,8 @@ const StageData stage_four_data{
     false,
     true,
     false,
+    false,
+    false,
     {{{adam_before, adam_after}, {kim_before, kim_after}}},
     {Screen::upgrade_store, {5}},
 };
@@ -134,8 +136,10 @@ void StageFour::set_up_stage() {
     const int pick_up_x = random_range(0, pick_up_right);
     pick_up.init(1, static_cast<float>(pick_up_x), static_cast<float>(pick_up_y));
     player.stage_reset();
-    for (ColorStar& star : stars) star.init(0, 639);
-    for (Debris& piece : debris) piece.init(1);
+    for (std::size_t i = 0; i < stars.size(); ++i) {
+        stars[i].init(0, 639);
+        if (i < debris.size()) debris[i].init(1);
+    }
     set_up_pools();
     const int meteor_row = data.marks[meteor_mark].start;
     for (Meteor& meteor : meteors) meteor.init(0, 640, meteor_row + meteor_top, meteor_row + meteor_bottom);
@@ -143,12 +147,12 @@ void StageFour::set_up_stage() {
     tune_stage4.play_music();
 }
 
-// The trains are armed kind by kind, in the order they move.
+// The trains are armed record by record, each kind in turn.
 void StageFour::set_up_pools() {
     retire_groups(unused_ranges);
     for (const StartRow& row : start_rows) place_start_row(row);
     show_groups({twos_first, twos_last});
-    arm_groups(trains, difficulty);
+    arm_records({fives, sixes, sevens, eights}, difficulty);
     for (const Group& group : {fives, sixes, sevens}) send_first(group);
 }
 

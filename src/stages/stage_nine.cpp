@@ -80,6 +80,8 @@ const StageData stage_nine_data{
     false,
     true,
     false,
+    true,
+    true,
     {{{adam_before, adam_after}, {kim_before, kim_after}}},
     {Screen::upgrade_store, {10}},
 };

@@ -146,6 +146,8 @@ const StageData stage_one_data{
     true,
     true,
     true,
+    true,
+    false,
     {{{adam_before, adam_after}, {kim_before, kim_after}}},
     {Screen::upgrade_store, {2}},
 };

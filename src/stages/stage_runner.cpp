@@ -104,7 +104,7 @@ void StageRunner::set_up() {
     post_death_ticks = 0;
     outro_state = 0;
     pause_panel = create_bitmap(paused_platform->w, paused_platform->h);
-    boss_face = load_picture_ex(data.face_path);
+    if (data.face_path) boss_face = load_picture_ex(data.face_path);
     pause_x = screen_w / 2 - pause_panel->w / 2;
     pause_y = static_cast<float>(-pause_panel->h);
     pause_rest_y = screen_h / 2 - pause_panel->h / 2;
@@ -165,10 +165,10 @@ void StageRunner::slide_pause_panel() {
     duck_music(paused);
 }
 
-// While paused every tune the stage may be playing sinks to 0.2 and the boss's blaster holds;
-// otherwise they come back.
+// While paused the stage's tune, "Continue?"'s, the dialogue's and the boss's sink to 0.2 and the
+// boss's blaster holds; otherwise they come back. They share one channel, so whatever plays sinks.
 void StageRunner::duck_music(bool down) {
-    SoundClip* others[] = {&tune_continue, &tune_dialog, data.fight_tune};
+    SoundClip* others[] = {&tune_continue, &tune_dialog, &tune_boss};
     if (down) {
         data.tune->fade_out(ducked_volume, tune_step);
         boss->pause_blaster(true);
@@ -409,7 +409,9 @@ void StageRunner::start_phases() {
     if (marks[data.boss_mark] < mark_reached || wave_phase != phase_count) return;
     wave_phase += 1;
     open_fight_dialogue();
-    launch_counts.fill(0);
+    // The trio's count is the last.
+    const std::size_t cleared = launch_counts.size() - (data.boss_mark_keeps_trio_count ? 1 : 0);
+    std::fill_n(launch_counts.begin(), cleared, 0);
     for (const auto& [index, row] : data.boss_mark_rows) marks[index] = row;
 }
 
@@ -426,7 +428,7 @@ bool StageRunner::end_phase_on_quota() {
         if (phase.shows_boss || wave_phase == phase_count) boss->show();
         enemy_count = phase.count_left;
     }
-    wave_hurry = 0;
+    if (data.phase_end_clears_hurry) wave_hurry = 0;
     return true;
 }
 
@@ -461,12 +463,13 @@ void StageRunner::rearm_formation(int mark) {
 }
 
 void StageRunner::rearm_trains(const WavePhase& phase) {
-    for (const Group& group : phase.trains_rearmed)
-        for_each_in_pool(group, [](auto& records, int i) {
-            place_for_launch(records[i]);
-            records[i].reset();
-            take_lane(records[i], i);
-        });
+    const auto rearm = [](auto& records, int i) {
+        place_for_launch(records[i]);
+        records[i].reset();
+        take_lane(records[i], i);
+    };
+    for_each_in_step(phase.trains_rearmed_in_step, rearm);
+    for (const Group& group : phase.trains_rearmed) for_each_in_pool(group, rearm);
     for (const Group& group : phase.trains_sent) send_first(group);
 }
 

@@ -92,7 +92,9 @@ struct WavePhase {
     Groups hurried;             // sped up once the quota falls to 10
     bool rearms_formation;      // at its end the formation comes back at the next phase's mark
     Groups shown_at_end;        // the next phase's records, shown when this one ends
-    Groups trains_rearmed = {};  // train pools set back to their start when this one ends
+    Groups trains_rearmed_in_step = {};  // train pools set back to their start when this one ends,
+                                         // record k of each in turn
+    Groups trains_rearmed = {};          // then these, pool by pool
     Groups trains_sent = {};     // train pools whose first record is sent off when this one ends
     bool shows_boss = false;    // the boss is shown at its end (always after the last phase)
     int count_left = 0;         // a count left standing at its end keeps the scroll braked
@@ -110,7 +112,7 @@ struct StageData {
     int number;
     SoundClip* tune;
     SoundClip* fight_tune;
-    const char* face_path;
+    const char* face_path;  // null in a stage nobody talks in
     bool white_fades;  // a 32-step fade-in from white and a fade-out to white, else through black
     std::vector<ScrollMark> marks;  // in drawing order
     Placement formation;
@@ -124,6 +126,8 @@ struct StageData {
     bool beaten_silences_blaster;   // the blaster stops as the boss is beaten
     bool fade_out_fight_tune;       // after the fight starts the fade-out lowers the fight tune
     bool scroll_stops_at_end;       // the scroll is left at 0 for the next screen
+    bool phase_end_clears_hurry;    // every phase end sets `wave_hurry` back to 0
+    bool boss_mark_keeps_trio_count;  // the boss mark zeroes the trains' launch counts only
     std::array<PilotDialogues, 2> dialogues;  // Adam's, Kim's
     NextScreen next;
     const PlanetApproach* approach = nullptr;

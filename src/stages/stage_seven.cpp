@@ -27,6 +27,8 @@ const Groups second_phase{sevens, sixes, fives, tens};
 const Groups full_phase{sevens, sixes, fives, eights, tens};
 // Set up record by record, each kind in turn.
 const Groups armed{tens, fives, sixes, sevens, eights};
+// At a phase end, record by record, before the trio and the eights.
+const Groups rearmed{sevens, sixes, fives};
 
 constexpr float boss_x = 170.5f;
 constexpr int boss_above_mark = 29;
@@ -78,18 +80,20 @@ const StageData stage_seven_data{
     {0.0f, 0.0f, 0.0f, 0.0f},
     {
         {phase1_mark, 60, first_phase, true, {{fives, 3}, {sixes, 3}, {sevens, 3}}, {}, false, {},
-         {sevens, sixes, fives, tens}, {fives, sixes, sevens}},
+         rearmed, {tens}, {fives, sixes, sevens}},
         {phase2_mark, 90, second_phase, true, {{fives, 4}, {sixes, 4}, {sevens, 4}, {tens, 4}}, {}, false, {},
-         {sevens, sixes, fives, tens}, {fives, sixes, sevens, eights}},
+         rearmed, {tens}, {fives, sixes, sevens, eights}},
         {phase3_mark, 92, full_phase, true, {{fives, 3}, {sixes, 3}, {sevens, 3}, {eights, 3}, {tens, 3}}, {},
-         false, {}, {sevens, sixes, fives, tens, eights}, {fives, sixes, sevens, eights}, true},
+         false, {}, rearmed, {tens, eights}, {fives, sixes, sevens, eights}, true},
         {phase4_mark, 115, full_phase, true, {{fives, 4}, {sixes, 4}, {sevens, 4}, {eights, 4}, {tens, 4}}, {},
-         false, {}, {}, {}, true},
+         false, {}, {}, {}, {}, true},
     },
     boss_mark,
     {},
     true,
     true,
+    false,
+    false,
     false,
     true,
     false,

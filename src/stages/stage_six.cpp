@@ -70,6 +70,8 @@ const StageData stage_six_data{
     false,
     true,
     false,
+    false,
+    false,
     {{{adam_before, adam_after}, {kim_before, kim_after}}},
     {Screen::upgrade_store, {7}},
 };
@@ -78,8 +80,8 @@ const StageData stage_six_data{
 
 StageSix::StageSix() : FormationStage(stage_six_data, std::make_unique<BossAdapter<Boss6>>(), stage_extras) {}
 
-void StageSix::set_up_scenery() {
-    for (BackdropMeteor& meteor : meteors) meteor.init(1, 1);
+void StageSix::set_up_with_star(std::size_t i) {
+    if (i < meteors.size()) meteors[i].init(1, 1);
 }
 
 void StageSix::step_scenery() {

@@ -103,6 +103,8 @@ const StageData stage_ten_data{
     false,
     true,
     false,
+    false,
+    false,
     {{{adam_before, adam_after}, {kim_before, kim_after}}},
     {Screen::ending_screen, {}},
     nullptr,
@@ -188,6 +190,7 @@ void StageTen::play() {
     if (speeding_up && scroll_speed < rush_speed) scroll_speed += 1;
     final_fight();
     kill_current();
+    // Counted as in every stage's play: without it the title would stand and the rush never start.
     title_ticks += 1;
     move_title();
     clamp_scroll();

@@ -20,6 +20,8 @@ const PlanetApproach sea_planet{&planet_picture, &water_picture, 317};
 
 // The order they move in.
 const Groups trains{fives, sevens, sixes, eights};
+// Set up record by record, each kind in turn.
+const Groups armed{fives, sixes, sevens, eights};
 
 constexpr float boss_x = 168.5f;
 constexpr int boss_below_mark = 75;
@@ -128,11 +130,11 @@ const StageData stage_three_data{
     {0.0f, 0.0f, 0.0f, 0.0f},
     {
         {phase1_mark, 60, {fives, sixes, sevens}, true, {{fives, 3}, {sixes, 3}, {sevens, 3}}, {}, false, {},
-         {sevens, sixes, fives}, {fives, sixes, sevens}},
+         {sevens, sixes, fives}, {}, {fives, sixes, sevens}},
         {phase2_mark, 75, {fives, sixes, sevens}, true, {{fives, 4}, {sixes, 4}, {sevens, 4}}, {}, false, {},
-         {sevens, sixes, fives}, {fives, sixes, sevens, eights}},
+         {sevens, sixes, fives}, {}, {fives, sixes, sevens, eights}},
         {phase3_mark, 80, {fives, sixes, sevens, eights}, true,
-         {{fives, 3}, {sixes, 3}, {sevens, 3}, {eights, 3}}, {}, false, {}, {sevens, sixes, fives, eights},
+         {{fives, 3}, {sixes, 3}, {sevens, 3}, {eights, 3}}, {}, false, {}, {sevens, sixes, fives, eights}, {},
          {fives, sixes, sevens, eights}, true},
         {phase4_mark, 100, {fives, sixes, sevens, eights}, true,
          {{fives, 4}, {sixes, 4}, {sevens, 4}, {eights, 4}}, {}, false, {}},
@@ -143,6 +145,8 @@ const StageData stage_three_data{
     true,
     false,
     false,
+    false,
+    true,
     false,
     {{{adam_before, adam_after}, {kim_before, kim_after}}},
     {Screen::challenge_stage, {3}},
@@ -160,15 +164,18 @@ BossAdapter<Boss3>& StageThree::boss3() const { return static_cast<BossAdapter<B
 void StageThree::set_up_stage() {
     planet_picture = load_bitmap_ex("gfx/third_stage/planet.gif");
     water_picture = load_picture_ex("gfx/third_stage/water.png");
-    arm_groups(trains, difficulty);
+    arm_records(armed, difficulty);
     for (const Group& group : trains) send_first(group);
     set_up_boss(boss_x, boss_below_mark);
     tune_stage3.play_music();
     player.stage_reset();
-    for (ColorStar& star : color_stars) star.init(0, 639);
-    for (Star& star : stars) star.init(0, 639);
-    for (Cloud& cloud : clouds) cloud.init();
-    for (Island& island : islands) island.init();
+    // One of each kind in turn, as far as each goes.
+    for (std::size_t i = 0; i < stars.size(); ++i) {
+        color_stars[i].init(0, 639);
+        stars[i].init(0, 639);
+        if (i < clouds.size()) clouds[i].init();
+        if (i < islands.size()) islands[i].init();
+    }
     enemy_count = 0;
 }
 

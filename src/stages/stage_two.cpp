@@ -146,6 +146,8 @@ const StageData stage_two_data{
     false,
     true,
     false,
+    true,
+    false,
     {{{adam_before, adam_after}, {kim_before, kim_after}}},
     {Screen::upgrade_store, {3}},
 };

@@ -33,6 +33,8 @@ const StageData approach_data{
     false,
     false,
     false,
+    true,
+    false,
     {{{short_talk, short_talk}, {short_talk, short_talk}}},
     {Screen::upgrade_store, {4}},
     &planet,
@@ -103,9 +105,10 @@ TEST(PlanetApproach, HoldsTheScriptUntilThePlanetHasGivenWayToTheGround) {
     ASSERT_TRUE(d->steps_until([&] { return s.planet_y < 451; }));
     EXPECT_EQ(scroll_speed, 3);
     const int row = s.planet_y;
+    const float scale = s.planet_scale;
     d->steps_until([] { return false; }, 1);
     EXPECT_EQ(s.planet_y, row - 2) << "below 451 the planet falls 2 a step at speed 3";
-    EXPECT_GT(s.planet_scale, 0.3f);
+    EXPECT_NEAR(s.planet_scale - scale, 0.02f, 1e-5f) << "and grows 0.02 a step below 450";
     EXPECT_EQ(s.marks[0], mark);
     ASSERT_TRUE(d->steps_until([&] { return s.planet_alpha < 255; }));
     d->pass(10);

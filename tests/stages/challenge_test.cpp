@@ -8,6 +8,7 @@
 #include "enemies/enemy_nine.h"
 #include "engine/game_state.h"
 #include "engine/gameengine.h"
+#include "engine/slots.h"
 #include "player/player.h"
 #include "stage_world.h"
 #include "stages/challenge_stage.h"
@@ -33,6 +34,7 @@ TEST(ChallengeResults, TheShareHitTruncatesToWholePercentAndPaysByTier) {
 
 struct ChallengeCase {
     int prev, relaunches;
+    float first_speed;  // the first train's; the relaunched ones fly at the kind's 4.0
 };
 
 class Challenge : public ::testing::TestWithParam<ChallengeCase> {};
@@ -47,14 +49,20 @@ TEST_P(Challenge, LaunchesItsTrainsThenShowsTheResultsAndPaysOnceBeforeTheStore)
     player.money = 1000000;
     const int trains = c.relaunches + 1;
     EXPECT_EQ(enemy_count, 5 * trains);
+    EXPECT_EQ(s.boss_face, nullptr) << "nobody talks here: no face is loaded";
+    for (const EnemyNine& record : enemy_nine_pool) EXPECT_FLOAT_EQ(record.max_speed, c.first_speed);
     d.skip_title();
     ASSERT_TRUE(d.steps_until([&] { return s.train_launched == 1; }));
+    EXPECT_EQ(scroll_speed, 5) << "the ground runs at 5 once the title has gone";
     bool saved = false;
     ASSERT_TRUE(d.steps_until(
         [&] {
             for (EnemyNine& record : enemy_nine_pool)
                 if (s.train_relaunches % 2 == 0 && record.entered && !record.dying)
                     record.damage = record.hit_points + 1;
+            if (s.train_relaunches == 1) {
+                EXPECT_FLOAT_EQ(enemy_nine_pool[0].max_speed, 4.0f);
+            }
             if (!saved && c.prev == 3 && s.train_relaunches == 1 && enemy_nine_pool[3].entered) {
                 d.pass();
                 stage_world::save_page("challenge_mid_train.png");
@@ -73,6 +81,17 @@ TEST_P(Challenge, LaunchesItsTrainsThenShowsTheResultsAndPaysOnceBeforeTheStore)
     d.pass();
     EXPECT_EQ(player.money, money + ChallengeStage::bonus(ChallengeStage::percent(hit, 5.0f * trains)));
     EXPECT_EQ(s.results_ticks, ChallengeStage::paid_ticks);
+    const int p = ChallengeStage::percent(hit, 5.0f * trains);
+    const struct {
+        std::string text;
+        int y;
+    } lines[] = {
+        {"NUMBER OF ENEMIES LAUNCHED:     " + std::to_string(5 * trains), 150},
+        {"NUMBER OF ENEMIES HIT:     " + std::to_string(hit), 200},
+        {"RATIO OF HITS/LAUNCHED:     " + std::to_string(p) + "%", 250},
+        {"BONUS POINTS:     " + std::to_string(ChallengeStage::bonus(p)), 275},
+    };
+    for (const auto& line : lines) EXPECT_TRUE(stage_world::shows(buffer, font6, line.text, 70, line.y)) << line.text;
     if (c.prev == 3) stage_world::save_page("challenge_results.png");
     d.pass(3);
     EXPECT_EQ(player.money, money + ChallengeStage::bonus(ChallengeStage::percent(hit, 5.0f * trains)))
@@ -88,8 +107,8 @@ TEST_P(Challenge, LaunchesItsTrainsThenShowsTheResultsAndPaysOnceBeforeTheStore)
     EXPECT_EQ(next.args[0], c.prev + 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(AfterStages, Challenge, ::testing::Values(ChallengeCase{3, 3}, ChallengeCase{5, 4},
-                                                                    ChallengeCase{7, 5}),
+INSTANTIATE_TEST_SUITE_P(AfterStages, Challenge, ::testing::Values(ChallengeCase{3, 3, 4.0f}, ChallengeCase{5, 4, 4.3f},
+                                                                    ChallengeCase{7, 5, 4.3f}),
                          [](const auto& info) { return "after_" + std::to_string(info.param.prev); });
 
 }  // namespace

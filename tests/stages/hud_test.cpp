@@ -12,21 +12,7 @@
 
 namespace {
 
-// Whether `target` shows `text` in the font at (x, y): every pixel of the text drawn alone on
-// black is found there.
-bool shows(BITMAP* target, FONT* f, const std::string& text, int x, int y) {
-    BITMAP* alone = create_bitmap(text_length(f, text.c_str()), text_height(f));
-    clear_bitmap(alone);
-    textout_ex(alone, f, text.c_str(), 0, 0, -1, -1);
-    bool same = true;
-    for (int j = 0; j < alone->h; ++j)
-        for (int i = 0; i < alone->w; ++i) {
-            const int c = getpixel(alone, i, j);
-            if (c != 0) same &= getpixel(target, x + i, y + j) == c;
-        }
-    destroy_bitmap(alone);
-    return same;
-}
+using stage_world::shows;
 
 struct Figure {
     FONT* const* font;
@@ -64,6 +50,23 @@ TEST(Hud, PutsEveryFigureInItsPlace) {
     auto pip_at = [&](int x) { return getpixel(buffer, x + pip->w / 2, pips_y + pip->h / 2) != 0; };
     EXPECT_TRUE(pip_at(pips_x) && pip_at(pips_x + 11)) << "one pip per shield";
     EXPECT_FALSE(pip_at(pips_x + 22));
+}
+
+// A stage's frame shows the ship's money in dollars and cents and its two gun levels.
+TEST(Hud, ShowsTheShipsMoneyAndGunLevels) {
+    stage_world::prepare();
+    stage_world::Driver d(std::make_unique<StageOne>());
+    player.money = 1500;
+    player.gun_level = 3;
+    player.side_level = 2;
+    d.pass();
+    const int th8 = text_height(font8);
+    const Figure figures[] = {
+        {&font8, "$ 1500.00", 320 - text_length(font8, "$ ") / 2 - text_length(font8, "$ 1500.00") / 2, th8 + 2},
+        {&font8, "3", text_length(font6, "G-lvl: ") + 5, 480 - th8 - 5},
+        {&font8, "2", 640 - 5 - text_length(font6, "2"), 480 - th8 - 5},
+    };
+    for (const Figure& f : figures) EXPECT_TRUE(shows(buffer, *f.font, f.text, f.x, f.y)) << f.text;
 }
 
 TEST(PausePanel, MarksTheSelectedHelperPairAndListsTheStats) {

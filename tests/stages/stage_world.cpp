@@ -108,6 +108,20 @@ const Groups& stage_one_ranges() {
     return ranges;
 }
 
+bool shows(BITMAP* target, FONT* f, const std::string& text, int x, int y) {
+    BITMAP* alone = create_bitmap(text_length(f, text.c_str()), text_height(f));
+    clear_bitmap(alone);
+    textout_ex(alone, f, text.c_str(), 0, 0, -1, -1);
+    bool same = true;
+    for (int j = 0; j < alone->h; ++j)
+        for (int i = 0; i < alone->w; ++i) {
+            const int c = getpixel(alone, i, j);
+            if (c != 0) same &= getpixel(target, x + i, y + j) == c;
+        }
+    destroy_bitmap(alone);
+    return same;
+}
+
 BITMAP* page() { return testing_support::screen_page(); }
 
 void save_page(const char* name) {

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "engine/timing.h"
 #include "stages/enemy_groups.h"
@@ -49,6 +50,10 @@ private:
 
 // The four ranges of the first stage's formation.
 const Groups& stage_one_ranges();
+
+// Whether `target` shows `text` in the font at (x, y): every pixel of the text drawn alone on
+// black is found there.
+bool shows(BITMAP* target, FONT* f, const std::string& text, int x, int y);
 
 // The page the last pass presented, and its picture saved for looking at.
 BITMAP* page();
