@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "enemies/pools.h"
-#include "engine/resource_loader.h"
+#include "game/resource_loader.h"
 #include "engine/slots.h"
 #include "engine/ui.h"
 #include "player/player.h"
