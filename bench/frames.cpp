@@ -18,7 +18,7 @@
 
 #include "game_world.h"
 #include "ship_shots.h"
-#include "engine/resource_loader.h"
+#include "game/resource_loader.h"
 #include "engine/settings.h"
 #include "engine/slots.h"
 #include "engine/timing.h"

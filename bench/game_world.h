@@ -14,7 +14,7 @@
 #include "engine/blit.h"
 #include "engine/gameengine.h"
 #include "engine/gif.h"
-#include "engine/resource_loader.h"
+#include "game/resource_loader.h"
 #include "engine/timing.h"
 
 namespace bench_world {

@@ -15,7 +15,7 @@
 #include "audio_testing.h"
 #include "engine/gameengine.h"
 #include "engine/gif.h"
-#include "engine/resource_loader.h"
+#include "game/resource_loader.h"
 
 namespace {
 

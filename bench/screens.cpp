@@ -12,7 +12,7 @@
 #include "engine/gameengine.h"
 #include "engine/gif.h"
 #include "engine/loaders.h"
-#include "engine/resource_loader.h"
+#include "game/resource_loader.h"
 #include "engine/timing.h"
 #include "screens/main_menu.h"
 #include "screens/splash.h"

@@ -4,7 +4,7 @@
 #include <array>
 #include <vector>
 
-// Every screen that can come next. Each screen adds its row to screen_table where it is built.
+// Every screen that can come next. The game's table (game/screen_table.h) gives each its function.
 enum class Screen {
     none,
     // KV2
@@ -52,12 +52,6 @@ struct ScreenRow {
     ScreenFunction run;
 };
 
-// The game's screens.
-extern const std::vector<ScreenRow> screen_table;
-
-// Where the game goes once everything is loaded.
-constexpr NextScreen first_screen{Screen::series_menu, {}};
-
 // Runs `next` and every screen it leads to until one returns none. A screen without a row in the
 // table ends the run too.
-void run_screens(NextScreen next, const std::vector<ScreenRow>& table = screen_table);
+void run_screens(NextScreen next, const std::vector<ScreenRow>& table);

@@ -4,7 +4,7 @@
 // ship into `player` and leads to the card of the stage the game starts at.
 #include "enemies/stars.h"
 #include "player/player.h"
-#include "screens/screen_frame.h"
+#include "engine/screen_frame.h"
 
 NextScreen character_select();
 

@@ -6,7 +6,7 @@
 #include "engine/slots.h"
 #include "engine/text.h"
 #include "engine/ui.h"
-#include "screens/screen_frame.h"
+#include "engine/screen_frame.h"
 
 namespace {
 

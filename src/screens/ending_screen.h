@@ -2,7 +2,7 @@
 // The KV2 ending: five paragraphs for the pilot flown, one at a time on the text-advance key; then
 // the credits roll up over the pilot's planet, stop at "T H E  E N D" and give way to the picture of
 // the two heroes. Esc then fades out and leads to the main menu with the game completed.
-#include "screens/screen_frame.h"
+#include "engine/screen_frame.h"
 
 NextScreen ending_screen();
 

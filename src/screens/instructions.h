@@ -1,7 +1,7 @@
 #pragma once
 // The controls of the chosen episode, on black, until the text-advance key; then KV1's menu with
 // its tune, or KV2's story.
-#include "screens/screen_frame.h"
+#include "engine/screen_frame.h"
 
 NextScreen instructions(int episode);
 

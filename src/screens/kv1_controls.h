@@ -2,7 +2,7 @@
 // KV1's controls: only the controls block, over the series title dimmed on black. Fades from and
 // to black, leaves the music alone, and leads back to the KV1 menu.
 #include "screens/controls_block.h"
-#include "screens/screen_frame.h"
+#include "engine/screen_frame.h"
 
 NextScreen kv1_controls();
 

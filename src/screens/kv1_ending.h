@@ -1,7 +1,7 @@
 #pragma once
 // The end of KV1's third stage: congratulations, then the credits rolling up under the ending
 // tune to "T H E  E N D"; Esc leads to the episode chooser, which KV1's last stage reaches too.
-#include "screens/screen_frame.h"
+#include "engine/screen_frame.h"
 
 NextScreen kv1_ending();
 NextScreen what_to_do();

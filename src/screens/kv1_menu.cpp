@@ -32,10 +32,6 @@ const char* const mission_story =
 
 }  // namespace
 
-bool music_silenced(const ScreenFade& fade, bool silencing, SoundClip& tune, float step) {
-    return !silencing || !fade.fading_out() || tune.fade_out(0.0f, step);
-}
-
 Kv1Menu::Kv1Menu() : fade_(FadeStyle{8, 16, false, true}), black_(black_bitmap()) {
     restore_default_controls();
     paused = false;

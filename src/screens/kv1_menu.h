@@ -3,7 +3,7 @@
 // KV1 tune started before them plays on into the stages.
 #include <array>
 
-#include "screens/screen_frame.h"
+#include "engine/screen_frame.h"
 
 NextScreen kv1_menu();
 NextScreen kv1_mission();
@@ -44,7 +44,3 @@ private:
     ScreenBitmap black_;
     std::array<ScreenBitmap, 4> enemies_;
 };
-
-// The steps of a fade-out that also silences `tune`: true once the tune is silent, and always
-// while `silencing` is false.
-bool music_silenced(const ScreenFade& fade, bool silencing, SoundClip& tune, float step);

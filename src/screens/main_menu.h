@@ -3,7 +3,7 @@
 // backdrop and dust, then opens a box with Start, Options and Exit. H+J, or having seen the
 // ending, unlocks the stage choice of the options screen.
 #include "enemies/stars.h"
-#include "screens/screen_frame.h"
+#include "engine/screen_frame.h"
 
 NextScreen main_menu();
 

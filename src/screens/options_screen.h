@@ -3,7 +3,7 @@
 // tune, and the controls block, on a translucent panel. Fades from and to white; "Exit to Menu"
 // fades the main menu's tune out with it and leads back to the main menu.
 #include "screens/controls_block.h"
-#include "screens/screen_frame.h"
+#include "engine/screen_frame.h"
 
 NextScreen options_screen();
 

@@ -1,7 +1,7 @@
 #pragma once
 // The program's top menu after loading: the two episode pictures over a scrolling backdrop, and
 // "EXIT", which ends the program.
-#include "screens/screen_frame.h"
+#include "engine/screen_frame.h"
 
 NextScreen series_menu();
 

@@ -2,7 +2,7 @@
 // The logo splash that opens the program: "logo.png" fades in from black, stays, and fades out.
 #include <allegro.h>
 
-#include "screens/screen_frame.h"
+#include "engine/screen_frame.h"
 
 void splash_logo();
 

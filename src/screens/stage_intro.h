@@ -1,7 +1,7 @@
 #pragma once
 // The story card before each KV2 stage: a sentence for the chosen pilot and the stage's title on
 // black, until the text-advance key; then the stage itself.
-#include "screens/screen_frame.h"
+#include "engine/screen_frame.h"
 
 NextScreen stage_intro(int stage);
 

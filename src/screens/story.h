@@ -2,7 +2,7 @@
 // The KV2 prologue: four paragraphs scroll slowly up under their own tune until the text-advance
 // key; the last one comes to rest and stays. Leads to the main menu once picture and tune have
 // faded.
-#include "screens/screen_frame.h"
+#include "engine/screen_frame.h"
 
 NextScreen story();
 

@@ -6,7 +6,7 @@
 
 #include "enemies/stars.h"
 #include "player/player.h"
-#include "screens/screen_frame.h"
+#include "engine/screen_frame.h"
 
 NextScreen upgrade_store(int next);
 

@@ -10,7 +10,6 @@
 #include "engine/timing.h"
 #include "enemies/pools.h"
 #include "player/kv1player.h"
-#include "screens/kv1_menu.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <array>
 
 #include "engine/screen_flow.h"
-#include "screens/screen_frame.h"
+#include "engine/screen_frame.h"
 #include "stages/kv1_formations.h"
 
 // The six arguments: stage, fresh (1 anew, 0 after a lost life) and the four formations of a

@@ -1,5 +1,5 @@
 // The fade, the items and the prompt that every screen shares.
-#include "screens/screen_frame.h"
+#include "engine/screen_frame.h"
 
 #include <functional>
 

@@ -9,7 +9,7 @@
 #include "engine/game_state.h"
 #include "engine/gameengine.h"
 #include "engine/loaders.h"
-#include "engine/resource_loader.h"
+#include "game/resource_loader.h"
 #include "engine/settings.h"
 #include "engine/slots.h"
 #include "engine/soundclip.h"

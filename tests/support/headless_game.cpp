@@ -4,7 +4,7 @@
 #include "enemies/pools.h"
 #include "engine/gameengine.h"
 #include "engine/gif.h"
-#include "engine/resource_loader.h"
+#include "game/resource_loader.h"
 #include "engine/timing.h"
 #include "player/player.h"
 #include "support/renew.h"

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/screen_flow.h"
+#include "game/screen_table.h"
 #include "support/pictures.h"
 
 class StageRunner;

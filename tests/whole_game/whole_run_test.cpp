@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "engine/game_state.h"
-#include "engine/screen_flow.h"
+#include "game/screen_table.h"
 #include "support/pictures.h"
 #include "whole_game/routes.h"
 

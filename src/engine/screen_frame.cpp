@@ -1,4 +1,4 @@
-#include "screens/screen_frame.h"
+#include "engine/screen_frame.h"
 
 #include "engine/settings.h"
 #include "engine/slots.h"
@@ -34,6 +34,10 @@ void ScreenFade::leave() {
 void ScreenFade::present() const {
     const int colour = style_.white ? makecol(255, 255, 255) : makecol(0, 0, 0);
     fade_onto_page(buffer, colour, level_);
+}
+
+bool music_silenced(const ScreenFade& fade, bool silencing, SoundClip& tune, float step) {
+    return !silencing || !fade.fading_out() || tune.fade_out(0.0f, step);
 }
 
 bool pointer_inside(int x, int y, int w, int h) {

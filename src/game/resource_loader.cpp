@@ -1,4 +1,4 @@
-#include "engine/resource_loader.h"
+#include "game/resource_loader.h"
 
 #include <allegro.h>
 

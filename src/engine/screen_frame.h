@@ -58,6 +58,10 @@ private:
     int choice_ = 0;
 };
 
+// The steps of a fade-out that also silences `tune`: true once the tune is silent, and always
+// while `silencing` is false.
+bool music_silenced(const ScreenFade& fade, bool silencing, SoundClip& tune, float step);
+
 // Whether the pointer lies strictly inside the w x h rectangle at (x, y): its edges are outside.
 bool pointer_inside(int x, int y, int w, int h);
 bool left_button_down();

@@ -10,7 +10,7 @@
 
 #include "audio_testing.h"
 #include "engine/gameengine.h"
-#include "engine/loading_screen.h"
+#include "game/loading_screen.h"
 #include "engine/soundclip.h"
 #include "engine/timing.h"
 #include "support/headless_game.h"

@@ -1,11 +1,11 @@
-#include "engine/loading_screen.h"
+#include "game/loading_screen.h"
 
 #include <initializer_list>
 
 #include "enemies/scenery.h"
 #include "engine/game_state.h"
 #include "engine/loaders.h"
-#include "engine/resource_loader.h"
+#include "game/resource_loader.h"
 #include "engine/timing.h"
 #include "screens/splash.h"
 

@@ -12,9 +12,9 @@
 
 #include "enemies/pools.h"
 #include "engine/loaders.h"
-#include "engine/resource_loader.h"
 #include "engine/slots.h"
 #include "engine/ui.h"
+#include "game/resource_loader.h"
 #include "player/player.h"
 #include "support/headless_game.h"
 #include "support/test_support.h"
