@@ -6,11 +6,10 @@
 #include "engine/slots.h"
 #include "engine/timing.h"
 #include "player/player.h"
+#include "stages/playfield.h"
 
 namespace {
 
-constexpr int screen_w = 640;
-constexpr int screen_h = 480;
 constexpr int pip_step = 11;
 
 // In the font's own colours, on a transparent background.
@@ -25,13 +24,9 @@ void print_number(BITMAP* dest, FONT* f, const char* format, int value, int x, i
     print(dest, f, text, x, y);
 }
 
-void draw_masked(BITMAP* dest, BITMAP* picture, int x, int y) {
-    masked_blit(picture, dest, 0, 0, x, y, picture->w, picture->h);
-}
-
 // One pip per shield the ship holds.
 void draw_pips(BITMAP* dest, int x, int y) {
-    for (int i = 0; i < player.shield_count; ++i, x += pip_step) draw_masked(dest, shield_icon, x, y);
+    for (int i = 0; i < player.shield_count; ++i, x += pip_step) draw_masked(shield_icon, dest, x, y);
 }
 
 // Whether the pointer lies strictly inside the w x h box at (x, y) of the screen.
@@ -44,13 +39,13 @@ bool left_button() { return mouse_b & 1; }
 // A helper pair's picture with its count, marked " *" when it is the pair that flies.
 void draw_helper(BITMAP* panel, BITMAP* icon, int x, int count, bool selected) {
     constexpr int icon_y = 175, count_y = 177;
-    draw_masked(panel, icon, x, icon_y);
+    draw_masked(icon, panel, x, icon_y);
     print_number(panel, font8, selected ? " - %d *" : " - %d", count, icon->w + x, count_y);
 }
 
 void draw_bomb(BITMAP* panel, BITMAP* icon, int x, int count) {
     constexpr int icon_y = 275, count_y = 279;
-    draw_masked(panel, icon, x, icon_y);
+    draw_masked(icon, panel, x, icon_y);
     print_number(panel, font8, " - %d", count, icon->w + x, count_y);
 }
 

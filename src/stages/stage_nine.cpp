@@ -1,4 +1,5 @@
 #include "stages/stage_nine.h"
+#include "stages/playfield.h"
 
 #include <memory>
 
@@ -13,7 +14,6 @@ namespace {
 
 constexpr Extras stage_extras{true, true, 131.0f, 1};
 constexpr int top_start = 150;
-constexpr int last_row = 479;
 
 const Dialogue adam_before{
     {Speaker::boss, 0, "Hello, Adam.. "},

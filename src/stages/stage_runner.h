@@ -271,6 +271,8 @@ protected:
     void draw_planet() const;
 
 private:
+    static constexpr float tune_step = 0.08f;  // every tune's fade, out or in, a step
+
     bool play_allowed() const;
     void fade();
     void slide_pause_panel();

@@ -1,4 +1,5 @@
 #include "stages/stage_ten.h"
+#include "stages/playfield.h"
 
 #include "bosses/boss4.h"
 #include "bosses/boss6.h"
@@ -19,8 +20,6 @@ constexpr int last_mark = rush_count;
 constexpr int mark_reached = -3;
 constexpr int rush_speed = 3;
 constexpr int fly_off_round = 5;
-constexpr int last_row = 479;
-constexpr int screen_h = 480;
 constexpr int wall_margin = 10;
 
 // Where each boss waits, Boss1 to Boss9, then Boss10.
