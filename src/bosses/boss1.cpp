@@ -7,6 +7,7 @@
 
 namespace {
 
+// Part rows: {picture, frames, x, y, w, h}
 constexpr PartRow left_gun_row{"gfx/boss1/boss1_left_gun.gif", 3, 152, 136, 53, 45};
 constexpr PartRow right_gun_row{"gfx/boss1/boss1_right_gun.gif", 3, 404, 136, 53, 45};
 constexpr PartRow left_broken_row{"gfx/boss1/boss1_break_left_sheet.gif", 4, 152, 136, 53, 29};
@@ -16,9 +17,11 @@ constexpr PartRow bottom_shield_row{"gfx/boss1/boss1_bottom_shield.gif", 8, 264,
 constexpr PartRow charge_row{"gfx/boss1/boss1_phaser_charge.gif", 5, 242, 80, 123, 123};
 constexpr PartRow beam_row{"gfx/boss1/boss1_phaser_blast.gif", 9, 231, 152, 146, 327};
 constexpr PartRow phaser_row{"gfx/boss1/boss1_healthy_phaser.gif", 1, 278, 123, 53, 29};
+// {hit points, aim, bullet, bullet speed, frames, w, h, damage}
 constexpr PhaserKind boss1_phaser{160, PhaserAim::fixed_fan, "gfx/boss1/boss1_phaser_bullet.gif", 5.0f, 1, 0, 0, 1};
 
 constexpr int gun_hit_points = 80;
+// {speed, type, frames, w, h, damage}
 constexpr ShotKind gun_shot{5.0f, bullet_up, 1, 0, 0, 1};
 constexpr int gun_volley_chance = 100;
 
@@ -32,8 +35,11 @@ constexpr GunVolley gun_volleys[2][3] = {
     {{2, 33, {112, 96, 80}}, {8, 40, {96, 80, 64}}, {37, 38, {80, 64, 48}}},
 };
 
+// {limit, left turn, right turn}
 constexpr SlideRow boss1_slide{2.0f, -152.0f, 191.0f};
 // The body circles the screen's corner as it dies.
+// {body, broken phaser, its x, y, charge, beam, phaser rows, phaser, x at load, slide, core rests for beam,
+//  dies with core, death {x, y, circles, reward}}
 constexpr CoreBossKind boss1_kind{"gfx/boss1/boss1.gif", "gfx/boss1/boss1_broke_phaser.gif", 278.0f, 123.0f,
                                   charge_row, beam_row, phaser_row, boss1_phaser, 15.0f, &boss1_slide, false,
                                   false, {0.0f, 0.0f, true, Boss1::reward}};

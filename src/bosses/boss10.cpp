@@ -7,6 +7,7 @@
 
 namespace {
 
+// Part rows: {picture, frames, x, y, w, h}
 constexpr std::array<PartRow, Boss10::side_turret_count> side_turret_rows{{
     {"gfx/boss10/s_turret.png", 1, 21, 51, 27, 39},
     {"gfx/boss10/s_turret.png", 1, 196, 51, 27, 39},
@@ -25,10 +26,14 @@ constexpr PartRow shield_row{"gfx/boss10/shield.png", 9, 246, 100, 148, 54};
 constexpr PartRow charge_row{"gfx/boss2/boss2_phaser_charge.png", 5, 258, 39, 123, 123};
 constexpr PartRow beam_row{"gfx/boss10/main_blast.png", 8, 143, 135, 354, 480};
 constexpr PartRow phaser_row{"gfx/boss10/phaser.png", 1, 255, 60, 0, 0};
+// {hit points, aim, bullet, bullet speed, frames, w, h, damage}
 constexpr PhaserKind boss10_phaser{1400, PhaserAim::aimed_from_centre, "gfx/boss2/boss2_phaser_bullet.gif", 6.0f, 4,
                                    12, 12, 3};
 // It stands still, fights with no body armour, pays as its core is lost, and its death rounds
 // are its own.
+// {body, broken phaser, its x, y, charge, beam, phaser rows, phaser, x at load, slide, core rests for beam,
+//  dies with core, death {x, y, circles, reward}, charge kind, blast kind, explosion scales, armoured body,
+//  core reward}
 constexpr CoreBossKind boss10_kind{"gfx/boss10/base.png",
                                    "gfx/boss10/broke_phaser.png",
                                    255.0f,

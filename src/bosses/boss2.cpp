@@ -6,6 +6,7 @@
 
 namespace {
 
+// Part rows: {picture, frames, x, y, w, h}
 constexpr PartRow left_gun_row{"gfx/boss2/boss2_gun.gif", 3, 83, 71, 73, 75};
 constexpr PartRow right_gun_row{"gfx/boss2/boss2_gun.gif", 3, 484, 71, 73, 75};
 constexpr PartRow left_broken_row{"gfx/boss2/boss2_gun_broke.gif", 3, 92, 71, 55, 46};
@@ -14,14 +15,18 @@ constexpr PartRow shield_row{"gfx/boss2/boss2_shield.gif", 6, 252, 87, 137, 54};
 constexpr PartRow charge_row{"gfx/boss2/boss2_phaser_charge.png", 5, 261, 62, 123, 123};
 constexpr PartRow beam_row{"gfx/boss2/boss2_phaser_blast_2.png", 9, 246, 115, 146, 480};
 constexpr PartRow phaser_row{"gfx/boss2/boss2_healthy_phaser.gif", 1, 301, 84, 0, 0};
+// {hit points, aim, bullet, bullet speed, frames, w, h, damage}
 constexpr PhaserKind boss2_phaser{400, PhaserAim::aimed, "gfx/boss2/boss2_phaser_bullet.gif", 6.0f, 4, 12, 12, 3};
 
 // It stands still and dies where it stands.
+// {body, broken phaser, its x, y, charge, beam, phaser rows, phaser, x at load, slide, core rests for beam,
+//  dies with core, death {x, y, circles, reward}}
 constexpr CoreBossKind boss2_kind{"gfx/boss2/boss2_top.png", "gfx/boss2/boss2_broke_phaser.gif", 301.0f, 84.0f,
                                   charge_row, beam_row, phaser_row, boss2_phaser, -1.0f, nullptr, true,
                                   true, {0.0f, 0.0f, false, Boss2::reward}};
 
 constexpr int gun_hit_points = 200;
+// {speed, type, frames, w, h, damage}
 constexpr ShotKind gun_bullet{5.5f, bullet_up, 1, 0, 0, 2};
 constexpr ShotKind gun_laser{5.7f, bullet_down, 1, 0, 0, 2};
 constexpr float explosion_x = 25.0f, explosion_y = 20.0f;

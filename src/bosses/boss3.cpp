@@ -5,6 +5,8 @@
 
 namespace {
 
+// {body, bullet, bullet speed, frames, w, h, bullets, hit points,
+//  speeds {at load, below 300, below 150, warning, warning below}, death {x, y, circles, reward}}
 constexpr FrameBossKind boss3_kind{"gfx/boss3/base.png",
                                    "gfx/enemies/enemy_five/bullet.gif",
                                    6.0f,
@@ -16,6 +18,7 @@ constexpr FrameBossKind boss3_kind{"gfx/boss3/base.png",
                                    {3.0f, 4.0f, 4.5f, 5.0f, 75},
                                    {168.5f, 75.0f, true, 3000}};
 
+// {highest, lowest, step}
 constexpr BobRow boss3_bob{60.0f, 70.0f, 0.1f};
 
 // Nothing is launched once the body is this far down.
@@ -24,6 +27,7 @@ constexpr float fan_x = 148.0f, fan_y = 192.0f;
 constexpr FanRows<3> boss3_fans{{{104, 84, 64}, {84, 64, 44}, {64, 44, 24}}};
 
 constexpr int burst_chance = 100;
+// {speed, type, frames, w, h, damage}
 constexpr ShotKind turret_shot{5.0f, bullet_up, 3, 32, 31, 4};
 constexpr float muzzle_x = 16.0f;
 constexpr float straight_down = 64.0f;

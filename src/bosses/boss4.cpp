@@ -4,6 +4,8 @@
 
 namespace {
 
+// {body, bullet, bullet speed, frames, w, h, bullets, hit points,
+//  speeds {at load, below 300, below 150, warning, warning below}, death {x, y, circles, reward}}
 constexpr FrameBossKind boss4_kind{"gfx/boss4/boss.png",
                                    "gfx/boss4/bullet.gif",
                                    6.0f,
@@ -15,6 +17,7 @@ constexpr FrameBossKind boss4_kind{"gfx/boss4/boss.png",
                                    {3.0f, 4.0f, 5.0f, 6.0f, 75},
                                    {170.0f, 5.0f, true, 4000}};
 
+// {highest, lowest, step}
 constexpr BobRow boss4_bob{5.0f, 160.0f, 0.1f};
 
 constexpr float fans_above = 100.0f;

@@ -24,6 +24,7 @@ constexpr float wander_turn = 0.5f, volley_turn = 1.5f, sweep_turn = 0.8f;
 constexpr float first_angle[] = {96.0f, 32.0f};  // by volley kind
 constexpr float group_spacing = 16.0f;
 constexpr std::array<float, Boss5Turret::group_size> muzzles{29.0f, 42.0f, 55.0f};
+// {speed, type, frames, w, h, damage}
 constexpr ShotKind turret_shot{6.0f, bullet_up, 1, 0, 0, 5};
 
 // The weak spot.
@@ -33,6 +34,7 @@ constexpr int weak_spot_warning = 75;
 constexpr float weak_muzzle_x = 20.0f, weak_muzzle_y = 29.0f;
 // Aimed at points level with the ship: the middle shot at it, the others 192 pixels aside.
 constexpr std::array<float, 3> weak_aim_offsets{-160.0f, 32.0f, 224.0f};
+// {speed, type, frames, w, h, damage}
 constexpr ShotKind weak_spot_shot{3.5f, bullet_up, 4, 12, 12, 3};
 
 // The boss.
@@ -41,7 +43,9 @@ constexpr int wheel_w = 46, wheel_h = 90;
 constexpr std::array<float, 4> route_headings{64.0f, 0.0f, 32.0f, 96.0f};
 constexpr float accel = 0.1f;
 constexpr float turn_on_spot = 0.5f;
+// {at load, below 300, below 150, warning, warning below}: top speeds by hit points left
 constexpr SpeedBands boss5_speeds{3.0f, 4.0f, 5.0f, 6.0f, weak_spot_warning};
+// {x, y, circles, reward}
 constexpr DeathRow boss5_death{0.0f, 0.0f, false, Boss5::reward};
 
 int truncated(float v) { return static_cast<int>(v); }

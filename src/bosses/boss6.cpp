@@ -7,6 +7,8 @@
 
 namespace {
 
+// {body, bullet, bullet speed, frames, w, h, bullets, hit points,
+//  speeds {at load, below 300, below 150, warning, warning below}, death {x, y, circles, reward}}
 constexpr FrameBossKind boss6_kind{"gfx/boss6/base.png",
                                    "gfx/boss2/boss2_phaser_bullet.gif",
                                    6.0f,
@@ -20,6 +22,7 @@ constexpr FrameBossKind boss6_kind{"gfx/boss6/base.png",
 
 constexpr int leg_w = 55, leg_h = 56;
 constexpr const char* leg_shot_path = "gfx/enemies/enemy_twelve/bullet.gif";
+// {speed, type, frames, w, h, damage}
 constexpr ShotKind leg_shot_kind{4.0f, bullet_up, 1, 0, 0, 4};
 constexpr float leg_muzzle_x = 22.0f, leg_muzzle_y = 20.0f;
 constexpr std::array<float, Boss6Leg::shot_count> leg_fan{88, 72, 56, 40};

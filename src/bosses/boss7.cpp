@@ -5,6 +5,8 @@
 
 namespace {
 
+// {body, bullet, bullet speed, frames, w, h, bullets, hit points,
+//  speeds {at load, below 300, below 150, warning, warning below}, death {x, y, circles, reward}}
 constexpr FrameBossKind boss7_kind{"gfx/boss7/base.png",
                                    "gfx/boss4/bullet.gif",
                                    5.5f,
@@ -16,8 +18,10 @@ constexpr FrameBossKind boss7_kind{"gfx/boss7/base.png",
                                    {5.0f, 4.0f, 5.0f, 6.0f, 75},
                                    {170.5f, -133.0f, true, 6500}};
 
+// {highest, lowest, step}
 constexpr BobRow boss7_bob{-133.0f, -68.0f, 0.3f};
 constexpr std::array<PartRow, 3> turret_rows{{
+    // {picture, frames, x, y, w, h}
     {"gfx/boss7/turret.png", 1, 39, 34, 27, 39},
     {"gfx/boss7/turret.png", 1, 136, 85, 27, 39},
     {"gfx/boss7/turret.png", 1, 233, 34, 27, 39},

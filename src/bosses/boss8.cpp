@@ -5,6 +5,8 @@
 
 namespace {
 
+// {body, bullet, bullet speed, frames, w, h, bullets, hit points,
+//  speeds {at load, below 300, below 150, warning, warning below}, death {x, y, circles, reward}}
 constexpr FrameBossKind boss8_kind{"gfx/boss8/base.png",
                                    "gfx/enemies/enemy_five/bullet.gif",
                                    6.0f,
@@ -16,6 +18,7 @@ constexpr FrameBossKind boss8_kind{"gfx/boss8/base.png",
                                    {5.0f, 6.0f, 6.5f, 7.0f, 10},
                                    {168.5f, 75.0f, true, 7000}};
 
+// {highest, lowest, step}
 constexpr BobRow boss8_bob{60.0f, 70.0f, 0.1f};
 constexpr float fans_above = 150.0f;
 constexpr float fan_x = 148.0f, fan_y = 192.0f;

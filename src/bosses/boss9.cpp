@@ -7,6 +7,8 @@
 
 namespace {
 
+// {body, bullet, bullet speed, frames, w, h, bullets, hit points,
+//  speeds {at load, below 300, below 150, warning, warning below}, death {x, y, circles, reward}}
 constexpr FrameBossKind boss9_kind{"gfx/boss9/base.png",
                                    "gfx/boss2/boss2_phaser_bullet.gif",
                                    6.0f,

@@ -4,6 +4,7 @@
 
 namespace {
 
+// {speed, type, frames, w, h, damage}
 constexpr ShotKind gun_shot{10.5f, bullet_up, 1, 0, 0, 4};
 constexpr float straight_down = 64.0f;
 

@@ -8,6 +8,7 @@
 
 namespace {
 
+// {speed, type, frames, w, h, damage}
 constexpr ShotKind turret_shot{4.5f, bullet_up, 1, 0, 0, 2};
 constexpr int turret_volley_chance = 100;
 // The two shots of a side turret: where they leave its bottom edge, and their headings.
@@ -28,6 +29,7 @@ constexpr float at_rest = 64.0f;  // straight down
 constexpr float drawn_turn = 192.0f;
 constexpr float sweep_step = 0.1f;
 constexpr float beam_turn_step = 0.127f;
+// {picture, frames, x, y, w, h}
 constexpr PartRow beam_row{"gfx/boss10/turret_blast.png", 9, 246, 115, 73, 480};
 constexpr const char* charge_path = "gfx/boss2/boss2_phaser_charge.png";
 constexpr float charge_offset_x = 15.5f;

@@ -8,6 +8,7 @@ namespace {
 
 constexpr int bottom_row = 479;
 
+// {pictures, kinds, respawn rise, leaves whole}
 const BackdropLook rocks{meteor_bitmaps, 2, 1, false};
 const BackdropLook clouds{cloud_bitmaps, 4, 3, false};
 const BackdropLook debris{debris_bitmaps, 12, 1, true};

@@ -10,10 +10,12 @@ constexpr EnemyKind kind{
     {0, false, false},                  // nothing charged: it leaves at any edge
 };
 constexpr Gun<2> gun{
+    // bullet strip, speed, muzzles {x, y, heading, type}
     &enemy_eight_bullet_strip, 5.75f,
     {{{22.0f, 44.0f, heading_down, bullet_down}, {49.0f, 44.0f, heading_down, bullet_down}}},
     1, "sfx/enemy_four_bullet.ogg", false, false,  // fires at its line, shot as it plays, no flash
 };
+// {climbs, entry depth, hit depth, turn}
 constexpr TrainRoute route{true, 0.0f, 5.0f, TrainTurn::at_random};
 
 }  // namespace

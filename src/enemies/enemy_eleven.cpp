@@ -12,6 +12,7 @@ constexpr EnemyKind kind{
     {0, false, false},                    // nothing charged: it leaves at any edge
 };
 constexpr TankKind tank{
+    // hit, turret and wheels pictures, turret mode, turret at, wheel w, h, wheels at
     "gfx/enemies/enemy_eleven/hit.png", "gfx/enemies/enemy_eleven/turret.png",
     "gfx/enemies/enemy_eleven/wheels.png", Turret::aims, {38.0f, 30.0f},
     10, 29, {{{14.0f, 36.0f}, {21.0f, 78.0f}, {81.0f, 36.0f}, {76.0f, 78.0f}}},
@@ -19,6 +20,7 @@ constexpr TankKind tank{
 };
 // The turret's two barrels; the pair leaves along the turret's aim.
 constexpr Gun<2> gun{
+    // bullet strip, speed, muzzles {x, y, heading, type}
     &enemy_eleven_bullet_strip, 5.0f,
     {{{tank.turret_at.x + 5.0f, tank.turret_at.y, 0.0f, bullet_up},
       {tank.turret_at.x + 17.0f, tank.turret_at.y, 0.0f, bullet_up}}},

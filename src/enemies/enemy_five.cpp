@@ -10,10 +10,12 @@ constexpr EnemyKind kind{
     {0, false, false},                // nothing charged: it leaves at any edge
 };
 constexpr Gun<2> gun{
+    // bullet strip, speed, muzzles {x, y, heading, type}
     &enemy_five_bullet_strip, 4.0f,
     {{{32.0f, 58.0f, heading_down, bullet_up}, {55.0f, 58.0f, heading_down, bullet_up}}},
     1, "sfx/enemy_one_bullet.ogg", false, false,  // fires at its line, shot as it plays, no flash
 };
+// {climbs, entry depth, hit depth, turn}
 constexpr TrainRoute route{false, 0.0f, 5.0f, TrainTurn::to_other_half};
 
 }  // namespace

@@ -11,6 +11,7 @@ constexpr EnemyKind kind{
 };
 // The volley: three shots straight down.
 constexpr Gun<3> gun{
+    // bullet strip, speed, muzzles {x, y, heading, type}
     &enemy_four_bullet_strip, 4.1f,
     {{{37.0f, 59.0f, heading_down, bullet_down}, {46.0f, 84.0f, heading_down, bullet_down},
       {55.0f, 59.0f, heading_down, bullet_down}}},

@@ -12,8 +12,10 @@ constexpr EnemyKind kind{
     {0, false, false},                // nothing charged: it leaves at any edge
 };
 // No shots; the sound is opened like every kind's but never played.
+// {bullet strip, speed, muzzles, chance, sound, sound at master volume, flashes}
 constexpr Gun<0> gun{nullptr, 0.0f, {}, 1, "sfx/enemy_one_bullet.ogg", false, false};
 // Out of reach until well in view.
+// {climbs, entry depth, hit depth, turn}
 constexpr TrainRoute route{false, 50.0f, 50.0f, TrainTurn::at_random};
 
 }  // namespace

@@ -10,6 +10,7 @@ constexpr EnemyKind kind{
     {100, true, false},              // escape cost; explosion at master volume; escape after the kill
 };
 constexpr Gun<1> gun{
+    // bullet strip, speed, muzzles {x, y, heading, type}
     &enemy_one_bullet_strip, 2.0f,
     {{{30.0f, 59.0f, heading_down, bullet_down}}},
     1000, "sfx/enemy_one_bullet.ogg", true, false,  // chance, sound at master volume, no flash

@@ -14,6 +14,7 @@ constexpr EnemyKind kind{
 };
 // Aimed as it fires.
 constexpr Gun<1> gun{
+    // bullet strip, speed, muzzles {x, y, heading, type}
     &enemy_seven_bullet_strip, 3.5f,
     {{{30.0f, 59.0f, 0.0f, bullet_up}}},
     300, "sfx/enemy_three_bullet.ogg", false, false,  // chance, shot as it plays, no flash

@@ -10,11 +10,13 @@ constexpr EnemyKind kind{
     {0, false, false},               // nothing charged: it leaves at any edge
 };
 constexpr Gun<2> gun{
+    // bullet strip, speed, muzzles {x, y, heading, type}
     &enemy_six_bullet_strip, 4.1f,
     {{{22.0f, 44.0f, heading_down, bullet_up}, {49.0f, 44.0f, heading_down, bullet_up}}},
     1, "sfx/enemy_one_bullet.ogg", false, false,  // fires at its line, shot as it plays, no flash
     2,                                            // each shot costs the shield two
 };
+// {climbs, entry depth, hit depth, turn}
 constexpr TrainRoute route{false, 0.0f, 5.0f, TrainTurn::to_own_edge};
 
 }  // namespace

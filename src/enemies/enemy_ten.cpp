@@ -14,6 +14,7 @@ constexpr EnemyKind kind{
 };
 // The fan: down and left, straight down, down and right.
 constexpr Gun<3> gun{
+    // bullet strip, speed, muzzles {x, y, heading, type}
     &enemy_ten_bullet_strip, 6.5f,
     {{{22.0f, 44.0f, 80.0f, bullet_down}, {49.0f, 44.0f, heading_down, bullet_down},
       {49.0f, 44.0f, 48.0f, bullet_down}}},

@@ -11,6 +11,7 @@ constexpr EnemyKind kind{
 };
 // The spread: left, middle and right shot.
 constexpr Gun<3> gun{
+    // bullet strip, speed, muzzles {x, y, heading, type}
     &enemy_three_bullet_strip, 4.0f,
     {{{24.0f, 85.0f, 80.0f, bullet_diagonal}, {44.0f, 90.0f, heading_down, bullet_down},
       {61.0f, 85.0f, 48.0f, bullet_spread}}},

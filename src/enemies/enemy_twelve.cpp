@@ -10,6 +10,7 @@ constexpr EnemyKind kind{
     {0, false, false},                    // nothing charged: it leaves at any edge
 };
 constexpr TankKind tank{
+    // hit, turret and wheels pictures, turret mode, turret at, wheel w, h, wheels at
     "gfx/enemies/enemy_twelve/hit.png", "gfx/enemies/enemy_twelve/turret.png",
     "gfx/enemies/enemy_twelve/wheels.png", Turret::spins, {23.0f, 31.0f},
     20, 28, {{{13.0f, 23.0f}, {13.0f, 78.0f}, {73.0f, 23.0f}, {73.0f, 78.0f}}},
@@ -17,6 +18,7 @@ constexpr TankKind tank{
 };
 // Four shots at right angles, from the tank's centre, turned with the turret.
 constexpr Gun<4> gun{
+    // bullet strip, speed, muzzles {x, y, heading, type}
     &enemy_twelve_bullet_strip, 4.0f,
     {{{0.0f, 0.0f, 128.0f, bullet_diagonal}, {0.0f, 0.0f, 0.0f, bullet_diagonal},
       {0.0f, 0.0f, 64.0f, bullet_diagonal}, {0.0f, 0.0f, 192.0f, bullet_diagonal}}},

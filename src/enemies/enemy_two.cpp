@@ -10,6 +10,7 @@ constexpr EnemyKind kind{
     {100, true, false},                // escape cost; explosion at master volume; escape after the kill
 };
 constexpr Gun<1> gun{
+    // bullet strip, speed, muzzles {x, y, heading, type}
     &enemy_two_bullet_strip, 3.0f,
     {{{59.0f, 106.0f, heading_down, bullet_down}}},
     400, "sfx/enemy_one_bullet.ogg", true, false,  // chance, sound at master volume, no flash

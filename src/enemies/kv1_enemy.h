@@ -7,6 +7,7 @@
 #include "enemies/armed_enemy.h"
 
 // Every KV1 kind's death: a kill pays the KV1 ship, and nothing escapes.
+// {escape cost, explosion at master volume, escape before the kill, payee}
 constexpr DeathRules kv1_death{0, false, false, Payee::kv1_ship};
 
 template <std::size_t n>

@@ -10,6 +10,7 @@ constexpr EnemyKind kind{
     kv1_death,
 };
 constexpr Gun<1> gun{
+    // bullet strip, speed, muzzles {x, y, heading, type}
     &kv1_enemy_four_bullet_strip, 1.0f,
     {{{11.0f, 28.0f, heading_down, bullet_down}}},
     1000, "sfx/enemy_one_bullet.ogg", false, false,  // chance, shot as it plays, no flash

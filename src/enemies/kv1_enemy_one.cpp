@@ -12,6 +12,7 @@ constexpr EnemyKind kind{
     kv1_death,
 };
 constexpr Gun<1> gun{
+    // bullet strip, speed, muzzles {x, y, heading, type}
     &kv1_enemy_one_bullet_strip, 2.0f,
     {{{30.0f, 59.0f, heading_down, bullet_down}}},
     1000, "sfx/enemy_one_bullet.ogg", false, false,  // chance, shot as it plays, no flash

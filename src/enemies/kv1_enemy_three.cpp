@@ -11,6 +11,7 @@ constexpr EnemyKind kind{
 };
 // The fan: right, middle and left of straight down, all from one muzzle.
 constexpr Gun<3> gun{
+    // bullet strip, speed, muzzles {x, y, heading, type}
     &kv1_enemy_three_bullet_strip, 2.5f,
     {{{30.0f, 51.0f, 72.0f, bullet_down}, {30.0f, 51.0f, heading_down, bullet_down},
       {30.0f, 51.0f, 56.0f, bullet_down}}},

@@ -29,6 +29,7 @@ CharacterSelect::CharacterSelect()
       title_(picture("gfx/character_select/select.gif")),
       box_frame_(picture("gfx/character_select/kv2_select_box.gif")),
       box_fill_(picture("gfx/character_select/kv2_select_box_background.gif")),
+      // {ship, portrait, icon, box y, portrait y, hidden x, hovered, portrait x}
       pilots_{{&adam_ship, picture("gfx/character_select/kv2_select_adam.gif"),
                picture("gfx/character_select/kv2_select_adam_plane.gif"), 130, 97, -309, false, -309},
               {&kim_ship, picture("gfx/character_select/kv2_select_kim.gif"),

@@ -39,6 +39,7 @@ const char* const paragraphs[EndingScreen::paragraph_count][2] = {
 };
 
 const CreditHeadings credit_headings = {{
+    // {heading, mask: the entries of the credits table under it, one bit each}
     {"TECHNICAL DIRECTOR", 1},
     {"PROGRAM MANAGER", 1},
     {"LEAD PROGRAMMER", 1},

@@ -13,6 +13,7 @@
 namespace {
 
 const CreditHeadings credit_headings = {{
+    // {heading, mask: the entries of the credits table under it, one bit each}
     {"TECHNICAL DIRECTOR", 1},
     {"PROGRAM MANAGER", 1},
     {"LEAD PROGRAMMER", 1},

@@ -22,6 +22,7 @@ struct ChallengeRow {
 
 namespace {
 
+// Groups of records: {pool, first, last}.
 const Group nines{PoolKind::nine, 0, 4};
 constexpr int train_size = 5;
 constexpr float later_speed = 0.3f;  // the first train's after the first challenge
@@ -32,12 +33,17 @@ constexpr int text_x = 70;
 
 StageData challenge_data(int prev) {
     // No phases, no boss, no dialogue, so no face.
+    // {number, tune, fight tune, face, white fades, marks, formation {records, columns, x0, dx, y0, dy},
+    //  re-arm speed, phases, boss mark, looping rows, fight scroll, fight start ends spawning,
+    //  beaten silences blaster, fade-out lowers fight tune, scroll stops at end, phase end clears hurry,
+    //  boss mark keeps trio count, dialogues, next screen, planet approach, title, its second word}
     return {prev, &tune_challenge_stage, &tune_boss, nullptr, false, {}, {{PoolKind::nine, 0, -1}, 1, 0, 0, 0, 0},
             {}, {}, 0, {}, false, false, false, false, false, false, false, {}, {Screen::upgrade_store, {prev + 1}},
             nullptr, "Challenge", "Stage"};
 }
 
 const ChallengeRow challenge_rows[] = {
+    // {data, backdrops, train limit, stars drawn}
     {challenge_data(3), {"gfx/third_stage/water.png"}, 3, true},
     {challenge_data(5), {"gfx/fifth_stage/desert.png"}, 4, false},
     {challenge_data(7),

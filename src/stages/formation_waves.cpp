@@ -8,10 +8,12 @@
 
 namespace formation_waves {
 
+// Groups of records: {pool, first, last}.
 const Group twos_first{PoolKind::two, 0, 3};
 const Group twos_last{PoolKind::two, 4, 7};
 const Group trio{PoolKind::ten, 0, 2};
 const Group grid{PoolKind::one, 0, 35};
+// {records, columns, x0, dx, y0, dy}
 const Placement grid_rearmed{grid, 9, 10, 64, 10, 64};
 
 namespace {
@@ -19,12 +21,13 @@ namespace {
 const Group threes{PoolKind::three, 0, 9};
 const Group fours{PoolKind::four, 0, 9};
 
-// By difficulty.
+// {hit points, speed} added at set-up, by difficulty.
 constexpr Bonus grid_bonus[4] = {{1, 0.3f}, {2, 0.4f}, {3, 0.5f}, {4, 0.6f}};
 constexpr Bonus two_bonus[4] = {{0, 0.0f}, {5, 0.2f}, {6, 0.3f}, {7, 0.4f}};
 constexpr Bonus sweeper_bonus[4] = {{0, 0.0f}, {1, 0.2f}, {2, 0.3f}, {4, 0.4f}};
 constexpr int left = Enemy::wrapping_left, right = Enemy::wrapping_right;
 
+// {{records, columns, x0, dx, y0, dy}, mark, bonus}
 const StartRow grid_row{{grid, 9, 10, 64, 135, 64}, w1, grid_bonus};
 
 }  // namespace
@@ -32,6 +35,7 @@ const StartRow grid_row{{grid, 9, 10, 64, 135, 64}, w1, grid_bonus};
 const Groups formations{{PoolKind::two, 0, 7}, threes, fours};
 const Groups trains{fives, sevens, sixes, eights};
 const std::array<StartRow, 6> start_rows{{
+    // {{records, columns, x0, dx, y0, dy}, mark, bonus, steering, shown}
     {{twos_first, 4, 70, 125, 74, 0}, w1, two_bonus},
     {{twos_last, 4, 70, 125, 74, 0}, w2, two_bonus},
     {{{PoolKind::three, 0, 4}, 5, 25, 93, 10, 0}, w3, sweeper_bonus, left},

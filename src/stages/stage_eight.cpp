@@ -10,8 +10,10 @@ using namespace formation_waves;
 
 namespace {
 
+// {trio, grid, boss x, boss below mark}
 constexpr Extras stage_extras{true, false, 168.5f, 75};
 
+// Dialogue rows: {speaker, index among that speaker's lines, text}.
 const Dialogue adam_before{
     {Speaker::boss, 0, "You haven't given up yet, I see. He said you wouldn't, and I didn't believe him. Heh. Guess I owe him 5 bucks. No matter. I hoped that I would be the one to crush your dreams. "},
     {Speaker::pilot, 1, "Who are you talking about? "},
@@ -53,6 +55,8 @@ const Dialogue kim_after{
 };
 
 const StageData stage_eight_data{
+    // number, tune, fight tune, face, white fades, marks, formation {records, columns, x0, dx, y0, dy},
+    // its re-arm speed by difficulty, phases
     8,
     &tune_stage8,
     &tune_boss,
@@ -62,6 +66,9 @@ const StageData stage_eight_data{
     {{PoolKind::one, 0, -1}, 1, 0, 0, 0, 0},
     {0.0f, 0.2f, 0.3f, 0.4f},
     phases(stage_extras),
+    // boss mark, rows that loop behind the fight {mark, row}, fight scroll, fight start ends spawning,
+    // beaten silences blaster, fade-out lowers fight tune, scroll stops at end, phase end clears hurry,
+    // boss mark keeps trio count
     boss_mark,
     {{s1, -480}, {s2, -960}},
     true,

@@ -18,6 +18,7 @@ BITMAP* planet_picture = nullptr;
 BITMAP* desert_picture = nullptr;
 const PlanetApproach desert_planet{&planet_picture, &desert_picture, 325};
 
+// Groups of records: {pool, first, last}.
 const Group twelves{PoolKind::twelve, 0, 3};
 const Group elevens{PoolKind::eleven, 0, 2};
 const Groups trains{fives, sevens, sixes};
@@ -42,6 +43,7 @@ constexpr float boss_x = 226.0f;
 constexpr int boss_below_mark = 140;
 constexpr int gun_level = 4;
 
+// Dialogue rows: {speaker, index among that speaker's lines, text}.
 const Dialogue adam_before{
     {Speaker::boss, 0, "Halt! I cannot allow you to venture any further. "},
     {Speaker::pilot, 1, "If I could stop here, I would. I have other pressing matters and people to see. "},
@@ -105,6 +107,8 @@ const Dialogue kim_after{
 };
 
 const StageData stage_five_data{
+    // number, tune, fight tune, face, white fades, marks, formation {records, columns, x0, dx, y0, dy},
+    // its re-arm speed by difficulty, phases
     5,
     &tune_stage5,
     &tune_boss,
@@ -114,6 +118,8 @@ const StageData stage_five_data{
     {{PoolKind::five, 0, -1}, 1, 0, 0, 0, 0},
     {0.0f, 0.0f, 0.0f, 0.0f},
     {
+        // {mark, quota, in play, shown at start, trains {pool, cap}, hurried, re-arms formation, shown at end,
+        //  trains re-armed in step, trains re-armed, trains sent, shows boss, count left}
         {phase1_mark, 60, {fives, sixes, sevens}, true, {{fives, 3}, {sixes, 3}, {sevens, 3}}, {}, false, {},
          rearmed, {}, {fives, sixes, sevens}},
         {phase2_mark, 103, all_pools, true, {{fives, 4}, {sixes, 4}, {sevens, 4}}, {}, false, {}, rearmed, {},
@@ -122,6 +128,9 @@ const StageData stage_five_data{
          {fives, sixes, sevens}, true, 1},
         {phase4_mark, 110, all_pools, true, {{fives, 4}, {sixes, 4}, {sevens, 4}}, {}, false, {}, {}, {}, {}, true, 1},
     },
+    // boss mark, rows that loop behind the fight {mark, row}, fight scroll, fight start ends spawning,
+    // beaten silences blaster, fade-out lowers fight tune, scroll stops at end, phase end clears hurry,
+    // boss mark keeps trio count
     boss_mark,
     {},
     false,

@@ -20,7 +20,9 @@ BITMAP* planet_picture = nullptr;
 // The star-field stages' marks, two with their use here.
 constexpr Mark meteor_mark = m3, pick_up_mark = m12;
 
+// {trio, grid, boss x, boss below mark, holds last count}
 constexpr Extras stage_extras{false, false, 170.0f, 5, true};
+// Groups of records: {pool, first, last}.
 const Groups drawn_formations{{PoolKind::one, 0, 35}, {PoolKind::two, 0, 11}, {PoolKind::three, 0, 14},
                               {PoolKind::four, 0, 14}};
 // Drawn but never set up here: out of the game so that nothing of an earlier stage shows.
@@ -31,6 +33,7 @@ constexpr int pick_up_span = 480;
 constexpr int pick_up_right = 595;
 constexpr int meteor_top = 240, meteor_bottom = 720;  // below mark 3
 
+// Dialogue rows: {speaker, index among that speaker's lines, text}.
 const Dialogue adam_before{
     {Speaker::boss, 0, "What can I do for you, mate? "},
     {Speaker::pilot, 1, "I think you probabaly know why I'm here. "},
@@ -98,6 +101,8 @@ const Dialogue kim_after{
 };
 
 const StageData stage_four_data{
+    // number, tune, fight tune, face, white fades, marks, formation {records, columns, x0, dx, y0, dy},
+    // its re-arm speed by difficulty, phases
     4,
     &tune_stage4,
     &tune_boss,
@@ -107,6 +112,9 @@ const StageData stage_four_data{
     {{PoolKind::two, 0, -1}, 1, 0, 0, 0, 0},
     {0.0f, 0.0f, 0.0f, 0.0f},
     phases(stage_extras),
+    // boss mark, rows that loop behind the fight {mark, row}, fight scroll, fight start ends spawning,
+    // beaten silences blaster, fade-out lowers fight tune, scroll stops at end, phase end clears hurry,
+    // boss mark keeps trio count
     boss_mark,
     {{s1, -480}, {s2, -960}},
     false,

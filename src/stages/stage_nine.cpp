@@ -12,9 +12,11 @@ using namespace formation_waves;
 
 namespace {
 
+// {trio, grid, boss x, boss below mark}
 constexpr Extras stage_extras{true, true, 131.0f, 1};
 constexpr int top_start = 150;
 
+// Dialogue rows: {speaker, index among that speaker's lines, text}.
 const Dialogue adam_before{
     {Speaker::boss, 0, "Hello, Adam.. "},
     {Speaker::pilot, 1, "Vance? What are you doing in this region? "},
@@ -64,6 +66,8 @@ const Dialogue kim_after{
 };
 
 const StageData stage_nine_data{
+    // number, tune, fight tune, face, white fades, marks, formation {records, columns, x0, dx, y0, dy},
+    // its re-arm speed by difficulty, phases
     9,
     &tune_stage9,
     &tune_boss,
@@ -73,6 +77,9 @@ const StageData stage_nine_data{
     grid_rearmed,
     {0.0f, 0.2f, 0.3f, 0.4f},
     phases(stage_extras),
+    // boss mark, rows that loop behind the fight {mark, row}, fight scroll, fight start ends spawning,
+    // beaten silences blaster, fade-out lowers fight tune, scroll stops at end, phase end clears hurry,
+    // boss mark keeps trio count
     boss_mark,
     {{s1, -480}, {s2, -960}},
     false,

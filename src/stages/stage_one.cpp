@@ -26,6 +26,7 @@ enum Mark {
 constexpr int full_shown = -480;
 constexpr int moon_shown = -300;
 
+// Groups of records: {pool, first, last}.
 const Groups formation_ranges{{PoolKind::one, 0, 26}, {PoolKind::two, 0, 3}, {PoolKind::three, 0, 9},
                               {PoolKind::four, 0, 14}};
 const Groups drawn_ranges{{PoolKind::one, 0, 35}, {PoolKind::two, 0, 11}, {PoolKind::three, 0, 14},
@@ -35,14 +36,14 @@ const Groups unused_ranges{{PoolKind::one, 27, 35}, {PoolKind::two, 4, 11}, {Poo
 
 const Group ones{PoolKind::one, 0, 26};
 const Group twos{PoolKind::two, 0, 3};
-// Where the formation waits at set-up, and comes back at a re-arming.
+// Where the formation waits at set-up, and comes back at a re-arming: {records, columns, x0, dx, y0, dy}.
 const Placement formation{ones, 9, 10, 64, 10, 64};
 const Group threes_first{PoolKind::three, 0, 4};
 const Group threes_last{PoolKind::three, 5, 9};
 const Group fours_first{PoolKind::four, 0, 4};
 const Group fours_last{PoolKind::four, 5, 14};
 
-// Hit points and speed added at set-up, by difficulty.
+// {hit points, speed} added at set-up, by difficulty.
 constexpr Bonus one_bonus[4] = {{1, 0.0f}, {2, 0.2f}, {3, 0.3f}, {4, 0.4f}};
 constexpr Bonus two_bonus[4] = {{4, 0.0f}, {5, 0.2f}, {6, 0.3f}, {7, 0.4f}};
 constexpr Bonus three_bonus[4] = {{2, 0.0f}, {3, 0.2f}, {4, 0.3f}, {5, 0.4f}};
@@ -51,6 +52,7 @@ constexpr Bonus four_bonus[4] = {{3, 0.2f}, {4, 0.2f}, {5, 0.3f}, {6, 0.4f}};
 // Where each group waits at set-up, below its phase's mark; the sweeping kinds wrap to the left.
 constexpr int left = Enemy::wrapping_left;
 const StartRow start_rows[] = {
+    // {{records, columns, x0, dx, y0, dy}, mark, bonus, steering, shown}
     {formation, phase1_mark, one_bonus, 0, true},
     {{twos, 4, 30, 125, 10, 0}, phase1_mark, two_bonus, 0, true},
     {{threes_first, 5, 25, 93, 10, 0}, phase2_mark, three_bonus, left},
@@ -63,6 +65,7 @@ const StartRow start_rows[] = {
 constexpr float boss_x = 0.0f;
 constexpr int meteor_top = -6480, meteor_bottom = -6000;
 
+// Dialogue rows: {speaker, index among that speaker's lines, text}.
 const Dialogue adam_before{
     {Speaker::boss, 0, "Hah Hah! What are YOU doing here? "},
     {Speaker::pilot, 1, "I am looking for my family. "},
@@ -120,6 +123,8 @@ const Dialogue kim_after{
 };
 
 const StageData stage_one_data{
+    // number, tune, fight tune, face, white fades, marks, formation {records, columns, x0, dx, y0, dy},
+    // its re-arm speed by difficulty, phases
     1,
     &tune_stage1,
     &tune_boss,
@@ -127,6 +132,7 @@ const StageData stage_one_data{
     true,
     star_field_marks({&stage1_b, &stage1_b_g, &stage1_p, &stage1_r_y},
                      {
+                         // {start, picture, layer, x, shown above}
                          // Less the moon's height, at set-up.
                          {-5280, &stage1_moon, ScrollMark::overlay, 10, moon_shown},
                          {-4800, &debris_picture, ScrollMark::overlay, 0, full_shown},
@@ -134,11 +140,16 @@ const StageData stage_one_data{
     formation,
     {0.3f, 0.4f, 0.5f, 0.6f},
     {
+        // {mark, quota, in play, shown at start, trains {pool, cap}, hurried, re-arms formation, shown at end,
+        //  trains re-armed in step, trains re-armed, trains sent, shows boss, count left}
         {phase1_mark, 31, {ones, twos}, false, {}, {ones, twos}, true, {threes_first}},
         {phase2_mark, 32, {ones, threes_first}, false, {}, {ones, threes_first}, true, {fours_first}},
         {phase3_mark, 32, {ones, fours_first}, false, {}, {ones, fours_first}, false, {fours_last, threes_last}},
         {phase4_mark, 15, {fours_last, threes_last}, false, {}, {fours_last, threes_last}, false, {}},
     },
+    // boss mark, rows that loop behind the fight {mark, row}, fight scroll, fight start ends spawning,
+    // beaten silences blaster, fade-out lowers fight tune, scroll stops at end, phase end clears hurry,
+    // boss mark keeps trio count
     boss_mark,
     {{small_stars_a, -480}, {small_stars_b, -960}},
     true,

@@ -20,6 +20,7 @@ const PlanetApproach forest_planet{&planet_picture, forest_pictures, 325, 3};
 const char* const forest_paths[3] = {"gfx/seventh_stage/forest1_2.gif", "gfx/seventh_stage/forest2_2.gif",
                                      "gfx/seventh_stage/forest3_2.gif"};
 
+// Groups of records: {pool, first, last}.
 const Group tens{PoolKind::ten, 0, 2};
 const Groups trains{fives, sevens, sixes, eights, tens};
 const Groups first_phase{sevens, sixes, fives};
@@ -33,6 +34,7 @@ const Groups rearmed{sevens, sixes, fives};
 constexpr float boss_x = 170.5f;
 constexpr int boss_above_mark = 29;
 
+// Dialogue rows: {speaker, index among that speaker's lines, text}.
 const Dialogue adam_before{
     {Speaker::boss, 0, "I don't know why Lord Art sent those fools to stop you, but I am not one of those fools. "},
     {Speaker::pilot, 1, "That is still left to be determined. "},
@@ -70,6 +72,8 @@ const Dialogue kim_after{
 };
 
 const StageData stage_seven_data{
+    // number, tune, fight tune, face, white fades, marks, formation {records, columns, x0, dx, y0, dy},
+    // its re-arm speed by difficulty, phases
     7,
     &tune_stage7,
     &tune_boss,
@@ -79,6 +83,8 @@ const StageData stage_seven_data{
     {{PoolKind::five, 0, -1}, 1, 0, 0, 0, 0},
     {0.0f, 0.0f, 0.0f, 0.0f},
     {
+        // {mark, quota, in play, shown at start, trains {pool, cap}, hurried, re-arms formation, shown at end,
+        //  trains re-armed in step, trains re-armed, trains sent, shows boss, count left}
         {phase1_mark, 60, first_phase, true, {{fives, 3}, {sixes, 3}, {sevens, 3}}, {}, false, {},
          rearmed, {tens}, {fives, sixes, sevens}},
         {phase2_mark, 90, second_phase, true, {{fives, 4}, {sixes, 4}, {sevens, 4}, {tens, 4}}, {}, false, {},
@@ -88,6 +94,9 @@ const StageData stage_seven_data{
         {phase4_mark, 115, full_phase, true, {{fives, 4}, {sixes, 4}, {sevens, 4}, {eights, 4}, {tens, 4}}, {},
          false, {}, {}, {}, {}, true},
     },
+    // boss mark, rows that loop behind the fight {mark, row}, fight scroll, fight start ends spawning,
+    // beaten silences blaster, fade-out lowers fight tune, scroll stops at end, phase end clears hurry,
+    // boss mark keeps trio count
     boss_mark,
     {},
     true,

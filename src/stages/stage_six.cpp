@@ -10,8 +10,10 @@ using namespace formation_waves;
 
 namespace {
 
+// {trio, grid, boss x, boss below mark}
 constexpr Extras stage_extras{false, false, 247.0f, 10};
 
+// Dialogue rows: {speaker, index among that speaker's lines, text}.
 const Dialogue adam_before{
     {Speaker::boss, 0, "I know why you have come, but your journey must end here. "},
     {Speaker::pilot, 1, "You try my patience. If you know why I'm here, then you must let me pass. "},
@@ -54,6 +56,8 @@ const Dialogue kim_after{
 };
 
 const StageData stage_six_data{
+    // number, tune, fight tune, face, white fades, marks, formation {records, columns, x0, dx, y0, dy},
+    // its re-arm speed by difficulty, phases
     6,
     &tune_stage6,
     &tune_boss,
@@ -63,6 +67,9 @@ const StageData stage_six_data{
     {{PoolKind::two, 0, -1}, 1, 0, 0, 0, 0},
     {0.0f, 0.0f, 0.0f, 0.0f},
     phases(stage_extras),
+    // boss mark, rows that loop behind the fight {mark, row}, fight scroll, fight start ends spawning,
+    // beaten silences blaster, fade-out lowers fight tune, scroll stops at end, phase end clears hurry,
+    // boss mark keeps trio count
     boss_mark,
     {{s1, -480}, {s2, -960}},
     true,

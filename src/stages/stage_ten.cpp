@@ -32,6 +32,7 @@ constexpr Place places[rush_count + 1] = {{0.0f, 0}, {0.0f, 0}, {170.0f, 5}, {24
 constexpr int earlier_bonus = 250;  // by difficulty level
 constexpr int last_bonus[4] = {0, 500, 750, 1000};
 
+// Dialogue rows: {speaker, index among that speaker's lines, text}.
 const Dialogue adam_before{
     {Speaker::boss, 0, "So, we finally meet... "},
     {Speaker::pilot, 1, "Where is my family, you PRICK?? "},
@@ -78,12 +79,15 @@ const Dialogue kim_after{
 };
 
 const StageData stage_ten_data{
+    // number, tune, fight tune, face, white fades, marks, formation {records, columns, x0, dx, y0, dy},
+    // its re-arm speed by difficulty, phases
     10,
     &tune_stage10,
     &tune_boss_2,
     "gfx/faces/boss_10_face.png",
     true,
     {
+        // {start, picture, layer, x, shown above}
         {-960, nullptr, ScrollMark::none, 0, 0},
         {-2880, nullptr, ScrollMark::none, 0, 0},
         {-3840, nullptr, ScrollMark::none, 0, 0},
@@ -95,6 +99,9 @@ const StageData stage_ten_data{
     {{PoolKind::one, 0, -1}, 1, 0, 0, 0, 0},
     {0.0f, 0.0f, 0.0f, 0.0f},
     {},
+    // boss mark, rows that loop behind the fight {mark, row}, fight scroll, fight start ends spawning,
+    // beaten silences blaster, fade-out lowers fight tune, scroll stops at end, phase end clears hurry,
+    // boss mark keeps trio count
     last_mark,
     {},
     false,
@@ -106,6 +113,7 @@ const StageData stage_ten_data{
     false,
     {{{adam_before, adam_after}, {kim_before, kim_after}}},
     {Screen::ending_screen, {}},
+    // planet approach, title, its second word, "Continue?" by key
     nullptr,
     "Stage",
     nullptr,

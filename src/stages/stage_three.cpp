@@ -26,6 +26,7 @@ const Groups armed{fives, sixes, sevens, eights};
 constexpr float boss_x = 168.5f;
 constexpr int boss_below_mark = 75;
 
+// Dialogue rows: {speaker, index among that speaker's lines, text}.
 const Dialogue adam_before{
     {Speaker::pilot, 0, "I am looking for my family. Do you know their whereabouts? "},
     {Speaker::boss, 1, "Is that anyway to address a woman? "},
@@ -120,6 +121,8 @@ const Dialogue kim_after{
 };
 
 const StageData stage_three_data{
+    // number, tune, fight tune, face, white fades, marks, formation {records, columns, x0, dx, y0, dy},
+    // its re-arm speed by difficulty, phases
     3,
     &tune_stage3,
     &tune_boss,
@@ -129,6 +132,8 @@ const StageData stage_three_data{
     {{PoolKind::five, 0, -1}, 1, 0, 0, 0, 0},
     {0.0f, 0.0f, 0.0f, 0.0f},
     {
+        // {mark, quota, in play, shown at start, trains {pool, cap}, hurried, re-arms formation, shown at end,
+        //  trains re-armed in step, trains re-armed, trains sent, shows boss, count left}
         {phase1_mark, 60, {fives, sixes, sevens}, true, {{fives, 3}, {sixes, 3}, {sevens, 3}}, {}, false, {},
          {sevens, sixes, fives}, {}, {fives, sixes, sevens}},
         {phase2_mark, 75, {fives, sixes, sevens}, true, {{fives, 4}, {sixes, 4}, {sevens, 4}}, {}, false, {},
@@ -139,6 +144,9 @@ const StageData stage_three_data{
         {phase4_mark, 100, {fives, sixes, sevens, eights}, true,
          {{fives, 4}, {sixes, 4}, {sevens, 4}, {eights, 4}}, {}, false, {}},
     },
+    // boss mark, rows that loop behind the fight {mark, row}, fight scroll, fight start ends spawning,
+    // beaten silences blaster, fade-out lowers fight tune, scroll stops at end, phase end clears hurry,
+    // boss mark keeps trio count
     boss_mark,
     {},
     true,

@@ -15,12 +15,13 @@ namespace {
 // The marks, in drawing order.
 enum Mark { m1, m2, m3, boss_mark, w1, s1, s2, w3, s3, s4, w2, s6, s5, w4 };
 
+// Groups of records: {pool, first, last}.
 const Group ones{PoolKind::one, 0, 35};
 const Group twos[4] = {{PoolKind::two, 0, 3}, {PoolKind::two, 4, 7}, {PoolKind::two, 8, 11}, {PoolKind::two, 12, 15}};
 const Group threes[3] = {{PoolKind::three, 0, 4}, {PoolKind::three, 5, 9}, {PoolKind::three, 10, 14}};
 const Group fours[3] = {{PoolKind::four, 0, 4}, {PoolKind::four, 5, 9}, {PoolKind::four, 10, 14}};
 const Group fours_last{PoolKind::four, 5, 14};
-// Where the formation waits at set-up, and comes back at a re-arming.
+// Where the formation waits at set-up, and comes back at a re-arming: {records, columns, x0, dx, y0, dy}.
 const Placement formation{ones, 9, 10, 64, 10, 64};
 const Groups drawn_ranges{{PoolKind::one, 0, 35}, {PoolKind::two, 0, 15}, {PoolKind::three, 0, 14},
                           {PoolKind::four, 0, 14}};
@@ -29,12 +30,14 @@ const Groups followers{all_twos, {PoolKind::three, 0, 14}, {PoolKind::four, 0, 1
 // The last row of the sweepers, and one record before it, sweep the other way.
 const Group steering_right{PoolKind::three, 9, 14};
 
+// {hit points, speed} added at set-up, by difficulty.
 constexpr Bonus one_bonus[4] = {{1, 0.3f}, {2, 0.4f}, {3, 0.5f}, {4, 0.6f}};
 constexpr Bonus two_bonus[4] = {{3, 0.2f}, {4, 0.3f}, {5, 0.4f}, {6, 0.5f}};
 constexpr Bonus sweeper_bonus[4] = {{2, 0.4f}, {3, 0.5f}, {4, 0.6f}, {5, 0.7f}};
 
 constexpr int left = Enemy::wrapping_left;
 const StartRow start_rows[] = {
+    // {{records, columns, x0, dx, y0, dy}, mark, bonus, steering, shown}
     {formation, w1, one_bonus, 0, true},
     {{twos[0], 4, 70, 125, 74, 0}, w1, two_bonus, 0, true},
     {{twos[1], 4, 70, 125, 74, 0}, w2, two_bonus},
@@ -48,6 +51,7 @@ const StartRow start_rows[] = {
     {{fours[2], 5, 15, 95, 198, 0}, w4, sweeper_bonus, left},
 };
 
+// Dialogue rows: {speaker, index among that speaker's lines, text}.
 const Dialogue adam_before{
     {Speaker::boss, 0, "How did you get this far? None of your kind's permitted here!! "},
     {Speaker::pilot, 1, "Then, why are YOU here? "},
@@ -124,6 +128,8 @@ const Dialogue kim_after{
 };
 
 const StageData stage_two_data{
+    // number, tune, fight tune, face, white fades, marks, formation {records, columns, x0, dx, y0, dy},
+    // its re-arm speed by difficulty, phases
     2,
     &tune_stage2,
     &tune_boss,
@@ -133,12 +139,17 @@ const StageData stage_two_data{
     formation,
     {0.0f, 0.2f, 0.3f, 0.4f},
     {
+        // {mark, quota, in play, shown at start, trains {pool, cap}, hurried, re-arms formation, shown at end,
+        //  trains re-armed in step, trains re-armed, trains sent, shows boss, count left}
         {w1, 40, {ones, twos[0]}, false, {}, {ones}, true, {twos[1], threes[0]}},
         {w2, 45, {ones, twos[1], threes[0]}, false, {}, {ones, threes[0]}, true, {twos[2], threes[1], fours[0]}},
         {w3, 50, {ones, twos[2], fours[0], threes[1]}, false, {}, {ones, fours[0], threes[1]}, true,
          {twos[3], threes[2], fours_last}},
         {w4, 55, {ones, twos[3], fours_last, threes[2]}, false, {}, {ones, fours_last, threes[2]}, false, {}},
     },
+    // boss mark, rows that loop behind the fight {mark, row}, fight scroll, fight start ends spawning,
+    // beaten silences blaster, fade-out lowers fight tune, scroll stops at end, phase end clears hurry,
+    // boss mark keeps trio count
     boss_mark,
     {{s1, -480}, {s2, -960}},
     true,
