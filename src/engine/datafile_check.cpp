@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <fstream>
 #include <limits>
 #include <vector>
 
@@ -72,18 +73,6 @@ private:
     const uint8_t* end_;
 };
 
-// The file's bytes after its magic number, as Allegro's packfile layer gives them.
-bool read_through_packfile(const char* path, Bytes& bytes) {
-    PACKFILE* file = pack_fopen(path, F_READ_PACKED);
-    if (!file) return false;
-    uint8_t block[F_BUF_SIZE];
-    long got = 0;
-    while ((got = pack_fread(block, sizeof block, file)) > 0) bytes.insert(bytes.end(), block, block + got);
-    const bool failed = pack_ferror(file) != 0;
-    pack_fclose(file);
-    return !failed;
-}
-
 // A packfile over bytes in memory, for Allegro's LZSS reader.
 struct MemorySource {
     Cursor bytes;
@@ -114,11 +103,12 @@ const PACKFILE_VTABLE memory_packfile = {
     [](void*) { return 0; },                                  // ferror
 };
 
-// A packed object's body, unpacked as Allegro's reader unpacks it: its stored bytes must give
-// exactly `size` bytes and be used up doing so, or the reader would run on into the next header.
-bool unpack(Cursor stored, std::size_t size, Bytes& body) {
+// A packed object's body, unpacked with Allegro's LZSS reader as its datafile reader unpacks it:
+// `size` bytes at most; true when the stored bytes ran out exactly then. The output grows as it
+// comes, so a size the stored bytes cannot reach allocates nothing.
+bool unpack(Cursor packed, std::size_t size, Bytes& out) {
     constexpr std::size_t block = 1 << 16;
-    MemorySource source{stored};
+    MemorySource source{packed};
     PACKFILE* file = pack_fopen_vtable(&memory_packfile, &source);
     LZSS_UNPACK_DATA* state = create_lzss_unpack_data();
     if (!file || !state) {
@@ -126,20 +116,49 @@ bool unpack(Cursor stored, std::size_t size, Bytes& body) {
         if (state) free_lzss_unpack_data(state);
         return false;
     }
-    // Grown as it unpacks, so a size that the stored bytes cannot give allocates nothing.
-    while (body.size() < size) {
-        const std::size_t at = body.size();
+    while (out.size() < size) {
+        const std::size_t at = out.size();
         const int wanted = static_cast<int>(std::min(size - at, block));
-        body.resize(at + static_cast<std::size_t>(wanted));
-        const int got = lzss_read(file, state, wanted, body.data() + at);
-        if (got < wanted) {
-            body.resize(at + static_cast<std::size_t>(std::max(got, 0)));
-            break;
-        }
+        out.resize(at + static_cast<std::size_t>(wanted));
+        const int got = std::max(lzss_read(file, state, wanted, out.data() + at), 0);
+        out.resize(at + static_cast<std::size_t>(got));
+        if (got < wanted) break;
     }
     free_lzss_unpack_data(state);
     pack_fclose(file);
-    return body.size() == size && source.bytes.done();
+    return source.bytes.done();
+}
+
+// A packed file's bytes after its magic number, unpacked by Allegro's packfile layer.
+bool unpack_file(const char* path, Bytes& bytes) {
+    PACKFILE* file = pack_fopen(path, F_READ_PACKED);
+    if (!file) return false;
+    constexpr long block = 1 << 16;
+    for (long got = block; got == block;) {
+        const std::size_t at = bytes.size();
+        bytes.resize(at + block);
+        got = std::max(pack_fread(bytes.data() + at, block, file), 0L);
+        bytes.resize(at + static_cast<std::size_t>(got));
+    }
+    const bool failed = pack_ferror(file) != 0;
+    pack_fclose(file);
+    return !failed;
+}
+
+// The file's bytes after its magic number, as Allegro's packfile layer gives them: a plain
+// file's own, read straight (the layer hands them over a byte at a time, which would cost about
+// as much as the load itself), a packed one's unpacked by the layer.
+bool read_as_allegro_does(const char* path, Bytes& bytes) {
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
+    const std::streamoff size = in.tellg();
+    uint8_t head[4] = {};
+    if (!in || size < 4 || !in.seekg(0).read(reinterpret_cast<char*>(head), sizeof head)) return false;
+    int32_t magic = 0;
+    Cursor(head, sizeof head).be32(magic);
+    if (magic == static_cast<int32_t>(F_PACK_MAGIC)) return unpack_file(path, bytes);
+    if (magic != static_cast<int32_t>(F_NOPACK_MAGIC)) return false;
+    bytes.resize(static_cast<std::size_t>(size - 4));
+    return static_cast<bool>(in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size())));
 }
 
 // Bytes of one pixel as a bitmap or a colour font stores it, by colour depth; 0 for a depth
@@ -233,9 +252,11 @@ bool object_whole(Cursor& in, int depth) {
     if (!in.be32(stored) || !in.be32(size) || stored < 0 || !in.part(static_cast<std::size_t>(stored), body))
         return false;
     if (size >= 0) return size == stored && body_whole(type, body, depth);
-    if (size == std::numeric_limits<int32_t>::min()) return false;
+    // The reader unpacks exactly that many bytes, and must have used up the stored ones doing so.
+    const auto unpacked_size = static_cast<std::size_t>(-static_cast<int64_t>(size));
     Bytes unpacked;
-    return unpack(body, static_cast<std::size_t>(-size), unpacked) && body_whole(type, Cursor(unpacked), depth);
+    return unpack(body, unpacked_size, unpacked) && unpacked.size() == unpacked_size &&
+           body_whole(type, Cursor(unpacked), depth);
 }
 
 // The object count, then that many objects and nothing more.
@@ -260,7 +281,7 @@ bool holds_broken_picture(const DATAFILE* data) {
 
 bool datafile_is_whole(const char* path) {
     Bytes bytes;
-    if (!read_through_packfile(path, bytes)) return false;
+    if (!read_as_allegro_does(path, bytes)) return false;
     Cursor in(bytes);
     int32_t magic = 0;
     return in.be32(magic) && magic == DAT_MAGIC && objects_whole(in, 0);
