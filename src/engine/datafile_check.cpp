@@ -35,25 +35,10 @@ public:
         at_ += n;
         return true;
     }
-    // Big-endian, as every header of a datafile is.
-    bool be32(int32_t& value) {
-        uint32_t bits = 0;
-        if (!take(4, bits)) return false;
-        value = static_cast<int32_t>(bits);
-        return true;
-    }
-    bool be16(int& value) {
-        uint32_t bits = 0;
-        if (!take(2, bits)) return false;
-        value = static_cast<int>(bits);
-        return true;
-    }
-    bool byte(int& value) {
-        uint32_t bits = 0;
-        if (!take(1, bits)) return false;
-        value = static_cast<int>(bits);
-        return true;
-    }
+    // Big-endian, as every header of a datafile is; bytes and words unsigned.
+    bool be32(int32_t& value) { return take(4, value); }
+    bool be16(int& value) { return take(2, value); }
+    bool byte(int& value) { return take(1, value); }
     // The next n bytes as a cursor of their own, passed over here.
     bool part(std::size_t n, Cursor& taken) {
         if (n > left()) return false;
@@ -63,9 +48,12 @@ public:
     }
 
 private:
-    bool take(int n, uint32_t& bits) {
-        if (left() < static_cast<std::size_t>(n)) return false;
-        for (int i = 0; i < n; ++i) bits = bits << 8 | *at_++;
+    template <class Value>
+    bool take(std::size_t n, Value& value) {
+        if (left() < n) return false;
+        uint32_t bits = 0;
+        for (std::size_t i = 0; i < n; ++i) bits = bits << 8 | *at_++;
+        value = static_cast<Value>(bits);
         return true;
     }
 
