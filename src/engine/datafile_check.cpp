@@ -73,7 +73,8 @@ int memory_getc(void* source) {
 
 long memory_fread(void* p, long n, void* source) {
     long got = 0;
-    for (int c; got < n && (c = memory_getc(source)) != EOF; ++got) static_cast<uint8_t*>(p)[got] = static_cast<uint8_t>(c);
+    for (int c; got < n && (c = memory_getc(source)) != EOF; ++got)
+        static_cast<uint8_t*>(p)[got] = static_cast<uint8_t>(c);
     return got;
 }
 
@@ -146,7 +147,8 @@ bool read_as_allegro_does(const char* path, Bytes& bytes) {
     if (magic == static_cast<int32_t>(F_PACK_MAGIC)) return unpack_file(path, bytes);
     if (magic != static_cast<int32_t>(F_NOPACK_MAGIC)) return false;
     bytes.resize(static_cast<std::size_t>(size - 4));
-    return static_cast<bool>(in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size())));
+    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    return static_cast<bool>(in);
 }
 
 // Bytes of one pixel as a bitmap or a colour font stores it, by colour depth; 0 for a depth

@@ -217,17 +217,13 @@ int load_count(const std::string& path) {
     return n;
 }
 
-Bytes cut(Bytes bytes, size_t n) {
-    bytes.resize(n);
-    return bytes;
-}
-
 // One byte in a hundred changed, at places drawn from `seed`.
 Bytes flipped(Bytes bytes, unsigned seed) {
     std::mt19937 draw(seed);
     std::uniform_int_distribution<size_t> place(0, bytes.size() - 1);
     std::uniform_int_distribution<int> change(1, 255);
-    for (size_t i = 0; i < std::max<size_t>(1, bytes.size() / 100); ++i) bytes[place(draw)] ^= static_cast<uint8_t>(change(draw));
+    for (size_t i = 0; i < std::max<size_t>(1, bytes.size() / 100); ++i)
+        bytes[place(draw)] ^= static_cast<uint8_t>(change(draw));
     return bytes;
 }
 
@@ -251,9 +247,9 @@ TEST_P(DamagedTreeDatafile, IsRefusedOrLoadsWholeNeverCrashes) {
 
     std::set<size_t> cuts{plain.size() / 2, plain.size() / 10};
     header_boundaries(plain, 8, cuts);
-    for (size_t n : cuts) EXPECT_EQ(load_count(write_file("cut.dat", cut(plain, n))), -1) << "cut at " << n;
+    for (size_t n : cuts) EXPECT_EQ(load_count(write_file("cut.dat", first_bytes(plain, n))), -1) << "cut at " << n;
     for (size_t n : {packed.size() / 2, packed.size() / 10})
-        EXPECT_EQ(load_count(write_file("cut.dat", cut(packed, n))), -1) << "packed, cut at " << n;
+        EXPECT_EQ(load_count(write_file("cut.dat", first_bytes(packed, n))), -1) << "packed, cut at " << n;
     for (unsigned seed = 1; seed <= 4; ++seed) {
         for (const Bytes* file : {&plain, &packed}) {
             const int n = load_count(write_file("flipped.dat", flipped(*file, seed)));
@@ -263,10 +259,12 @@ TEST_P(DamagedTreeDatafile, IsRefusedOrLoadsWholeNeverCrashes) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryKind, DamagedTreeDatafile,
-                         ::testing::Values(TreeDatafile{"ship", "adam_ship.dat"}, TreeDatafile{"enemy", "enemy_one.dat"},
+                         ::testing::Values(TreeDatafile{"ship", "adam_ship.dat"},
+                                           TreeDatafile{"enemy", "enemy_one.dat"},
                                            TreeDatafile{"explosions", "explosions.dat"},
                                            TreeDatafile{"faces", "gfx/faces/faces.dat"},
-                                           TreeDatafile{"fonts", "fonts/fonts.dat"}, TreeDatafile{"meteor", "meteor.dat"},
+                                           TreeDatafile{"fonts", "fonts/fonts.dat"},
+                                           TreeDatafile{"meteor", "meteor.dat"},
                                            TreeDatafile{"power_ups", "powerups.dat"}),
                          [](const auto& info) { return std::string(info.param.kind); });
 
@@ -332,32 +330,43 @@ struct Crafted {
 
 const Bytes bitmap_2x1 = {0, 16, 0, 2, 0, 1, 0x00, 0xF8, 0x1F, 0xF8};
 
+Bytes file_with(uint32_t type, const Bytes& body) { return file_of(datafile_body({{type, body}})); }
+
+// Words as they stand after the magic numbers (a count, headers), then bytes.
+Bytes file_of_words(std::initializer_list<uint32_t> words, const Bytes& tail = {}) {
+    return file_of(joined({be32s(words), tail}));
+}
+
 std::vector<Crafted> crafted_files() {
     const Bytes two = datafile_body({{DAT_BITMAP, bitmap_2x1}, {DAT_DATA, {7, 8}}});
-    const Bytes one = datafile_body({{DAT_BITMAP, bitmap_2x1}});
-    const Bytes property = joined({be32s({static_cast<uint32_t>(DAT_PROPERTY), DAT_NAME, 1}), {'A'}});
+    const Bytes two_objects(two.begin() + 4, two.end());
+    const Bytes bitmap_object(two.begin() + 4, two.begin() + 26);
+    const uint32_t prop = DAT_PROPERTY, data = DAT_DATA;
+    const Bytes property = joined({be32s({prop, DAT_NAME, 1}), {'A'}});
+    const Bytes font = colour_font(16, 'A', 'B', 2, 3, 2);
+    const Bytes xs(300, 'x');
     return {
         {"whole", file_of(two), true},
-        {"with a property", file_of(joined({be32s({1}), property, Bytes(one.begin() + 4, one.end())})), true},
-        {"cut inside the first header", cut(file_of(two), 14), false},
-        {"cut inside a property", cut(file_of(joined({be32s({1}), property})), 20), false},
-        {"a property longer than the file", file_of(joined({be32s({1, static_cast<uint32_t>(DAT_PROPERTY), DAT_NAME, 0x7FFFFFF0})})), false},
-        {"a type read as -1", file_of(datafile_body({{0xFFFFFFFFu, {1, 2}}})), false},
-        {"a type the game never holds", file_of(datafile_body({{DAT_ID('S', 'A', 'M', 'P'), {0, 8, 0, 1, 0, 0, 0, 1, 0}}})), false},
-        {"a count one short", file_of(joined({be32s({1}), Bytes(two.begin() + 4, two.end())})), false},
-        {"a count one over", file_of(joined({be32s({3}), Bytes(two.begin() + 4, two.end())})), false},
-        {"a stored size past the end", file_of(joined({be32s({1, static_cast<uint32_t>(DAT_DATA), 0x7FFFFFF0, 0x7FFFFFF0}), {1}})), false},
-        {"sizes that differ", file_of(joined({be32s({1, static_cast<uint32_t>(DAT_DATA), 2, 1}), {1, 2}})), false},
+        {"with a property", file_of_words({1}, joined({property, bitmap_object})), true},
+        {"cut inside the first header", first_bytes(file_of(two), 14), false},
+        {"cut inside a property", first_bytes(file_of_words({1}, property), 20), false},
+        {"a property longer than the file", file_of_words({1, prop, DAT_NAME, 0x7FFFFFF0}), false},
+        {"a type read as -1", file_with(0xFFFFFFFFu, {1, 2}), false},
+        {"a type the game never holds", file_with(DAT_ID('S', 'A', 'M', 'P'), {0, 8, 0, 1, 0, 0, 0, 1, 0}), false},
+        {"a count one short", file_of_words({1}, two_objects), false},
+        {"a count one over", file_of_words({3}, two_objects), false},
+        {"a stored size past the end", file_of_words({1, data, 0x7FFFFFF0, 0x7FFFFFF0}, {1}), false},
+        {"sizes that differ", file_of_words({1, data, 2, 1}, {1, 2}), false},
         {"a byte after the last object", joined({file_of(two), {0}}), false},
-        {"a bitmap of an unknown depth", file_of(datafile_body({{DAT_BITMAP, joined({be16s({12, 2, 1}), {0, 0, 0, 0}})}})), false},
-        {"a bitmap larger than its body", file_of(datafile_body({{DAT_BITMAP, joined({be16s({16, 30000, 30000}), {0, 0}})}})), false},
-        {"a colour font", file_of(datafile_body({{DAT_FONT, colour_font(16, 'A', 'B', 2, 3, 2)}})), true},
-        {"a font glyph cut", file_of(datafile_body({{DAT_FONT, cut(colour_font(16, 'A', 'B', 2, 3, 2), 30)}})), false},
-        {"a font range reversed", file_of(datafile_body({{DAT_FONT, colour_font(16, 'B', 'A', 2, 3, 2)}})), false},
-        {"a font of an unknown kind", file_of(datafile_body({{DAT_FONT, colour_font(7, 'A', 'A', 2, 3, 1)}})), false},
-        {"an object packed on its own", packed_object_file(DAT_DATA, Bytes(300, 'x'), 0), true},
-        {"a packed object asking one byte more", packed_object_file(DAT_DATA, Bytes(300, 'x'), 1), false},
-        {"a packed object asking half its bytes", packed_object_file(DAT_DATA, Bytes(300, 'x'), -150), false},
+        {"a bitmap of an unknown depth", file_with(DAT_BITMAP, joined({be16s({12, 2, 1}), {0, 0, 0, 0}})), false},
+        {"a bitmap larger than its body", file_with(DAT_BITMAP, joined({be16s({16, 30000, 30000}), {0, 0}})), false},
+        {"a colour font", file_with(DAT_FONT, font), true},
+        {"a font glyph cut", file_with(DAT_FONT, first_bytes(font, 30)), false},
+        {"a font range reversed", file_with(DAT_FONT, colour_font(16, 'B', 'A', 2, 3, 2)), false},
+        {"a font of an unknown kind", file_with(DAT_FONT, colour_font(7, 'A', 'A', 2, 3, 1)), false},
+        {"an object packed on its own", packed_object_file(DAT_DATA, xs, 0), true},
+        {"a packed object asking one byte more", packed_object_file(DAT_DATA, xs, 1), false},
+        {"a packed object asking half its bytes", packed_object_file(DAT_DATA, xs, -150), false},
         {"nested 16 deep", file_of(nested(16)), true},
         {"nested 17 deep", file_of(nested(17)), false},
     };
@@ -375,7 +384,7 @@ TEST(DatafileCheck, CraftedFilesLoadOnlyWhenWhole) {
 TEST(LoadersDeathTest, ADamagedDatafileIsReportedAsNotLoading) {
     register_datafile_object(DAT_GIF, load_gif_object, destroy_gif_object);
     const Bytes body = datafile_body({{DAT_BITMAP, bitmap_2x1}});
-    for (const Bytes& damaged : {cut(file_of(body), 14), file_of(datafile_body({{0xFFFFFFFFu, {1, 2}}}))}) {
+    for (const Bytes& damaged : {first_bytes(file_of(body), 14), file_with(0xFFFFFFFFu, {1, 2})}) {
         const std::string path = write_file("damaged.dat", damaged);
         EXPECT_EXIT(load_with_messages_on_stderr([&] { load_datafile_ex(path.c_str()); }), testing::ExitedWithCode(1),
                     "damaged\\.dat not able to load\\.");

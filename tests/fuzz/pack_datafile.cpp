@@ -16,6 +16,7 @@ int main(int argc, char** argv) {
     pack_fclose(in);
     PACKFILE* out = pack_fopen(argv[2], F_WRITE_PACKED);
     if (!out) return 1;
-    const bool written = pack_fwrite(bytes.data(), static_cast<long>(bytes.size()), out) == static_cast<long>(bytes.size());
+    const long size = static_cast<long>(bytes.size());
+    const bool written = pack_fwrite(bytes.data(), size, out) == size;
     return pack_fclose(out) == 0 && written ? 0 : 1;
 }
