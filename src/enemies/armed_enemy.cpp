@@ -62,7 +62,10 @@ void ArmedEnemy<n>::update_bullets() {
 
 template <std::size_t n>
 void ArmedEnemy<n>::clear_remains() {
+    // Put out as a finished run leaves it: the next death then plays all of it, and its popup ends
+    // before the kill.
     explosion.stop();
+    explosion.frame = explosion.tick = 0;
     hide_reward();
     for (Sprite& bullet : bullets) bullet.active = false;
     bullets_out = false;

@@ -164,6 +164,12 @@ void Enemy::rise_reward() {
     if (reward_target_y > reward_y) hide_reward();
 }
 
+void Enemy::out_of_play_step() {
+    if (in_play) return;
+    rise_reward();
+    block_shots();
+}
+
 void Enemy::follow_with_explosion() {
     if (!dying) place_explosion();
 }

@@ -130,8 +130,9 @@ protected:
     // start, kill, popup rise, the explosion following the record, the exit, the hit test when
     // `hittable`, explosion animation. True in the step the death starts.
     bool leaving_step(const DeathRules& rules, FMOD_SOUND* explosion_sound, bool over_top, bool hittable);
-    // Out of play, a waiting record swallows the ship's and helpers' shots that touch it.
-    void block_shots();
+    // Out of play: a reward popup the record took out of play rises on to its end (its 26th
+    // update, as in play), and a waiting record swallows the ship's and helpers' shots that touch it.
+    void out_of_play_step();
 
     // Death, first step: damage beyond the hit points starts the explosion, the popup and the
     // sound. An escaped record never starts one. True when it started.
@@ -175,6 +176,7 @@ private:
     // is paid.
     void finish_death(Payee payee);
     void rise_reward();
+    void block_shots();
     // Keeps the explosion centred on the record until it dies.
     void follow_with_explosion();
     // Below the field the record is lost: it stays in play, hidden, and costs the ship money.

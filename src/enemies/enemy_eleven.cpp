@@ -59,7 +59,7 @@ void EnemyEleven::update() {
         drive_step(kind, false);
         fire_pair();
     }
-    block_shots();
+    out_of_play_step();
 }
 
 void EnemyEleven::swing() {

@@ -31,7 +31,7 @@ void EnemyFour::update() {
         fly_bullets();
         fire(gun);
     } else {
-        block_shots();
+        out_of_play_step();
     }
     for (Sprite& bullet : bullets)
         if (bullet.active) bullet.move_bullet();

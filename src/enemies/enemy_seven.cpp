@@ -58,7 +58,7 @@ void EnemySeven::update() {
         leaving_step(kind.death, explosion_sound, false, entered);
         take_aimed_shot();
     }
-    block_shots();
+    out_of_play_step();
 }
 
 void EnemySeven::take_aimed_shot() {

@@ -65,7 +65,7 @@ void EnemyTen::update() {
         hold();
         leaving_step(kind.death, explosion_sound, false, true);
     }
-    block_shots();
+    out_of_play_step();
 }
 
 void EnemyTen::dive() {

@@ -28,7 +28,7 @@ void EnemyThree::update() {
         common_step(kind.death, explosion_sound);
         fire(gun);
     } else {
-        block_shots();
+        out_of_play_step();
     }
     fly_bullets();
 }

@@ -43,7 +43,7 @@ void EnemyTwelve::update() {
                                   static_cast<float>(h / 2 - shot.h / 2), 0.0f});
         }
     }
-    block_shots();
+    out_of_play_step();
 }
 
 void EnemyTwelve::draw(BITMAP* target) { draw_tank(target, tank); }

@@ -25,7 +25,7 @@ void EnemyTwo::update() {
         common_step(kind.death, explosion_sound);
         fire(gun);
     } else {
-        block_shots();
+        out_of_play_step();
     }
     fly_bullets();
 }

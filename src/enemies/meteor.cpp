@@ -1,5 +1,7 @@
 #include "enemies/meteor.h"
 
+#include <algorithm>
+
 #include "enemies/scenery_art.h"
 #include "engine/loaders.h"
 
@@ -15,7 +17,8 @@ void Meteor::init(int new_x_min, int new_x_max, int y_min, int y_max) {
     strip = nested_picture(datafile, 1);
     picture = nested_picture(datafile, 0);
     set_frames(*this, strip, 1, 0, 0, rock_w, rock_h);
-    x = static_cast<float>(random_range(new_x_min, new_x_max - strip->w - 2));
+    // Columns too few for the rock leave it at the first one.
+    x = static_cast<float>(random_range(new_x_min, std::max(new_x_min, new_x_max - strip->w - 2)));
     y = static_cast<float>(random_range(y_min, y_max));
     speed_class = random_range(2, 3);
     scale = class_scales[speed_class - 2];

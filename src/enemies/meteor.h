@@ -16,7 +16,8 @@ public:
     BITMAP* picture = nullptr;
     DATAFILE* datafile = nullptr;
 
-    // At random within the columns x_min to x_max (less its width) and the rows y_min to y_max.
+    // At random within the columns x_min to x_max (less its width and 2) and the rows y_min to
+    // y_max; at x_min when those columns are too few.
     void init(int new_x_min, int new_x_max, int y_min, int y_max);
     void scroll(int dy);
     void draw(BITMAP* target) const;

@@ -1,7 +1,5 @@
 #include "enemies/scenery.h"
 
-#include <cassert>
-
 #include "enemies/scenery_art.h"
 #include "engine/collision.h"
 #include "engine/loaders.h"
@@ -83,9 +81,11 @@ void SceneryPiece::init() {
     alpha = 0.0f;
     wait_count = 0;
     marker = 0;
-    while (scenery_markers[marker].is_used()) {
-        ++marker;
-        assert(marker < scenery_marker_count && "every scenery marker taken");
+    while (marker < scenery_marker_count && scenery_markers[marker].is_used()) ++marker;
+    // With every marker taken the piece is left out: never drawn, never placed.
+    if (marker == scenery_marker_count) {
+        hidden = true;
+        return;
     }
     find_spot(-picture->h, playfield_height);
     scenery_markers[marker].occupy(x, y, picture->w, picture->h, picture);
@@ -103,6 +103,7 @@ void SceneryPiece::respawn() {
 }
 
 void SceneryPiece::ride(int dy) {
+    if (!placed) return;
     y += static_cast<float>(dy);
     scenery_markers[marker].set_position(x, y);
     if (y > bottom_row) respawn();

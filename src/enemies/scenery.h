@@ -46,7 +46,8 @@ public:
     // Gives back its marker.
     ~SceneryPiece();
 
-    // Somewhere on or just off the screen, in the first free marker.
+    // Somewhere on or just off the screen, in the first free marker. With none free the piece is
+    // left out: hidden, unplaced, and still on later steps.
     void init();
     // Called every step while below the screen; after the wait, a free spot above it.
     void respawn();

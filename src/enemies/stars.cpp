@@ -145,7 +145,7 @@ void MenuStar::choose_step() {
 }
 
 void MenuStar::init(int new_x_min, int new_x_max, int new_travel, int new_key_colour) {
-    travel = new_travel;
+    travel = std::clamp(new_travel, static_cast<int>(down_left), static_cast<int>(right));
     key_colour = new_key_colour;
     x_min = new_x_min;
     x_max = new_x_max;

@@ -73,7 +73,8 @@ public:
     int key_colour = 0;  // makecol of the menu's key colour, choosing the picture
 
     // Anywhere from x_min to the right edge; the picture of the menu whose key colour is given:
-    // (83, 71, 152) the main menu, (44, 129, 58) the story, (107, 105, 34) character select.
+    // (83, 71, 152) the main menu, (44, 129, 58) the story, (107, 105, 34) character select. A
+    // travel outside 1 to 4 is taken as the nearest of them.
     void init(int new_x_min, int new_x_max, int new_travel, int new_key_colour);
     void respawn();
     void update();

@@ -101,7 +101,7 @@ bool TrainEnemy<n>::step(const EnemyKind& kind, const Gun<n>& gun, const TrainRo
         death_began = this->leaving_step(kind.death, this->explosion_sound, route.climbs,
                                          entered && inside(route, route.hit_depth));
     }
-    this->block_shots();
+    this->out_of_play_step();
     return death_began;
 }
 

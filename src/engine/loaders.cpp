@@ -10,6 +10,7 @@
 #include <string>
 #include <system_error>
 
+#include "engine/datafile_check.h"
 #include "engine/gif.h"
 
 namespace {
@@ -24,15 +25,6 @@ template <class T>
 T* loaded(T* resource, const char* path) {
     if (!resource) fail_to_load(path);
     return resource;
-}
-
-// A 'GIF ' object without a bitmap held no picture; nested datafiles are searched too.
-bool holds_broken_picture(const DATAFILE* data) {
-    for (; data->type != DAT_END; ++data) {
-        if (data->type == DAT_GIF && !static_cast<GifObject*>(data->dat)->bitmap) return true;
-        if (data->type == DAT_FILE && holds_broken_picture(static_cast<DATAFILE*>(data->dat))) return true;
-    }
-    return false;
 }
 
 }  // namespace
@@ -54,12 +46,7 @@ BITMAP* load_picture_ex(const char* path) {
 
 DATAFILE* load_datafile_ex(const char* path) {
     assert(path && "s is pointing to NULL");
-    DATAFILE* data = load_datafile(path);
-    if (data && holds_broken_picture(data)) {
-        unload_datafile(data);
-        data = nullptr;
-    }
-    return loaded(data, path);
+    return loaded(load_checked_datafile(path), path);
 }
 
 BITMAP* datafile_bitmap(const DATAFILE& object) {

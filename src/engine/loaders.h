@@ -5,7 +5,8 @@
 
 // A picture or datafile that cannot be loaded is reported in a message box ("<path> not able to
 // load."), Allegro is shut down and the process ends with status 1: these never return null. A
-// datafile counts as unloadable when one of its 'GIF ' objects holds no picture.
+// datafile counts as unloadable when it is damaged or one of its 'GIF ' objects holds no picture
+// (load_checked_datafile).
 BITMAP* load_png_ex(const char* path);
 BITMAP* load_bitmap_ex(const char* path);  // any registered picture type, by extension
 BITMAP* load_picture_ex(const char* path);  // PNG through loadpng, anything else as load_bitmap_ex

@@ -44,3 +44,21 @@ gif_seeds() {
   convert -delay 10 -size 8x6 gradient:red-yellow -size 8x6 gradient:blue-green -dispose Background \
     "$corpus/frames.gif"
 }
+
+# The data tree's own datafiles, as they are, packed whole by Allegro's packfile layer ("slh!") and
+# packed object by object by Allegro's dat tool.
+datafile_seeds() {
+  local tree=${FUZZ_DATA:-build/game} file name
+  if [ ! -d "$tree" ]; then
+    echo "no data tree in $tree: build first (scripts/build build)" >&2
+    return 1
+  fi
+  clang++ -std=c++17 -O1 tests/fuzz/pack_datafile.cpp -o "$out/pack_datafile" $(pkg-config --libs allegro)
+  while IFS= read -r file; do
+    name=$(tr / _ <<<"${file#"$tree"/}")
+    cp "$file" "$corpus/$name"
+    "$out/pack_datafile" "$file" "$corpus/packed_$name"
+    cp "$file" "$corpus/objects_packed_$name"
+    dat -c1 -s1 -n0 -w "$corpus/objects_packed_$name" >/dev/null
+  done < <(find "$tree" -name '*.dat' | sort)
+}

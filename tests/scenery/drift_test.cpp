@@ -1,9 +1,13 @@
 // Rocks, clouds, debris and stars drift with the scroll and come back once past the bottom.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
+#include <tuple>
+#include <utility>
 
 #include "enemies/backdrop.h"
+#include "enemies/meteor.h"
 #include "enemies/stars.h"
 #include "scenery_world.h"
 
@@ -152,9 +156,37 @@ TEST_F(SceneryTest, AMenuStarComesBackFromBeyondTheEdgeItDriftsFrom) {
                 << star.x << ", " << star.y;
         }
     }
+    // A travel outside 1 to 4 drifts as the nearest one does: down and left, or right.
+    for (const auto& [travel, dx, dy] : {std::tuple{0, -1, 1}, {-7, -1, 1}, {5, 1, 0}, {99, 1, 0}}) {
+        SCOPED_TRACE(travel);
+        MenuStar star;
+        star.init(0, 640, travel, makecol(83, 71, 152));
+        star.x = 320;
+        star.y = 240;
+        star.update();
+        EXPECT_EQ(star.x, 320 + dx * star.step);
+        EXPECT_EQ(star.y, 240 + dy * star.step);
+    }
     MenuStar stray;
     stray.init(0, 640, MenuStar::left, makecol(1, 2, 3));
     testing_support::Picture canvas = scenery_world::blank_screen();
     stray.draw(canvas.get());
     EXPECT_EQ(scenery_world::drawn_pixels(canvas.get()), 0) << "a colour of no menu has no picture to draw";
+}
+
+// A meteor lies in its columns less the strip's width and 2; columns too few for it leave it at
+// the first one.
+TEST_F(SceneryTest, AMeteorLiesInItsColumnsOrAtTheFirstWhenTheyAreTooFew) {
+    Meteor probe;
+    probe.init(0, 640, 0, 0);
+    const int room = probe.strip->w + 2;
+    for (const auto& [x_min, x_max] : {std::pair{0, 640}, {100, 100 + room}, {100, 99 + room}, {100, 110}}) {
+        SCOPED_TRACE(x_max);
+        for (int i = 0; i < 50; ++i) {
+            Meteor meteor;
+            meteor.init(x_min, x_max, -480, 0);
+            ASSERT_GE(meteor.x, static_cast<float>(x_min));
+            ASSERT_LE(meteor.x, static_cast<float>(std::max(x_min, x_max - room)));
+        }
+    }
 }

@@ -89,3 +89,24 @@ TEST_F(SceneryTest, AnIslandDrawsByItsAlphaAndAtZeroMovesUnseenWithItsMarker) {
     EXPECT_EQ(island.y, 106.0f);
     EXPECT_GT(opaque, island.picture->w * island.picture->h / 3) << "a solid body";
 }
+
+// A stage holding more pieces than there are markers: the ones past the last marker are left out.
+TEST_F(SceneryTest, WithEveryMarkerTakenAPieceIsLeftOutUnseenAndStill) {
+    for (SceneryMarker& marker : scenery_markers) marker.occupy(-1000.0f, -1000.0f, 1, 1, nullptr);
+    Statue statue;
+    statue.init();
+    EXPECT_FALSE(statue.placed);
+    const float y = statue.y;
+    for (int step = 0; step < 300; ++step) statue.update(5);
+    EXPECT_EQ(statue.y, y);
+    testing_support::Picture canvas = scenery_world::blank_screen();
+    statue.draw(canvas.get());
+    EXPECT_EQ(scenery_world::drawn_pixels(canvas.get()), 0);
+    for (const SceneryMarker& marker : scenery_markers) ASSERT_EQ(marker.x, -1000.0f) << "no marker moved";
+
+    scenery_markers[4095].clear();
+    Statue last;
+    last.init();
+    EXPECT_TRUE(last.placed);
+    EXPECT_EQ(last.marker, 4095);
+}

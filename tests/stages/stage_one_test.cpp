@@ -3,6 +3,9 @@
 #include <allegro.h>
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <memory>
+
 #include "audio_testing.h"
 #include "engine/game_state.h"
 #include "engine/gameengine.h"
@@ -149,5 +152,82 @@ INSTANTIATE_TEST_SUITE_P(Pilots, StageOneClear,
                                                  "What is this?? A WOMAN??? Shouldn't you be tending you your "
                                                  "young'uns? ",
                                                  7, 8}));
+
+// The stage at its first phase: the formation and the twos in play, the first threes waiting.
+std::unique_ptr<Driver> at_first_phase() {
+    stage_world::prepare(1);
+    auto d = std::make_unique<Driver>(std::make_unique<StageOne>());
+    player.money = 1000000;
+    d->skip_title();
+    EXPECT_TRUE(d->steps_until([&] { return d->stage().wave_phase == 1; }));
+    return d;
+}
+
+bool popup_drawn(const Enemy& record) {
+    BITMAP* blank = create_bitmap(640, 480);
+    clear_to_color(blank, 0);
+    record.draw_reward(blank);
+    bool drawn = false;
+    for (int y = 0; y < blank->h && !drawn; ++y)
+        for (int x = 0; x < blank->w && !drawn; ++x) drawn = getpixel(blank, x, y) != 0;
+    destroy_bitmap(blank);
+    return drawn;
+}
+
+// A game quit while a record explodes leaves nothing that shortens its next death: that
+// explosion plays all 26 steps and the popup has gone before the kill.
+TEST(StageOnePopup, AfterAGameQuitMidExplosionTheNextDeathPlaysWhole) {
+    {
+        auto quit = at_first_phase();
+        enemy_two_pool[0].damage = 1000;
+        quit->steps_until([] { return false; }, 9);
+        ASSERT_TRUE(enemy_two_pool[0].explosion.active);
+    }
+    auto d = at_first_phase();
+    EnemyTwo& record = enemy_two_pool[0];
+    record.damage = 1000;
+    int exploding = 0;
+    while (record.in_play && exploding < 100) {
+        d->steps_until([] { return false; }, 1);
+        if (record.explosion.active || record.in_play) exploding += 1;
+        if (!record.in_play) EXPECT_FALSE(record.reward_shown) << "the popup ends before the kill";
+    }
+    EXPECT_EQ(exploding, 26);
+}
+
+// Whatever becomes of its record, a popup rises for its 26 updates and then is gone.
+TEST(StageOnePopup, NoPopupOutlivesItsTwentySixUpdates) {
+    const struct {
+        const char* fate;
+        Enemy& record;
+        std::function<void(Enemy&)> set_up;
+    } rows[] = {
+        {"killed, its explosion cut short", enemy_one_pool[0],
+         [](Enemy& r) {
+             r.y = 200.0f;
+             r.explosion.frame = 8;
+             r.damage = r.hit_points + 1;
+         }},
+        {"escaping", enemy_one_pool[1],
+         [](Enemy& r) {
+             r.explosion.y = 300.0f;
+             r.show_reward();
+             r.y = 481.0f;
+         }},
+        {"waiting out of play", enemy_three_pool[0],
+         [](Enemy& r) {
+             r.explosion.y = 200.0f;
+             r.show_reward();
+         }},
+    };
+    auto d = at_first_phase();
+    for (const auto& row : rows) row.set_up(row.record);
+    d->steps_until([] { return false; }, 25);
+    for (const auto& row : rows) EXPECT_TRUE(popup_drawn(row.record)) << row.fate << ": still up on its 25th update";
+    EXPECT_FALSE(enemy_one_pool[0].in_play) << "killed before its popup ended";
+    EXPECT_TRUE(enemy_one_pool[1].dying) << "escaped";
+    d->steps_until([] { return false; }, 1);
+    for (const auto& row : rows) EXPECT_FALSE(popup_drawn(row.record)) << row.fate;
+}
 
 }  // namespace
