@@ -190,7 +190,9 @@ TEST(StageOnePopup, AfterAGameQuitMidExplosionTheNextDeathPlaysWhole) {
     while (record.in_play && exploding < 100) {
         d->steps_until([] { return false; }, 1);
         if (record.explosion.active || record.in_play) exploding += 1;
-        if (!record.in_play) EXPECT_FALSE(record.reward_shown) << "the popup ends before the kill";
+        if (!record.in_play) {
+            EXPECT_FALSE(record.reward_shown) << "the popup ends before the kill";
+        }
     }
     EXPECT_EQ(exploding, 26);
 }
