@@ -6,52 +6,16 @@
 #include <loadpng.h>
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <map>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "engine/blit.h"
-#include "engine/gif.h"
-#include "support/test_support.h"
+#include "sheet.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-
-struct BitmapDeleter {
-    void operator()(BITMAP* b) const { destroy_bitmap(b); }
-};
-using Bitmap = std::unique_ptr<BITMAP, BitmapDeleter>;
-
-// The generated tree, its pictures loaded as the game loads them.
-class Tree {
-public:
-    Tree() : top_(testing_support::data_dir()) { fonts_ = load_datafile((top_ / "fonts/fonts.dat").c_str()); }
-    ~Tree() { unload_datafile(fonts_); }
-
-    BITMAP* operator[](const std::string& path) {
-        Bitmap& b = pictures_[path];
-        if (!b) {
-            const fs::path full = top_ / path;
-            b.reset(full.extension() == ".png" ? load_png(full.c_str(), nullptr) : load_gif(full.c_str(), nullptr));
-        }
-        EXPECT_TRUE(b) << path;
-        return b.get();
-    }
-    FONT* font(int index) const { return static_cast<FONT*>(fonts_[index].dat); }
-
-private:
-    fs::path top_;
-    DATAFILE* fonts_;
-    std::map<std::string, Bitmap> pictures_;
-};
-
-Tree& tree() {
-    static Tree t;
-    return t;
-}
+using art_sheet::Bitmap;
+using art_sheet::tree;
 
 Bitmap screen() {
     Bitmap b(create_bitmap(640, 480));
