@@ -77,6 +77,7 @@ Image episode(const char* name, bool first) {
     } else {
         paint_space(c, 1032, 80);
     }
+    shared::draw_title_halo(c, {80, 62}, 56, name);
     shared::draw_title(c, {80, 62}, 56, name);
     return c.to_opaque_image(black);
 }
