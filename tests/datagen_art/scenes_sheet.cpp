@@ -219,7 +219,7 @@ Bitmap character_select() {
     place(s.get(), {{"gfx/character_select/select.gif", 30, 15}});
     draw_sprite(s.get(), tree()["gfx/character_select/kv2_select_box_background.gif"], 225, 130);
     place(s.get(), {{"gfx/character_select/kv2_select_box.gif", 225, 130}, {"gfx/character_select/kv2_select_box.gif", 225, 305}});
-    pivot_scaled_sprite(s.get(), tree()["gfx/character_select/kv2_select_adam_plane.gif"], 312, 213, 32, 32, 0, ftofix(2.0));
+    pivot_scaled_sprite(s.get(), tree()["gfx/character_select/kv2_select_adam_plane.gif"], 312, 213, 32, 32, 0, ftofix(3.0));
     pivot_scaled_sprite(s.get(), tree()["gfx/character_select/kv2_select_kim_plane.gif"], 312, 388, 32, 32, 0, ftofix(1.0));
     place(s.get(), {{"gfx/character_select/kv2_select_adam.gif", 0, 97}});
     return s;
