@@ -124,7 +124,8 @@ Image hostile_bolt(int w, int h, Colour colour, int dir) {
     const Vec2 lead{cx, dir < 0 ? r : h - r}, tail{cx, dir < 0 ? h - 1.0f : 1.0f};
     const Shape body = capsule(lead, tail, w * 0.95f) | ellipse(lead, r, r * 1.2f);
     c.fill(body, hostile_rim(colour));
-    c.fill(grown(body, -1), linear(lead, tail, {{0, mix(colour, white, 0.3f)}, {0.6f, colour}, {1, colour * 0.7f}}));
+    // The rim thins on the narrowest shots, so their colour still shows beside the core.
+    c.fill(grown(body, -std::min(1.0f, w / 6.0f)), linear(lead, tail, {{0, mix(colour, white, 0.3f)}, {0.6f, colour}, {1, colour * 0.7f}}));
     c.fill(capsule(lead, lead + (tail - lead) * 0.6f, w % 2 ? 1.0f : 2.0f), white);  // on the middle pixels
     return c.to_image(space_black, 0.35f);
 }
