@@ -268,7 +268,7 @@ Image banner() {
 const Tone island_tone{0.6f, 0, 0.6f};
 const Tone statue_tone{0.5f, 0, 0.6f};
 const Tone wreckage_tone{0.6f, 0, 0.62f};
-const Tone rock_tone{0.4f, 0, 0.5f};
+const Tone rock_tone{0.9f, 0, 0.64f};
 
 }  // namespace
 
@@ -292,7 +292,7 @@ std::vector<PictureFile> scenery_pictures() {
     }
     for (PictureFile& p : std::vector<PictureFile>{
              {"gfx/objects/meteors/1.gif", [] { return toned(rock(64, 64, rgb(128, 110, 96), 4301), rock_tone); }},
-             {"gfx/objects/meteors/2.gif", [] { return toned(rock(256, 256, rgb(112, 104, 100), 4302), rock_tone); }},
+             {"gfx/objects/meteors/2.gif", [] { return toned(rock(256, 256, rgb(124, 106, 92), 4302), rock_tone); }},
              {"gfx/stars/stage/star.gif", [] { return Image(1, 1, {255, 255, 255}); }},
              {"gfx/stars/menu/star.gif", [] { return dust(rgb(190, 176, 255)); }},
              {"gfx/stars/story/star.gif", [] { return dust(rgb(160, 255, 180)); }},

@@ -164,9 +164,6 @@ Image kv1_backdrop() {
     return c.to_opaque_image(black);
 }
 
-// The fortress floor, held back like the grounds.
-const Tone floor_tone{0.6f, 0, 0.9f};
-
 }  // namespace
 
 std::vector<PictureFile> ground_pictures() {
@@ -176,7 +173,7 @@ std::vector<PictureFile> ground_pictures() {
         {"gfx/seventh_stage/forest1_2.gif", [] { return toned(forest(841, nullptr), forest_tone); }},
         {"gfx/seventh_stage/forest2_2.gif", [] { return toned(forest(842, river), forest_tone); }},
         {"gfx/seventh_stage/forest3_2.gif", [] { return toned(forest(843, clearings), forest_tone); }},
-        {"gfx/tenth_stage/floor.png", [] { return toned(repeating(screen_w, plating), floor_tone); }},
+        {"gfx/tenth_stage/floor.png", [] { return repeating(screen_w, plating); }},
         {"gfx/tenth_stage/side.png", wall},
         {"gfx/kv1/background.png", kv1_backdrop},
     };

@@ -13,7 +13,7 @@ using art::PictureFile;
 // the ship; the planets they are seen on from space, on the way down, are held back alike.
 inline constexpr draw::Tone sea_tone{0.75f, 0, 0.9f};
 inline constexpr draw::Tone sand_tone{0.45f, 0, 0.56f};
-inline constexpr draw::Tone forest_tone{0.5f, 0.02f, 0.62f};
+inline constexpr draw::Tone forest_tone{0.7f, 0.02f, 0.62f};
 
 // The small-star field every star backdrop begins and ends with; it repeats downwards.
 Image star_tile();
