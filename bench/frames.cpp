@@ -42,6 +42,9 @@ namespace {
 
 constexpr int endless = 1 << 28;  // nothing is shot away while measured
 
+// Off for the contact sheet: the ship holds its fire, so nothing hides what the enemies do.
+bool ship_firing = true;
+
 // A record that is drawn whole or in part.
 bool on_screen(const Enemy& r) {
     return r.in_play && r.visible && !r.dying && r.y > -r.h && r.y < 480.0f && r.x > -r.w && r.x < 640.0f;
@@ -268,11 +271,13 @@ public:
     }
 
     void step() override {
-        key[key_shoot] = 1;
-        player.gun_level = 4;
-        player.bomb1.idle = false;
-        player.bomb1.frame = 0;
-        fly_ship_shots();
+        if (ship_firing) {
+            key[key_shoot] = 1;
+            player.gun_level = 4;
+            player.bomb1.idle = false;
+            player.bomb1.frame = 0;
+            fly_ship_shots();
+        }
         if (busy_) busy_(*stage_);
         stage_->step();
         beaten_ = beaten_ || stage_->boss->beaten();
@@ -308,7 +313,7 @@ public:
     }
 
     void step() override {
-        key[key_shoot] = 1;
+        key[key_shoot] = ship_firing;
         kv1_player.hit_count = 0;
         stage_.step();
     }
@@ -453,9 +458,32 @@ void BM_Step(benchmark::State& state, const Row* row) {
     report(state, *scene);
 }
 
+// One frame of every stage and fight a second in, the ship holding its fire, at full size four to
+// a row: a sheet to look at.
+bool save_contact_sheet(const char* path) {
+    constexpr int columns = 4, settle = 60;
+    std::vector<const Row*> shown;
+    for (const Row& row : rows())
+        if (std::string(row.name).find("_beaten") == std::string::npos) shown.push_back(&row);
+    const int count = static_cast<int>(shown.size());
+    BITMAP* sheet = create_bitmap(columns * 640, (count + columns - 1) / columns * 480);
+    clear_bitmap(sheet);
+    ship_firing = false;
+    for (int i = 0; i < count; ++i) {
+        auto scene = shown[i]->make();
+        for (int f = 0; f < settle; ++f) scene->frame();
+        blit(screen, sheet, 0, 0, i % columns * 640, i / columns * 480, 640, 480);
+        textout_ex(sheet, font, shown[i]->name, i % columns * 640 + 4, i / columns * 480 + 24, makecol(255, 255, 0), 0);
+    }
+    const bool saved = save_png(path, sheet, nullptr) == 0;
+    destroy_bitmap(sheet);
+    return saved;
+}
+
 }  // namespace
 
 // Everything loads from the data tree: run from build/game or set VOIDMARCH_DATA.
+// `--contact-sheet PATH` saves a sheet of every scene's frame instead of measuring.
 int main(int argc, char** argv) {
     if (!bench_world::start()) return 2;
     bench_world::load_whole_game();
@@ -463,6 +491,7 @@ int main(int argc, char** argv) {
     player_face = datafile_bitmap(faces_datafile[0]);
     player.money = endless;  // hits never end the run
     kv1_player.load();
+    if (argc == 3 && std::string(argv[1]) == "--contact-sheet") return save_contact_sheet(argv[2]) ? 0 : 1;
     for (const Row& row : rows()) {
         for (auto [kind, measure] : {std::pair{"frame/", BM_Frame}, std::pair{"step/", BM_Step}})
             benchmark::RegisterBenchmark((kind + std::string(row.name)).c_str(), measure, &row)

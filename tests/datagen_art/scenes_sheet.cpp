@@ -6,52 +6,16 @@
 #include <loadpng.h>
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <map>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "engine/blit.h"
-#include "engine/gif.h"
-#include "support/test_support.h"
+#include "sheet.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-
-struct BitmapDeleter {
-    void operator()(BITMAP* b) const { destroy_bitmap(b); }
-};
-using Bitmap = std::unique_ptr<BITMAP, BitmapDeleter>;
-
-// The generated tree, its pictures loaded as the game loads them.
-class Tree {
-public:
-    Tree() : top_(testing_support::data_dir()) { fonts_ = load_datafile((top_ / "fonts/fonts.dat").c_str()); }
-    ~Tree() { unload_datafile(fonts_); }
-
-    BITMAP* operator[](const std::string& path) {
-        Bitmap& b = pictures_[path];
-        if (!b) {
-            const fs::path full = top_ / path;
-            b.reset(full.extension() == ".png" ? load_png(full.c_str(), nullptr) : load_gif(full.c_str(), nullptr));
-        }
-        EXPECT_TRUE(b) << path;
-        return b.get();
-    }
-    FONT* font(int index) const { return static_cast<FONT*>(fonts_[index].dat); }
-
-private:
-    fs::path top_;
-    DATAFILE* fonts_;
-    std::map<std::string, Bitmap> pictures_;
-};
-
-Tree& tree() {
-    static Tree t;
-    return t;
-}
+using art_sheet::Bitmap;
+using art_sheet::tree;
 
 Bitmap screen() {
     Bitmap b(create_bitmap(640, 480));
@@ -255,7 +219,7 @@ Bitmap character_select() {
     place(s.get(), {{"gfx/character_select/select.gif", 30, 15}});
     draw_sprite(s.get(), tree()["gfx/character_select/kv2_select_box_background.gif"], 225, 130);
     place(s.get(), {{"gfx/character_select/kv2_select_box.gif", 225, 130}, {"gfx/character_select/kv2_select_box.gif", 225, 305}});
-    pivot_scaled_sprite(s.get(), tree()["gfx/character_select/kv2_select_adam_plane.gif"], 312, 213, 32, 32, 0, ftofix(2.0));
+    pivot_scaled_sprite(s.get(), tree()["gfx/character_select/kv2_select_adam_plane.gif"], 312, 213, 32, 32, 0, ftofix(3.0));
     pivot_scaled_sprite(s.get(), tree()["gfx/character_select/kv2_select_kim_plane.gif"], 312, 388, 32, 32, 0, ftofix(1.0));
     place(s.get(), {{"gfx/character_select/kv2_select_adam.gif", 0, 97}});
     return s;

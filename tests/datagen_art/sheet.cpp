@@ -7,6 +7,10 @@
 #include <algorithm>
 #include <map>
 
+#include "engine/gif.h"
+#include "engine/loaders.h"
+#include "support/test_support.h"
+
 namespace art_sheet {
 
 using datagen::Image;
@@ -82,6 +86,47 @@ void put(Image& screen, const Image& strip, int x, int y, int w, int i) {
             if (c != datagen::mask_colour && x + xx >= 0 && y + yy >= 0 && x + xx < screen.width && y + yy < screen.height)
                 screen.at(x + xx, y + yy) = c;
         }
+}
+
+Tree::Tree() : top_(testing_support::data_dir()) { register_datafile_object(DAT_GIF, load_gif_object, destroy_gif_object); }
+
+Tree::~Tree() {
+    for (auto& [path, dat] : datafiles_) unload_datafile(dat);
+}
+
+BITMAP* Tree::operator[](const std::string& path) {
+    Bitmap& b = pictures_[path];
+    if (!b) {
+        const std::filesystem::path full = top_ / path;
+        b.reset(full.extension() == ".png" ? load_png(full.c_str(), nullptr) : load_gif(full.c_str(), nullptr));
+    }
+    EXPECT_TRUE(b) << path;
+    return b.get();
+}
+
+DATAFILE* Tree::datafile(const std::string& path) {
+    DATAFILE*& dat = datafiles_[path];
+    if (!dat) dat = load_datafile((top_ / path).c_str());
+    EXPECT_TRUE(dat) << path;
+    return dat;
+}
+
+BITMAP* Tree::object(const std::string& path, int index) {
+    const DATAFILE& o = datafile(path)[index];
+    return datafile_bitmap(o.type == DAT_FILE ? static_cast<DATAFILE*>(o.dat)[0] : o);
+}
+
+std::vector<BITMAP*> Tree::pictures(const std::string& path) {
+    std::vector<BITMAP*> all;
+    for (int i = 0; datafile(path)[i].type != DAT_END; ++i) all.push_back(object(path, i));
+    return all;
+}
+
+FONT* Tree::font(int index) { return static_cast<FONT*>(datafile("fonts/fonts.dat")[index].dat); }
+
+Tree& tree() {
+    static Tree t;
+    return t;
 }
 
 }  // namespace art_sheet

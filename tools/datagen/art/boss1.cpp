@@ -81,8 +81,8 @@ std::vector<PictureFile> boss1_pictures() {
         {dir + "boss1_break_right_sheet.gif", [] { return boss::wreck(53, 29, 4, palette, 114); }},
         {dir + "boss1_healthy_phaser.gif", [] { return boss::core(53, 29, {25, 29}, palette, 115); }},
         {dir + "boss1_broke_phaser.gif", [] { return boss::broken_core(53, 29, palette, 116); }},
-        {dir + "boss1_bullet.gif", [] { return bolt(6, 14, palette.energy, -1); }},
-        {dir + "boss1_phaser_bullet.gif", [] { return orb(10, 10, palette.energy); }},
+        {dir + "boss1_bullet.gif", [] { return hostile_bolt(6, 14, hostile::crimson, -1); }},
+        {dir + "boss1_phaser_bullet.gif", [] { return hostile_orb(10, 10, hostile::scarlet); }},
     };
 }
 

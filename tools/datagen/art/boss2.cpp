@@ -79,9 +79,9 @@ std::vector<PictureFile> boss2_pictures() {
         {dir + "boss2_gun_broke.gif", [] { return boss::wreck(55, 46, 3, palette, 212); }},
         {dir + "boss2_healthy_phaser.gif", [] { return boss::core(38, 40, {26, 29}, palette, 213); }},
         {dir + "boss2_broke_phaser.gif", [] { return boss::broken_core(38, 40, palette, 214); }},
-        {dir + "boss2_phaser_bullet.gif", [] { return boss::pulsing_orb(12, 4, palette.energy); }},
-        {dir + "boss2_gun_bullet.gif", [] { return bolt(6, 14, amber, -1); }},
-        {dir + "boss2_gun_laser.gif", [] { return bolt(4, 24, palette.energy, 1); }},
+        {dir + "boss2_phaser_bullet.gif", [] { return boss::pulsing_orb(12, 4, hostile::crimson); }},
+        {dir + "boss2_gun_bullet.gif", [] { return hostile_bolt(6, 14, hostile::scarlet, -1); }},
+        {dir + "boss2_gun_laser.gif", [] { return hostile_bolt(4, 24, hostile::crimson, 1); }},
     };
 }
 

@@ -34,14 +34,17 @@ Image body() {
     return c.to_image();
 }
 
-// The cannon's shot: a ball of plasma with a tail, pointing up, flickering through three frames.
+// The cannon's shot: a ball of plasma with a tail, pointing up, flickering through three frames;
+// white-hot at its heart and rimmed dark like every shot that can hurt the ship.
 Image plasma_frame(int frame) {
     Canvas c(32, 31);
-    const Vec2 head{16, 11};
+    const Vec2 head{16, 12};
     const float r = 8.5f + frame * 0.8f;
-    c.glow(circle(head, r), palette.energy, 6, 1.0f);
-    c.fill(polygon({head + Vec2{-r * 0.8f, 2}, {16 + (frame - 1) * 2.0f, 30}, head + Vec2{r * 0.8f, 2}}), palette.energy * 0.8f, 0.9f);
-    c.fill(circle(head, r), radial(head, r, {{0, white}, {0.4f, mix(palette.energy, white, 0.6f)}, {1, palette.energy}}));
+    const Shape tail = polygon({head + Vec2{-r * 0.8f, 2}, {16 + (frame - 1) * 2.0f, 30}, head + Vec2{r * 0.8f, 2}});
+    const Shape shot = tail | circle(head, r);
+    c.fill(grown(shot, 1.2f), hostile_rim(hostile::crimson));
+    c.fill(tail, linear(head, {16, 30}, {{0, hostile::crimson}, {1, hostile::crimson * 0.6f}}));
+    c.fill(circle(head, r), radial(head, r, {{0, white}, {0.5f, white}, {0.75f, hostile::crimson}, {1, hostile::crimson * 0.8f}}));
     return c.to_image(space_black, 0.45f);
 }
 

@@ -42,7 +42,7 @@ Image body() {
 std::vector<PictureFile> boss4_pictures() {
     return {
         {"gfx/boss4/boss.png", body},
-        {"gfx/boss4/bullet.gif", [] { return orb(10, 10, palette.energy); }},
+        {"gfx/boss4/bullet.gif", [] { return hostile_orb(10, 10, hostile::scarlet); }},
     };
 }
 

@@ -91,7 +91,7 @@ std::vector<PictureFile> boss5_pictures() {
         {"gfx/boss5/weak_spot_hit.png", [] { return silhouette(weak_spot(1, 507), {255, 255, 255}); }},
         {"gfx/boss5/weak_spot_hurt.png", [] { return weak_spot(0.4f, 508); }},
         {"gfx/boss5/wheels.png", [] { return strip_of(2, wheel_frame); }},
-        {"gfx/boss5/bullet.png", [] { return bolt(6, 16, palette.energy, -1); }},
+        {"gfx/boss5/bullet.png", [] { return hostile_bolt(6, 16, hostile::scarlet, -1); }},
     };
 }
 

@@ -66,7 +66,7 @@ std::vector<PictureFile> boss9_pictures() {
         {"gfx/boss9/turret.png",
          [] { return boss::hanging_gun(66, 82, {boss::mouth_of(7, 82, 6), boss::mouth_of(45, 82, 6)}, 8, palette, 0, 910); }},
         {"gfx/boss9/side.png", side},
-        {"gfx/boss9/bullet.png", [] { return bolt(6, 16, palette.energy, -1); }},
+        {"gfx/boss9/bullet.png", [] { return hostile_bolt(6, 16, hostile::crimson, -1); }},
     };
 }
 

@@ -234,9 +234,10 @@ Image pulsing_orb(int size, int frames, Colour colour) {
     return strip_of(frames, [=](int f) {
         Canvas c(size, size);
         const Vec2 centre{size / 2.0f, size / 2.0f};
-        const float r = size / 2.0f, hot = 0.25f + 0.2f * std::sin(f * 2 * pi / frames);
-        c.fill(circle(centre, r), radial(centre, r, {{0, white}, {hot, mix(colour, white, 0.6f)}, {0.8f, colour}, {1, colour * 0.5f}}));
-        c.fill(ring(centre, r * (0.45f + 0.1f * f), 1), mix(colour, white, 0.8f), 0.7f);
+        const float r = size / 2.0f, hot = 0.35f + 0.15f * std::sin(f * 2 * pi / frames);
+        c.fill(circle(centre, r), hostile_rim(colour));
+        c.fill(circle(centre, r - 1), radial(centre, r - 1, {{0, white}, {hot, white}, {hot + 0.25f, colour}, {1, colour * 0.8f}}));
+        c.fill(ring(centre, (r - 1) * (0.55f + 0.1f * f), 0.8f), mix(colour, white, 0.5f), 0.6f);
         return c.to_image(space_black, 0.4f);
     });
 }

@@ -137,21 +137,22 @@ Image enemy_ten() {
 
 std::vector<PictureFile> enemy_pictures() {
     return {
-        {"gfx/enemies/enemy_five/bullet.gif", [] { return orb(8, 8, rgb(255, 150, 50)); }},
+        {"gfx/enemies/enemy_five/bullet.gif", [] { return hostile_orb(8, 8, hostile::crimson); }},
         {"gfx/enemies/enemy_seven/hit.png", [] { return silhouette(enemy_seven(), {255, 255, 255}); }},
     };
 }
 
 std::vector<DatafileFile> enemy_datafiles() {
     return {
-        {"enemy_one.dat", [] { return enemy_file(enemy_one(), bolt(5, 12, kv2::shot_red, 1)); }},
-        {"enemy_two.dat", [] { return enemy_file(enemy_two(), bolt(8, 16, rgb(255, 130, 40), 1)); }},
-        {"enemy_three.dat", [] { return enemy_file(enemy_three(), bolt(6, 12, kv2::shot_violet, 1)); }},
+        {"enemy_one.dat", [] { return enemy_file(enemy_one(), hostile_bolt(5, 12, hostile::crimson, 1)); }},
+        {"enemy_two.dat", [] { return enemy_file(enemy_two(), hostile_bolt(8, 16, hostile::scarlet, 1)); }},
+        {"enemy_three.dat", [] { return enemy_file(enemy_three(), hostile_bolt(6, 12, hostile::crimson, 1)); }},
         {"enemy_four.dat", [] {
-             return enemy_file(strip_of(5, [](int i) { return enemy_four_frame(bank_of_frame(i, 5)); }), bolt(6, 14, kv2::shot_green, 1));
+             return enemy_file(strip_of(5, [](int i) { return enemy_four_frame(bank_of_frame(i, 5)); }),
+                               hostile_bolt(6, 14, hostile::scarlet, 1));
          }},
-        {"enemy_seven.dat", [] { return enemy_file(enemy_seven(), orb(8, 8, kv2::shot_violet)); }},
-        {"enemy_ten.dat", [] { return enemy_file(enemy_ten(), bolt(6, 14, rgb(255, 90, 60), 1)); }},
+        {"enemy_seven.dat", [] { return enemy_file(enemy_seven(), hostile_orb(8, 8, hostile::crimson)); }},
+        {"enemy_ten.dat", [] { return enemy_file(enemy_ten(), hostile_bolt(6, 14, hostile::crimson, 1)); }},
     };
 }
 

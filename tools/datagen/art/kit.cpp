@@ -116,6 +116,29 @@ Image orb(int w, int h, Colour colour) {
     return c.to_image(space_black, 0.4f);
 }
 
+Colour hostile_rim(Colour colour) { return colour * 0.16f; }
+
+Image hostile_bolt(int w, int h, Colour colour, int dir) {
+    Canvas c(w, h);
+    const float cx = w / 2.0f, r = w / 2.0f;
+    const Vec2 lead{cx, dir < 0 ? r : h - r}, tail{cx, dir < 0 ? h - 1.0f : 1.0f};
+    const Shape body = capsule(lead, tail, w * 0.95f) | ellipse(lead, r, r * 1.2f);
+    c.fill(body, hostile_rim(colour));
+    // The rim thins on the narrowest shots, so their colour still shows beside the core.
+    c.fill(grown(body, -std::min(1.0f, w / 6.0f)), linear(lead, tail, {{0, mix(colour, white, 0.3f)}, {0.6f, colour}, {1, colour * 0.7f}}));
+    c.fill(capsule(lead, lead + (tail - lead) * 0.6f, w % 2 ? 1.0f : 2.0f), white);  // on the middle pixels
+    return c.to_image(space_black, 0.35f);
+}
+
+Image hostile_orb(int w, int h, Colour colour) {
+    Canvas c(w, h);
+    const Vec2 centre{w / 2.0f, h / 2.0f};
+    const float r = std::min(w, h) / 2.0f;
+    c.fill(circle(centre, r), hostile_rim(colour));
+    c.fill(circle(centre, r - 1), radial(centre, r - 1, {{0, white}, {0.45f, white}, {0.6f, colour}, {1, colour * 0.8f}}));
+    return c.to_image(space_black, 0.4f);
+}
+
 Image muzzle_flash(int w, int h, Colour colour) {
     Canvas c(w, h);
     const Vec2 centre{w / 2.0f, h * 0.6f};

@@ -34,10 +34,14 @@ const Colour enemy_violet = rgb(92, 64, 120);
 const Colour enemy_teal = rgb(46, 104, 110);
 const Colour enemy_sand = rgb(150, 128, 84);
 const Colour enemy_light = rgb(255, 60, 40);
-const Colour shot_red = rgb(255, 70, 40);
-const Colour shot_green = rgb(120, 255, 90);
 const Colour shot_violet = rgb(200, 110, 255);
 }  // namespace kv2
+
+// What can hurt the ship, in both episodes: reds that no backdrop uses.
+namespace hostile {
+const Colour crimson = rgb(255, 36, 72);
+const Colour scarlet = rgb(255, 88, 30);
+}  // namespace hostile
 
 namespace kv1 {
 const Colour hull = rgb(220, 224, 230);
@@ -100,6 +104,12 @@ void kv1_hull(Canvas& c, const Shape& s, Colour base);
 Image bolt(int w, int h, Colour colour, int dir);
 // A round glowing ball filling the picture.
 Image orb(int w, int h, Colour colour);
+// Shots that can hurt the ship: a white-hot core in a body of `colour` inside a dark rim, so they
+// read over bright ground and dark space alike. Bolts as above; orbs fill their picture.
+Image hostile_bolt(int w, int h, Colour colour, int dir);
+Image hostile_orb(int w, int h, Colour colour);
+// The rim of a hostile shot of that colour, for shots drawn their own way.
+Colour hostile_rim(Colour colour);
 // A star-shaped muzzle flash.
 Image muzzle_flash(int w, int h, Colour colour);
 

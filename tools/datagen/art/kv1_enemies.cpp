@@ -10,8 +10,6 @@ using namespace draw;
 
 namespace {
 
-const Colour kv1_shot = rgb(255, 80, 60);
-
 // The rocket ship, nose down, body within x 11 to 49; its top rows stay clear for the exhaust.
 Image rocketship(float bank_amount) {
     Canvas c(64, 64);
@@ -84,11 +82,11 @@ std::vector<PictureFile> kv1_enemy_pictures() {
         {dir + "enemy_one/rocketship_thrusters.gif", [] { return strip_of(3, rocket_exhaust); }},
         {dir + "enemy_one/frame.png", rocket_still},
         {dir + "enemy_two/enemytwo.gif", saucer},
-        {dir + "enemy_two/bullet.png", [] { return bolt(4, 10, kv1_shot, 1); }},
+        {dir + "enemy_two/bullet.png", [] { return hostile_bolt(4, 10, hostile::crimson, 1); }},
         {dir + "enemy_three/enemythree.png", crab},
-        {dir + "enemy_three/bullet.png", [] { return bolt(4, 10, rgb(220, 120, 255), 1); }},
+        {dir + "enemy_three/bullet.png", [] { return hostile_bolt(4, 10, hostile::scarlet, 1); }},
         {dir + "enemy_four/enemy_four.png", dart},
-        {dir + "enemy_four/bullet.png", [] { return bolt(3, 8, kv1::yellow, 1); }},
+        {dir + "enemy_four/bullet.png", [] { return hostile_bolt(3, 8, hostile::crimson, 1); }},
         {dir + "enemy_four/frame.png", dart},
     };
 }

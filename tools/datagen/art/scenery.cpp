@@ -45,7 +45,8 @@ Image rock(int w, int h, Colour base, uint32_t seed) {
     return c.to_image();
 }
 
-// A cloud seen from above: white where the sun catches it, blue-grey in its hollows.
+// A thin cloud seen from above, lit on its sunward puffs and grey in its hollows: a veil, dithered
+// thickest in its middle, so the sea and whatever flies over it show through.
 Image cloud(int w, int h, uint32_t seed) {
     Canvas c(w, h);
     Random rnd(seed);
@@ -59,10 +60,14 @@ Image cloud(int w, int h, uint32_t seed) {
     }
     const Paint shade = [puffs, h](Vec2 p) {
         const float lit = dot(puffs.normal(p), light_direction) * smoothstep(-h * 0.25f, 0, puffs.distance(p));
-        return mix(rgb(176, 190, 214), rgb(252, 252, 255), 0.6f + 0.4f * lit);
+        return mix(rgb(64, 80, 108), rgb(128, 138, 156), 0.55f + 0.45f * lit);
     };
     c.fill(puffs, textured(shade, h / 8.0f, 0.06f, seed));
-    return c.to_image(rgb(40, 90, 150));
+    return dithered(c.to_image(rgb(40, 90, 150)), [puffs, h, seed](int x, int y) {
+        const Vec2 p{x + 0.5f, y + 0.5f};
+        const float wisps = fractal_noise(p * (4.0f / h), seed + 1, 3);
+        return 0.6f * smoothstep(0, h * 0.3f, -puffs.distance(p)) * (0.55f + 0.45f * wisps);
+    });
 }
 
 // An island: turquoise shallows, a sand beach, then jungle with darker groves and a rocky peak.
@@ -177,7 +182,8 @@ Shape pipe(Canvas& c, const Wreck& k, Colour metal, Random& rnd) {
     return tube;
 }
 
-// Charring creeps in from the edge; a few embers still glow just inside it.
+// Charring creeps in from the edge; a few embers still smoulder just inside it, too dim to pass
+// for shots.
 void scorch(Canvas& c, const Shape& s, int embers, Random& rnd, uint32_t seed) {
     c.paint_over(outline(s, 3.5f), textured(solid(rgb(26, 16, 12)), 3, 0.6f, seed), 0.8f);
     const Box b = s.bounds();
@@ -185,7 +191,7 @@ void scorch(Canvas& c, const Shape& s, int embers, Random& rnd, uint32_t seed) {
         const Vec2 at{rnd.range(b.x0, b.x1), rnd.range(b.y0, b.y1)};
         const float d = s.distance(at);
         if (d > -1.5f || d < -3.5f) continue;
-        light(c, at, 0.9f, rgb(255, 120, 30));
+        light(c, at, 0.9f, rgb(200, 110, 60));
         ++placed;
     }
 }
@@ -258,6 +264,12 @@ Image banner() {
     return c.to_image();
 }
 
+// What the ship flies over is held back behind what can hurt it: darker and greyer.
+const Tone island_tone{0.6f, 0, 0.6f};
+const Tone statue_tone{0.5f, 0, 0.6f};
+const Tone wreckage_tone{0.6f, 0, 0.62f};
+const Tone rock_tone{0.9f, 0, 0.64f};
+
 }  // namespace
 
 std::vector<PictureFile> scenery_pictures() {
@@ -266,21 +278,21 @@ std::vector<PictureFile> scenery_pictures() {
         {"gfx/third_stage/cloud_medium_1.png", [] { return cloud(160, 80, 4002); }},
         {"gfx/third_stage/cloud_medium_2.png", [] { return cloud(192, 96, 4003); }},
         {"gfx/third_stage/cloud_big.png", [] { return cloud(320, 160, 4004); }},
-        {"gfx/third_stage/island_1.png", [] { return island(240, 180, 4101); }},
-        {"gfx/third_stage/island_2.png", [] { return island(200, 150, 4102); }},
-        {"gfx/third_stage/island_3.png", [] { return island(280, 200, 4103); }},
-        {"gfx/tenth_stage/statue.png", statue},
+        {"gfx/third_stage/island_1.png", [] { return toned(island(240, 180, 4101), island_tone); }},
+        {"gfx/third_stage/island_2.png", [] { return toned(island(200, 150, 4102), island_tone); }},
+        {"gfx/third_stage/island_3.png", [] { return toned(island(280, 200, 4103), island_tone); }},
+        {"gfx/tenth_stage/statue.png", [] { return toned(statue(), statue_tone); }},
     };
     const int sizes[12][2] = {{24, 24}, {32, 20}, {16, 16}, {40, 28}, {28, 36}, {48, 32},
                               {20, 44}, {36, 36}, {56, 24}, {24, 48}, {64, 40}, {32, 32}};
     for (int i = 0; i < 12; ++i) {
         const int w = sizes[i][0], h = sizes[i][1];
         out.push_back({"gfx/objects/debris/" + std::to_string(i + 1) + ".png",
-                       [w, h, i] { return debris(w, h, i); }});
+                       [w, h, i] { return toned(debris(w, h, i), wreckage_tone); }});
     }
     for (PictureFile& p : std::vector<PictureFile>{
-             {"gfx/objects/meteors/1.gif", [] { return rock(64, 64, rgb(128, 110, 96), 4301); }},
-             {"gfx/objects/meteors/2.gif", [] { return rock(256, 256, rgb(112, 104, 100), 4302); }},
+             {"gfx/objects/meteors/1.gif", [] { return toned(rock(64, 64, rgb(128, 110, 96), 4301), rock_tone); }},
+             {"gfx/objects/meteors/2.gif", [] { return toned(rock(256, 256, rgb(124, 106, 92), 4302), rock_tone); }},
              {"gfx/stars/stage/star.gif", [] { return Image(1, 1, {255, 255, 255}); }},
              {"gfx/stars/menu/star.gif", [] { return dust(rgb(190, 176, 255)); }},
              {"gfx/stars/story/star.gif", [] { return dust(rgb(160, 255, 180)); }},
@@ -296,8 +308,8 @@ std::vector<DatafileFile> scenery_datafiles() {
     };
     return {
         {"meteor.dat", [nested] {
-             return DatafileContents{nested("PICTURE", rock(28, 23, rgb(140, 118, 96), 4401)),
-                                     nested("STRIP", rock(28, 23, rgb(120, 112, 108), 4402))};
+             return DatafileContents{nested("PICTURE", toned(rock(28, 23, rgb(140, 118, 96), 4401), rock_tone)),
+                                     nested("STRIP", toned(rock(28, 23, rgb(120, 112, 108), 4402), rock_tone))};
          }},
         {"powerups.dat", [nested] {
              return DatafileContents{nested("PICKUP", pickup()), nested("BANNER", banner())};

@@ -123,12 +123,12 @@ Image tank_twelve_turret() {
 std::vector<PictureFile> tank_pictures() {
     return {
         {"gfx/enemies/enemy_eleven/enemy.png", tank_eleven_hull},
-        {"gfx/enemies/enemy_eleven/bullet.gif", [] { return bolt(6, 12, rgb(255, 200, 80), -1); }},
+        {"gfx/enemies/enemy_eleven/bullet.gif", [] { return hostile_bolt(6, 12, hostile::scarlet, -1); }},
         {"gfx/enemies/enemy_eleven/hit.png", [] { return silhouette(tank_eleven_hull(), {255, 255, 255}); }},
         {"gfx/enemies/enemy_eleven/turret.png", tank_eleven_turret},
         {"gfx/enemies/enemy_eleven/wheels.png", [] { return wheels(10, 29); }},
         {"gfx/enemies/enemy_twelve/enemy.png", tank_twelve_hull},
-        {"gfx/enemies/enemy_twelve/bullet.gif", [] { return orb(8, 8, rgb(255, 220, 90)); }},
+        {"gfx/enemies/enemy_twelve/bullet.gif", [] { return hostile_orb(8, 8, hostile::scarlet); }},
         {"gfx/enemies/enemy_twelve/hit.png", [] { return silhouette(tank_twelve_hull(), {255, 255, 255}); }},
         {"gfx/enemies/enemy_twelve/turret.png", tank_twelve_turret},
         {"gfx/enemies/enemy_twelve/wheels.png", [] { return wheels(20, 28); }},

@@ -109,9 +109,9 @@ std::vector<PictureFile> train_pictures() {
 
 std::vector<DatafileFile> train_datafiles() {
     return {
-        {"enemy_five.dat", [] { return enemy_file(bank_strip(enemy_five_frame), bolt(6, 12, rgb(255, 170, 40), -1)); }},
-        {"enemy_six.dat", [] { return enemy_file(bank_strip(enemy_six_frame), bolt(6, 12, kv2::shot_red, -1)); }},
-        {"enemy_eight.dat", [] { return enemy_file(bank_strip(enemy_eight_frame), bolt(6, 14, rgb(255, 120, 60), 1)); }},
+        {"enemy_five.dat", [] { return enemy_file(bank_strip(enemy_five_frame), hostile_bolt(6, 12, hostile::scarlet, -1)); }},
+        {"enemy_six.dat", [] { return enemy_file(bank_strip(enemy_six_frame), hostile_bolt(6, 12, hostile::crimson, -1)); }},
+        {"enemy_eight.dat", [] { return enemy_file(bank_strip(enemy_eight_frame), hostile_bolt(6, 14, hostile::scarlet, 1)); }},
     };
 }
 

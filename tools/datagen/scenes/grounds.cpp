@@ -127,8 +127,8 @@ void plating(Canvas& c) {
             }
     for (int y = 0; y < c.height(); y += 160) {
         const Shape strip = rect({300, y - 3.0f}, {340, y + 3.0f}, 3);
-        c.glow(strip, rgb(255, 90, 40), 10, 0.8f);
-        c.fill(strip, rgb(255, 190, 120));
+        c.glow(strip, rgb(40, 90, 200), 10, 0.6f);
+        c.fill(strip, rgb(100, 140, 190));
     }
 }
 
@@ -144,19 +144,22 @@ Image wall() {
     return mirrored_left(fold_rows(c.to_opaque_image(rgb(20, 22, 28)), fold));
 }
 
-// KV1's own look, in its brighter palette: a saturated blue sky, red and orange clouds, yellow stars.
+// KV1's own look, in its brighter palette: a saturated blue sky with violet clouds and white stars,
+// none of them in the reds of the shots; it darkens towards the bottom, where the HUD's line lies.
 Image kv1_backdrop() {
     Canvas c(screen_w, screen_h);
     c.apply([](Vec2 p, Colour& col, float& a) {
         const float cloud = smoothstep(0.35f, 0.85f, fractal_noise(p * (1 / 140.0f), 871, 5));
-        const float warm = smoothstep(0.5f, 0.8f, fractal_noise(p * (1 / 90.0f), 873, 4));
-        col = mix(art::kv1::blue * 0.18f, art::kv1::blue * 0.7f, cloud) + mix(art::kv1::red, art::kv1::orange, warm) * (0.45f * cloud * warm);
+        const float violet = smoothstep(0.5f, 0.8f, fractal_noise(p * (1 / 90.0f), 873, 4));
+        const float under_hud = smoothstep(420, 450, p.y);
+        const Colour sky = mix(art::kv1::blue * 0.18f, art::kv1::blue * 0.7f, cloud) + rgb(120, 70, 200) * (0.35f * cloud * violet);
+        col = sky * (1 - 0.6f * under_hud);
         a = 1;
     });
     Random r(872);
-    for (int i = 0; i < 260; ++i) {
+    for (int i = 0; i < 180; ++i) {
         const Vec2 at{r.range(0, screen_w), r.range(0, screen_h)};
-        c.fill(circle(at, 0.6f + r.next()), mix(art::kv1::yellow, white, r.next()));
+        c.fill(circle(at, 0.5f + 0.5f * r.next()), mix(rgb(170, 200, 255), white, r.next()), 0.6f);
     }
     return c.to_opaque_image(black);
 }
@@ -165,11 +168,11 @@ Image kv1_backdrop() {
 
 std::vector<PictureFile> ground_pictures() {
     return {
-        {"gfx/third_stage/water.png", [] { return repeating(screen_w, sea); }},
-        {"gfx/fifth_stage/desert.png", [] { return repeating(screen_w, sand); }},
-        {"gfx/seventh_stage/forest1_2.gif", [] { return forest(841, nullptr); }},
-        {"gfx/seventh_stage/forest2_2.gif", [] { return forest(842, river); }},
-        {"gfx/seventh_stage/forest3_2.gif", [] { return forest(843, clearings); }},
+        {"gfx/third_stage/water.png", [] { return toned(repeating(screen_w, sea), sea_tone); }},
+        {"gfx/fifth_stage/desert.png", [] { return toned(repeating(screen_w, sand), sand_tone); }},
+        {"gfx/seventh_stage/forest1_2.gif", [] { return toned(forest(841, nullptr), forest_tone); }},
+        {"gfx/seventh_stage/forest2_2.gif", [] { return toned(forest(842, river), forest_tone); }},
+        {"gfx/seventh_stage/forest3_2.gif", [] { return toned(forest(843, clearings), forest_tone); }},
         {"gfx/tenth_stage/floor.png", [] { return repeating(screen_w, plating); }},
         {"gfx/tenth_stage/side.png", wall},
         {"gfx/kv1/background.png", kv1_backdrop},

@@ -54,16 +54,19 @@ Image planet(int size, const PlanetLook& look, uint32_t seed) {
     return c.to_image(black);
 }
 
+// Planets the play passes over are held back too.
+const Tone held_back{0.6f, 0, 0.75f};
+
 }  // namespace
 
 std::vector<PictureFile> planet_pictures() {
     return {
-        {"gfx/first_stage/kv2_earth_3.gif", [] { return planet(200, earth, 501); }},
-        {"gfx/first_stage/kv2_moon.gif", [] { return planet(200, moon, 502); }},
-        {"gfx/third_stage/planet.gif", [] { return planet(634, ocean_world, 503); }},
-        {"gfx/fourth_stage/planet.png", [] { return planet(400, gas_giant, 504); }},
-        {"gfx/fifth_stage/planet.png", [] { return planet(650, desert_world, 505); }},
-        {"gfx/seventh_stage/planet.png", [] { return planet(650, forest_world, 507); }},
+        {"gfx/first_stage/kv2_earth_3.gif", [] { return toned(planet(200, earth, 501), held_back); }},
+        {"gfx/first_stage/kv2_moon.gif", [] { return toned(planet(200, moon, 502), held_back); }},
+        {"gfx/third_stage/planet.gif", [] { return toned(planet(634, ocean_world, 503), sea_tone); }},
+        {"gfx/fourth_stage/planet.png", [] { return toned(planet(400, gas_giant, 504), Tone{0.55f, 0, 0.6f}); }},
+        {"gfx/fifth_stage/planet.png", [] { return toned(planet(650, desert_world, 505), sand_tone); }},
+        {"gfx/seventh_stage/planet.png", [] { return toned(planet(650, forest_world, 507), forest_tone); }},
     };
 }
 

@@ -76,7 +76,7 @@ std::vector<PictureFile> stage_scenery() {
     return {
         {"gfx/first_stage/debris_level_1_1.gif", debris_field},
         {"gfx/ninth_stage/top.png", gate_top},
-        {"gfx/ninth_stage/bottom.png", gate_bottom},
+        {"gfx/ninth_stage/bottom.png", [] { return toned(gate_bottom(), Tone{0.6f, 0, 0.8f}); }},
     };
 }
 

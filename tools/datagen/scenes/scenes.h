@@ -9,6 +9,12 @@ namespace datagen::scenes {
 
 using art::PictureFile;
 
+// How the grounds are held back behind the play, darker and greyer than anything that can hurt
+// the ship; the planets they are seen on from space, on the way down, are held back alike.
+inline constexpr draw::Tone sea_tone{0.75f, 0, 0.9f};
+inline constexpr draw::Tone sand_tone{0.45f, 0, 0.56f};
+inline constexpr draw::Tone forest_tone{0.7f, 0.02f, 0.62f};
+
 // The small-star field every star backdrop begins and ends with; it repeats downwards.
 Image star_tile();
 // Deep space that joins the star tile at both ends: `paint` adds its own content in between.

@@ -77,6 +77,7 @@ Image episode(const char* name, bool first) {
     } else {
         paint_space(c, 1032, 80);
     }
+    shared::draw_title_halo(c, {80, 62}, 56, name);
     shared::draw_title(c, {80, 62}, 56, name);
     return c.to_opaque_image(black);
 }
@@ -138,6 +139,10 @@ Image portrait(const Livery& look, int w, int h) {
     return c.to_image(rgb(6, 8, 16));
 }
 
+// The pilot's ship for the select box, drawn small enough that, enlarged three times about the
+// picture's centre when its box is hovered, it stays inside the box's frame.
+Image select_icon(int pilot) { return shrunk(pilot_ship(pilot), 0.78f); }
+
 Image select_title() {
     Canvas c(580, 90);
     shared::draw_title(c, {290, 45}, 46, "SELECT YOUR PILOT");
@@ -197,11 +202,11 @@ std::vector<PictureFile> screen_pictures() {
         {"gfx/kv_main_menu/kv1.png", [] { return episode("KV1", true); }},
         {"gfx/kv_main_menu/kv2.png", [] { return episode("KV2", false); }},
         {"gfx/character_select/kv2_select_adam.gif", [] { return portrait(adam, 309, 383); }},
-        {"gfx/character_select/kv2_select_adam_plane.gif", [] { return pilot_ship(0); }},
+        {"gfx/character_select/kv2_select_adam_plane.gif", [] { return select_icon(0); }},
         {"gfx/character_select/kv2_select_stars.gif", [] { return space_across(1041, 600); }},
         {"gfx/character_select/select.gif", select_title},
         {"gfx/character_select/kv2_select_kim.gif", [] { return portrait(kim, 302, 388); }},
-        {"gfx/character_select/kv2_select_kim_plane.gif", [] { return pilot_ship(1); }},
+        {"gfx/character_select/kv2_select_kim_plane.gif", [] { return select_icon(1); }},
         {"gfx/character_select/kv2_select_box.gif", select_box},
         {"gfx/character_select/kv2_select_box_background.gif", select_box_fill},
         {"gfx/upgrade_store/background.png", store_backdrop},

@@ -39,6 +39,9 @@ void sparkle(Canvas& c, Vec2 at, float size, Colour colour) {
     c.fill(circle(at, std::max(1.0f, size * 0.12f)), white);
 }
 
+// Nebulae glow greyer and dimmer than anything in play.
+const Tone held_back{0.45f, 0, 0.8f};
+
 // Nebula clouds lit in two colours, with darker lanes of dust through them.
 std::function<void(Canvas&)> nebula(uint32_t seed, Colour inner, Colour outer, float strength) {
     return [=](Canvas& c) {
@@ -48,7 +51,7 @@ std::function<void(Canvas&)> nebula(uint32_t seed, Colour inner, Colour outer, f
             const float lane = smoothstep(0.5f, 0.7f, fractal_noise({p.x / 60, p.y / 140}, seed + 2, 3));
             // Thickest across the middle, thinning out before the picture's ends.
             const float envelope = smoothstep(0, 0.45f, std::min(p.y, c.height() - p.y) / c.height());
-            const Colour glow = mix(outer, inner, core) * (strength * envelope * cloud * (1 - 0.6f * lane));
+            const Colour glow = toned(mix(outer, inner, core), held_back) * (strength * envelope * cloud * (1 - 0.6f * lane));
             col = col * (1 - 0.35f * cloud * lane) + glow;
         });
         stars(c, seed + 3, c.width() * c.height() / 900, 0.8f, 1);
@@ -95,7 +98,7 @@ std::vector<PictureFile> star_backdrops() {
         {"gfx/first_stage/stage1_b.gif", backdrop(120, rgb(140, 200, 255), rgb(30, 70, 200))},
         {"gfx/first_stage/stage1_p.gif", backdrop(130, rgb(240, 130, 230), rgb(90, 30, 140))},
         {"gfx/first_stage/stage1_b_g.gif", backdrop(140, rgb(120, 255, 200), rgb(30, 110, 190))},
-        {"gfx/first_stage/stage1_r_y.gif", backdrop(150, rgb(255, 220, 110), rgb(170, 40, 30))},
+        {"gfx/first_stage/stage1_r_y.gif", backdrop(150, rgb(230, 210, 150), rgb(150, 70, 50))},
     };
 }
 

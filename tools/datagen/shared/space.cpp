@@ -36,6 +36,11 @@ void draw_planet_limb(Canvas& c, Vec2 centre, float radius, uint32_t seed) {
     c.fill(outline(planet, 2.5f) & grown(planet, 1), rgb(150, 215, 255), 0.8f);
 }
 
+Shape title_letters(Vec2 centre, int pixel_size, const char* text) {
+    const float s = pixel_size / 110.0f;
+    return text_shape(Face::sans_condensed_bold, pixel_size, text, centre, static_cast<int>(4 * s), static_cast<int>(std::ceil(10 * s)));
+}
+
 }  // namespace
 
 void draw_space(Canvas& c, unsigned seed, int star_count) {
@@ -60,12 +65,15 @@ void draw_space(Canvas& c, unsigned seed, int star_count) {
     }
 }
 
+void draw_title_halo(Canvas& c, Vec2 centre, int pixel_size, const char* text) {
+    const float s = pixel_size / 110.0f;
+    c.glow(grown(title_letters(centre, pixel_size, text), 4 * s), rgb(40, 130, 255), 26 * s, 0.9f);
+}
+
 void draw_title(Canvas& c, Vec2 centre, int pixel_size, const char* text) {
     const float s = pixel_size / 110.0f;
-    Shape title = text_shape(Face::sans_condensed_bold, pixel_size, text, centre, static_cast<int>(4 * s),
-                             static_cast<int>(std::ceil(10 * s)));
+    const Shape title = title_letters(centre, pixel_size, text);
     Box b = title.bounds();
-    c.glow(grown(title, 4 * s), rgb(40, 130, 255), 26 * s, 0.9f);
     // Extruded depth towards the lower right, away from the light.
     const int depth = static_cast<int>(std::lround(7 * s));
     for (int k = depth; k >= 1; --k) {
@@ -94,6 +102,7 @@ Image logo() {
     draw_space(c, 3, 650);
     draw_planet_limb(c, {250, 1210}, 860, 5);
     sparkle(c, {70, 60}, 40, rgb(255, 244, 220));
+    draw_title_halo(c, {320, 190}, 94);
     draw_title(c, {320, 190}, 94);
     Shape subtitle = text_shape(Face::sans_bold, 24, "THE SERIES", {320, 268}, 9);
     Box b = subtitle.bounds();
@@ -112,6 +121,7 @@ Image loader_background() {
     Canvas c(640, 480);
     draw_space(c, 21, 500);
     draw_planet_limb(c, {460, 1300}, 900, 9);
+    draw_title_halo(c, {320, 150}, 84);
     draw_title(c, {320, 150}, 84);
     // A mid-toned plate behind "Loading..." and the progress frame.
     Shape plate = rect({180, 318}, {460, 396}, 10);
