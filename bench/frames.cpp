@@ -181,6 +181,7 @@ Boss& typed(StageBoss& boss) {
     return static_cast<BossAdapter<Boss>&>(boss).boss;
 }
 
+// Every shot pool of each boss.
 template <class Gun, class F>
 void for_each_shot_pool(GunnedCoreBoss<Gun>& boss, F f) {
     f(boss.phaser.bullets);
