@@ -171,7 +171,8 @@ constexpr size_t copy_slack = 8;
     data.resize(data.size() + 4);  // a code is read as a 32-bit window
     const int clear = 1 << min_code_size;
     const int end = clear + 1;
-    // Left unset, which small pictures notice: only entries made since the last clear code are read.
+    // Left unset, as clearing it would cost a small picture more than its decoding: only entries
+    // made since the last clear code are read.
     Entry entries[max_codes];
 
     size_t bit = 0;
@@ -233,10 +234,10 @@ void in_data_order(int height, bool interlaced, Visit visit) {
         for (int y = interlaced ? starts[pass] : 0; y < height; y += interlaced ? steps[pass] : 1) visit(k++, y);
 }
 
-// One image's indices as decoded, data row k going to bitmap row rows[k]. A transparent index t
-// is to read as 0 and the pixels that were 0 as t (whose palette entry becomes a copy of entry
-// 0), so that index 0 is transparent as Allegro's 8-bit sprites expect; pixels the data did not
-// reach hold t, so they read as 0.
+// One image's indices as decoded, data row k going to the bitmap row in_data_order gives it. A
+// transparent index t is to read as 0 and the pixels that were 0 as t (whose palette entry becomes
+// a copy of entry 0), so that index 0 is transparent as Allegro's 8-bit sprites expect; pixels the
+// data did not reach hold t, so they read as 0.
 struct Indices {
     int width = 0, height = 0;
     bool interlaced = false;
