@@ -79,14 +79,14 @@ void one_second(MixBlock mix_block) {
 }
 
 void BM_MixerKernel(benchmark::State& state) {
-    std::vector<int32_t> sum(2 * block);
+    audio::mix::Sum sum(block);
     std::vector<int16_t> out(2 * block);
     int32_t gain = audio::mix::gain_of(volume);
     for (auto _ : state) {
         one_second([&](size_t offset, size_t frames) {
-            std::fill(sum.begin(), sum.end(), 0);
-            for (const auto& tone : decoded()) audio::mix::add(sum.data(), tone.data() + 2 * offset, frames, gain);
-            audio::mix::clamp(out.data(), sum.data(), 2 * frames);
+            sum.start(frames);
+            for (const auto& tone : decoded()) sum.add(tone.data() + 2 * offset, frames, gain);
+            sum.finish(out.data());
             benchmark::DoNotOptimize(out.data());
         });
     }

@@ -2,8 +2,13 @@
 // stage and every boss fight of both episodes, and the logic step of it alone. A stage is played
 // from its start, its enemies shot down as they come, up to its fullest phase; there everything
 // becomes unbreakable. A fight is reached the same way and talked through; there the boss keeps
-// every weapon it has in use. Throughout, every shot slot of the ship is live and its beam bomb
-// burns.
+// every weapon it has in use. A beaten boss is talked through to its death, whose explosions go on
+// for as long as measured with its shots still flying. Throughout, every shot slot of the ship is
+// live and its beam bomb burns. Each row counts the enemies (a boss is one), the bullets and the
+// explosions its last frame drew.
+//
+// With --window the frames are copied to the game's own window, as the game does, instead of to a
+// page in memory: run it by hand under an X server (Xvfb at 24-bit depth, as the README says).
 #include <allegro.h>
 #include <benchmark/benchmark.h>
 
@@ -45,10 +50,34 @@ constexpr int endless = 1 << 28;  // nothing is shot away while measured
 // Off for the contact sheet: the ship holds its fire, so nothing hides what the enemies do.
 bool ship_firing = true;
 
-// A record that is drawn whole or in part.
-bool on_screen(const Enemy& r) {
-    return r.in_play && r.visible && !r.dying && r.y > -r.h && r.y < 480.0f && r.x > -r.w && r.x < 640.0f;
+bool on_screen(float x, float y, int w, int h) {
+    return y > static_cast<float>(-h) && y < 480.0f && x > static_cast<float>(-w) && x < 640.0f;
 }
+
+// A record that is drawn whole or in part.
+bool on_screen(const Enemy& r) { return r.in_play && r.visible && !r.dying && on_screen(r.x, r.y, r.w, r.h); }
+
+template <class Record, class = void>
+constexpr bool armed = false;
+template <class Record>
+constexpr bool armed<Record, std::void_t<decltype(std::declval<Record&>().bullets)>> = true;
+
+// What a frame draws: the enemies (a boss is one), the bullets in flight and the explosions.
+struct Census {
+    int enemies = 0, bullets = 0, explosions = 0;
+
+    template <size_t n>
+    void shots(const std::array<Sprite, n>& pool) {
+        for (const Sprite& shot : pool) bullets += shot.active && on_screen(shot.x, shot.y, shot.w, shot.h);
+    }
+    void explosion(const Explosion& e) { explosions += e.active; }
+    template <class Record>
+    void record(const Record& r) {
+        enemies += on_screen(r);
+        explosion(r.explosion);
+        if constexpr (armed<Record>) shots(r.bullets);
+    }
+};
 
 // Out of play and back to its kind's hit points: no record stays unbreakable, or is counted,
 // in the next scene.
@@ -65,10 +94,10 @@ void for_every_record(F f) {
 
 template <class F>
 void for_every_kv1_record(F f) {
-    for (Enemy& r : kv1_enemy_one_pool) f(r);
-    for (Enemy& r : kv1_enemy_two_pool) f(r);
-    for (Enemy& r : kv1_enemy_three_pool) f(r);
-    for (Enemy& r : kv1_enemy_four_pool) f(r);
+    for (auto& r : kv1_enemy_one_pool) f(r);
+    for (auto& r : kv1_enemy_two_pool) f(r);
+    for (auto& r : kv1_enemy_three_pool) f(r);
+    for (auto& r : kv1_enemy_four_pool) f(r);
 }
 
 template <class Done>
@@ -94,9 +123,9 @@ std::unique_ptr<StageRunner> in_phase(int phase) {
     return stage;
 }
 
-// The text key tapped until the talk gives way to the fight.
-void talk_through(StageRunner& stage, const std::function<bool()>& fighting) {
-    for (int i = 0; i < 4000 && !fighting(); ++i) {
+// The text key tapped until the talk is over.
+void talk_through(StageRunner& stage, const std::function<bool()>& over) {
+    for (int i = 0; i < 4000 && !over(); ++i) {
         key[key_text_advance] = i % 2;
         stage.step();
     }
@@ -148,70 +177,92 @@ std::unique_ptr<StageRunner> mid_train() {
 }
 
 // ---------------------------------------------------------------------------------------------
-// Keeping a boss busy: a shot that has left the field is sent again from the boss's body.
+// The bosses: their shots, kept flying, a fight's weapons kept firing, a death kept going.
 
-template <class Shots>
-void keep_flying(Shots& shots, const BossHead& boss) {
-    int i = 0;
-    for (Sprite& shot : shots) {
-        float heading = 32.0f + 16.0f * static_cast<float>(i++ % 5);
-        if (shot.active) continue;
-        shot.launch_from(boss.x + 150.0f, boss.y + 100.0f);
-        shot.set_angle(heading, 0.0f);
-        shot.active = true;
-    }
+template <class Boss>
+Boss& typed(StageBoss& boss) {
+    return static_cast<BossAdapter<Boss>&>(boss).boss;
 }
 
-// The core's fan out and its beam burning.
-void keep_core_busy(CoreBoss& boss) {
-    keep_flying(boss.phaser.bullets, boss);
+// Every shot pool of each boss.
+template <class Gun, class F>
+void for_each_shot_pool(GunnedCoreBoss<Gun>& boss, F f) {
+    f(boss.phaser.bullets);
+    f(boss.left_gun.bullets);
+    f(boss.right_gun.bullets);
+}
+template <class F>
+void for_each_shot_pool(Boss3& boss, F f) {
+    f(boss.bullets);
+    for (Boss3Turret& turret : boss.turrets) f(turret.shots);
+}
+template <class F>
+void for_each_shot_pool(Boss4& boss, F f) {
+    f(boss.bullets);
+}
+template <class F>
+void for_each_shot_pool(Boss5& boss, F f) {
+    f(boss.turret.shots);
+    f(boss.weak_spot.shots);
+}
+template <class F>
+void for_each_shot_pool(Boss6& boss, F f) {
+    f(boss.bullets);
+    for (Boss6Leg& leg : boss.legs) f(leg.leg_bullets);
+}
+template <class F>
+void for_each_shot_pool(Boss7& boss, F f) {
+    f(boss.bullets);
+    for (BossTurret& turret : boss.turrets) f(turret.bullets);
+}
+template <class F>
+void for_each_shot_pool(Boss8& boss, F f) {
+    f(boss.bullets);
+    for (BossGunTurret& turret : boss.turrets) f(turret.turret_bullets);
+}
+template <class F>
+void for_each_shot_pool(Boss9& boss, F f) {
+    f(boss.bullets);
+    f(boss.turret.turret_bullets);
+}
+template <class F>
+void for_each_shot_pool(Boss10& boss, F f) {
+    f(boss.phaser.bullets);
+    for (BossTurret& turret : boss.side_turrets) f(turret.bullets);
+}
+
+// A shot that has left the field is sent again from the boss's body.
+template <class Boss>
+void keep_flying(Boss& boss) {
+    for_each_shot_pool(boss, [&](auto& shots) {
+        int i = 0;
+        for (Sprite& shot : shots) {
+            float heading = 32.0f + 16.0f * static_cast<float>(i++ % 5);
+            if (shot.active) continue;
+            shot.launch_from(boss.x + 150.0f, boss.y + 100.0f);
+            shot.set_angle(heading, 0.0f);
+            shot.active = true;
+        }
+    });
+}
+
+// The weapons that fire only when armed: the core's fan and its beam, Boss3's turrets, Boss5's
+// turret (unbreakable), Boss10's main turrets unshielded and sweeping; the others fire by
+// themselves.
+void keep_firing(BossHead&) {}
+
+void keep_firing(CoreBoss& boss) {
     boss.phaser.arm();
     if (boss.beam.idle) boss.beam.start();
 }
 
-template <class Boss>
-void keep_guns_busy(Boss& boss) {
-    keep_core_busy(boss);
-    keep_flying(boss.left_gun.bullets, boss);
-    keep_flying(boss.right_gun.bullets, boss);
+void keep_firing(Boss3& boss) {
+    for (Boss3Turret& turret : boss.turrets) turret.firing = true;
 }
 
-void keep_busy(Boss1& boss) { keep_guns_busy(boss); }
-void keep_busy(Boss2& boss) { keep_guns_busy(boss); }
-void keep_busy(Boss4& boss) { keep_flying(boss.bullets, boss); }
-
-void keep_busy(Boss3& boss) {
-    keep_flying(boss.bullets, boss);
-    for (Boss3Turret& turret : boss.turrets) {
-        turret.firing = true;
-        keep_flying(turret.shots, boss);
-    }
-}
-
-void keep_busy(Boss5& boss) {
+void keep_firing(Boss5& boss) {
     boss.turret.hit_points = endless;
     boss.turret.volley_on = 1;
-    keep_flying(boss.turret.shots, boss);
-}
-
-void keep_busy(Boss6& boss) {
-    keep_flying(boss.bullets, boss);
-    for (Boss6Leg& leg : boss.legs) keep_flying(leg.leg_bullets, boss);
-}
-
-void keep_busy(Boss7& boss) {
-    keep_flying(boss.bullets, boss);
-    for (BossTurret& turret : boss.turrets) keep_flying(turret.bullets, boss);
-}
-
-void keep_busy(Boss8& boss) {
-    keep_flying(boss.bullets, boss);
-    for (BossGunTurret& turret : boss.turrets) keep_flying(turret.turret_bullets, boss);
-}
-
-void keep_busy(Boss9& boss) {
-    keep_flying(boss.bullets, boss);
-    keep_flying(boss.turret.turret_bullets, boss);
 }
 
 // A main turret whose beam went out lights it again, sweeping.
@@ -222,10 +273,8 @@ void keep_sweeping(BossMainTurret& turret) {
     turret.beam.start();
 }
 
-// Every side turret firing, both main turrets unshielded and sweeping, the core's fan and beam.
-void keep_busy(Boss10& boss) {
-    keep_core_busy(boss);
-    for (BossTurret& turret : boss.side_turrets) keep_flying(turret.bullets, boss);
+void keep_firing(Boss10& boss) {
+    keep_firing(static_cast<CoreBoss&>(boss));
     for (BossMainTurret& turret : boss.main_turrets) {
         turret.shielded = false;
         keep_sweeping(turret);
@@ -233,8 +282,45 @@ void keep_busy(Boss10& boss) {
 }
 
 template <class Boss>
-void keep_boss_busy(StageBoss& boss) {
-    keep_busy(static_cast<BossAdapter<Boss>&>(boss).boss);
+void keep_busy(Boss& boss) {
+    keep_flying(boss);
+    keep_firing(boss);
+}
+
+// The death's explosions started over once the last has begun, before the fade it brings ends
+// the death; Boss10's rounds of them kept short of the one that ends the stage.
+void replay_death(BossHead& boss) {
+    if (boss.explosion_index < BossHead::explosion_count - 1 || !boss.explosion_started) return;
+    boss.explosion_index = 0;
+    boss.explosion_started = 0;
+    boss.fading = 0;
+}
+
+void replay_death(Boss10& boss) { boss.death_round = 0; }
+
+template <class Boss>
+void keep_dying(Boss& boss) {
+    keep_flying(boss);
+    replay_death(boss);
+}
+
+// One blow of the tests' direct hits, in the order the fight allows: Boss5's turret goes first,
+// as its weak spot only fights once the turret is gone.
+template <class Boss>
+void beat_down(Boss& boss) {
+    testing_support::beat(boss);
+}
+
+void beat_down(Boss5& boss) {
+    if (boss.turret.destroyed) testing_support::beat(boss);
+    else testing_support::destroy(boss.turret);
+}
+
+template <class Boss>
+void count_boss(Boss& boss, Census& census) {
+    census.enemies += boss.visible && !boss.dead;
+    for (const Explosion& explosion : boss.explosions) census.explosion(explosion);
+    for_each_shot_pool(boss, [&](const auto& shots) { census.shots(shots); });
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -248,7 +334,7 @@ public:
     virtual void step() = 0;
     virtual int phase() const { return 0; }
     virtual bool boss_beaten() const { return false; }  // at any step so far
-    virtual int enemies_shown() const = 0;
+    virtual Census census() const = 0;
     void frame() {
         step();
         acquire_active_page();
@@ -260,10 +346,27 @@ private:
     virtual void draw() = 0;
 };
 
+// What a scene does with its boss every step, and the boss's share of the census.
+struct BossHooks {
+    std::function<void(StageRunner&)> step;
+    std::function<void(StageRunner&, Census&)> count;
+};
+
+using BossOf = StageBoss& (*)(StageRunner&);
+
+StageBoss& stage_boss(StageRunner& stage) { return *stage.boss; }
+StageBoss& rush_first(StageRunner& stage) { return *static_cast<StageTen&>(stage).rush().earlier[0]; }
+StageBoss& rush_last(StageRunner& stage) { return static_cast<StageTen&>(stage).rush().last; }
+
+template <class Boss>
+BossHooks hooks(BossOf boss_of, void (*step)(Boss&)) {
+    return {[=](StageRunner& s) { step(typed<Boss>(boss_of(s))); },
+            [=](StageRunner& s, Census& census) { count_boss(typed<Boss>(boss_of(s)), census); }};
+}
+
 class StageScene final : public Scene {
 public:
-    using Busy = std::function<void(StageRunner&)>;
-    StageScene(std::unique_ptr<StageRunner> stage, Busy busy) : stage_(std::move(stage)), busy_(std::move(busy)) {}
+    StageScene(std::unique_ptr<StageRunner> stage, BossHooks boss) : stage_(std::move(stage)), boss_(std::move(boss)) {}
     ~StageScene() override {
         key[key_shoot] = 0;
         stage_->finish();
@@ -278,24 +381,28 @@ public:
             player.bomb1.frame = 0;
             fly_ship_shots();
         }
-        if (busy_) busy_(*stage_);
+        if (boss_.step) boss_.step(*stage_);
         stage_->step();
         beaten_ = beaten_ || stage_->boss->beaten();
     }
 
     int phase() const override { return stage_->boss_fight ? 9 : stage_->wave_phase; }
     bool boss_beaten() const override { return beaten_; }
-    int enemies_shown() const override {
-        int count = 0;
-        for_every_record([&](Enemy& r) { count += on_screen(r); });
-        return count;
+    Census census() const override {
+        Census census;
+        for_every_record([&](auto& r) { census.record(r); });
+        for (const auto& group : player.bullets) census.shots(group);
+        for (const Helper& helper : player.helpers) census.shots(helper.bullets);
+        census.explosion(player.explosion);
+        if (boss_.count) boss_.count(*stage_, census);
+        return census;
     }
 
 private:
     void draw() override { stage_->draw(); }
 
     std::unique_ptr<StageRunner> stage_;
-    Busy busy_;
+    BossHooks boss_;
     bool beaten_ = false;
 };
 
@@ -318,10 +425,12 @@ public:
         stage_.step();
     }
 
-    int enemies_shown() const override {
-        int count = 0;
-        for_every_kv1_record([&](Enemy& r) { count += on_screen(r); });
-        return count;
+    Census census() const override {
+        Census census;
+        for_every_kv1_record([&](auto& r) { census.record(r); });
+        for (const auto& group : kv1_player.bullets) census.shots(group);
+        census.explosion(kv1_player.explosion);
+        return census;
     }
 
 private:
@@ -330,49 +439,47 @@ private:
     Kv1Stage stage_;
 };
 
+using MakeScene = std::function<std::unique_ptr<Scene>()>;
+
 template <class Make>
-std::function<std::unique_ptr<Scene>()> stage_scene(Make make, StageScene::Busy busy = {}) {
-    return [=] { return std::make_unique<StageScene>(make(), busy); };
+MakeScene stage_scene(Make make, BossHooks boss = {}) {
+    return [=] { return std::make_unique<StageScene>(make(), boss); };
 }
 
 template <class Stage, class Boss>
-std::function<std::unique_ptr<Scene>()> fight_scene() {
-    return stage_scene(in_fight<Stage>, [](StageRunner& s) { keep_boss_busy<Boss>(*s.boss); });
+MakeScene fight_scene() {
+    return stage_scene(in_fight<Stage>, hooks<Boss>(stage_boss, keep_busy<Boss>));
 }
 
-// Any hit now beats the boss: its death, the explosions and the talk after it, under full fire.
-template <class Boss>
-void give_way(Boss& boss) {
-    boss.add_hit_points(-2 * endless);
-}
-
-void give_way(Boss5& boss) {
-    boss.turret.hit_points = -endless;
-    boss.weak_spot.hit_points = -endless;
-}
-
+// The fight reached, the boss beaten and the talk after it given: its death under full fire.
 template <class Boss, class Make>
-std::function<std::unique_ptr<Scene>()> beaten_scene(Make make, StageBoss& (*boss_of)(StageRunner&)) {
-    return stage_scene([=] {
-        auto stage = make();
-        give_way(static_cast<BossAdapter<Boss>&>(boss_of(*stage)).boss);
-        return stage;
-    });
+MakeScene beaten_scene(Make make, BossOf boss_of) {
+    return stage_scene(
+        [=] {
+            auto stage = make();
+            steps_until(*stage, [&] {
+                beat_down(typed<Boss>(boss_of(*stage)));
+                return stage->dialog_active;
+            });
+            talk_through(*stage, [&] { return !stage->dialog_active; });
+            return stage;
+        },
+        hooks<Boss>(boss_of, keep_dying<Boss>));
 }
 
 template <class Stage, class Boss>
-std::function<std::unique_ptr<Scene>()> beaten_scene() {
-    return beaten_scene<Boss>(in_fight<Stage>, [](StageRunner& s) -> StageBoss& { return *s.boss; });
+MakeScene beaten_scene() {
+    return beaten_scene<Boss>(in_fight<Stage>, stage_boss);
 }
 
 template <class Stage>
-std::function<std::unique_ptr<Scene>()> phase_scene(int phase) {
+MakeScene phase_scene(int phase) {
     return stage_scene([phase] { return in_phase<Stage>(phase); });
 }
 
 struct Row {
     const char* name;
-    std::function<std::unique_ptr<Scene>()> make;
+    MakeScene make;
 };
 
 // Each wave stage at the phase that puts the most enemies on the screen; stage 10, which has only
@@ -388,9 +495,7 @@ const std::vector<Row>& rows() {
         {"stage7", phase_scene<StageSeven>(4)},
         {"stage8", phase_scene<StageEight>(4)},
         {"stage9", phase_scene<StageNine>(4)},
-        {"stage10", stage_scene(rush_fight, [](StageRunner& s) {
-             keep_boss_busy<Boss1>(*static_cast<StageTen&>(s).rush().earlier[0]);
-         })},
+        {"stage10", stage_scene(rush_fight, hooks<Boss1>(rush_first, keep_busy<Boss1>))},
         {"challenge", stage_scene(mid_train)},
         {"kv1", [] { return std::unique_ptr<Scene>(std::make_unique<Kv1Scene>()); }},
         {"boss1", fight_scene<StageOne, Boss1>()},
@@ -402,7 +507,7 @@ const std::vector<Row>& rows() {
         {"boss7", fight_scene<StageSeven, Boss7>()},
         {"boss8", fight_scene<StageEight, Boss8>()},
         {"boss9", fight_scene<StageNine, Boss9>()},
-        {"boss10", stage_scene(final_fight, [](StageRunner& s) { keep_busy(static_cast<StageTen&>(s).rush().last.boss); })},
+        {"boss10", stage_scene(final_fight, hooks<Boss10>(rush_last, keep_busy<Boss10>))},
         {"boss1_beaten", beaten_scene<StageOne, Boss1>()},
         {"boss2_beaten", beaten_scene<StageTwo, Boss2>()},
         {"boss3_beaten", beaten_scene<StageThree, Boss3>()},
@@ -412,9 +517,7 @@ const std::vector<Row>& rows() {
         {"boss7_beaten", beaten_scene<StageSeven, Boss7>()},
         {"boss8_beaten", beaten_scene<StageEight, Boss8>()},
         {"boss9_beaten", beaten_scene<StageNine, Boss9>()},
-        {"boss10_beaten", beaten_scene<Boss10>(final_fight, [](StageRunner& s) -> StageBoss& {
-             return static_cast<StageTen&>(s).rush().last;
-         })},
+        {"boss10_beaten", beaten_scene<Boss10>(final_fight, rush_last)},
     };
     return table;
 }
@@ -423,7 +526,10 @@ const std::vector<Row>& rows() {
 constexpr int measured_steps = 600;
 
 void report(benchmark::State& state, const Scene& scene) {
-    state.counters["enemies"] = scene.enemies_shown();
+    const Census census = scene.census();
+    state.counters["enemies"] = census.enemies;
+    state.counters["bullets"] = census.bullets;
+    state.counters["explosions"] = census.explosions;
     state.counters["phase"] = scene.phase();  // 9: the boss fight
     state.counters["beaten"] = scene.boss_beaten();
 }
@@ -480,20 +586,32 @@ bool save_contact_sheet(const char* path) {
     return saved;
 }
 
+// Takes --window out of the arguments; true when it was there.
+bool window_asked(int& argc, char** argv) {
+    auto end = std::remove_if(argv + 1, argv + argc, [](const char* arg) { return std::string(arg) == "--window"; });
+    bool asked = end != argv + argc;
+    argc = static_cast<int>(end - argv);
+    return asked;
+}
+
 }  // namespace
 
-// Everything loads from the data tree: run from build/game or set VOIDMARCH_DATA.
+// Everything loads from the data tree: run from build/game or set VOIDMARCH_DATA. With --window
+// only the frames are measured, as window/<row>.
 // `--contact-sheet PATH` saves a sheet of every scene's frame instead of measuring.
 int main(int argc, char** argv) {
-    if (!bench_world::start()) return 2;
-    bench_world::load_whole_game();
+    const bool window = window_asked(argc, argv);
+    if (!bench_world::start(window)) return 2;
+    bench_world::load_whole_game(window);
     player.load(1);
     player_face = datafile_bitmap(faces_datafile[0]);
     player.money = endless;  // hits never end the run
     kv1_player.load();
     if (argc == 3 && std::string(argv[1]) == "--contact-sheet") return save_contact_sheet(argv[2]) ? 0 : 1;
     for (const Row& row : rows()) {
-        for (auto [kind, measure] : {std::pair{"frame/", BM_Frame}, std::pair{"step/", BM_Step}})
+        auto measures = window ? std::vector{std::pair{"window/", BM_Frame}}
+                               : std::vector{std::pair{"frame/", BM_Frame}, std::pair{"step/", BM_Step}};
+        for (auto [kind, measure] : measures)
             benchmark::RegisterBenchmark((kind + std::string(row.name)).c_str(), measure, &row)
                 ->Iterations(measured_steps)
                 ->Unit(benchmark::kMicrosecond);

@@ -23,10 +23,14 @@ inline int no_timer(void (*)(), long) { return 0; }
 inline void no_removal(void (*)()) {}
 
 // False when Allegro cannot start or the data tree ($VOIDMARCH_DATA, else the working directory)
-// cannot be entered.
-inline bool start() {
-    if (install_allegro(SYSTEM_NONE, &errno, atexit) != 0) return false;
+// cannot be entered. With `window`, Allegro starts on the X server and opens the game's screen as
+// the game does.
+inline bool start(bool window = false) {
+    if (window ? allegro_init() != 0 : install_allegro(SYSTEM_NONE, &errno, atexit) != 0) return false;
     set_color_depth(16);
+    if (window && set_gfx_mode(GFX_AUTODETECT_FULLSCREEN, 640, 480, 0, 0) != 0 &&
+        set_gfx_mode(GFX_AUTODETECT_WINDOWED, 640, 480, 0, 0) != 0)
+        return false;
     use_vector_masked_draws();
     register_datafile_object(DAT_GIF, load_gif_object, destroy_gif_object);
     register_bitmap_file_type("gif", load_gif, nullptr);
@@ -39,14 +43,19 @@ inline bool start() {
     return true;
 }
 
-// A 640x480 screen without a display, the frame buffers, and every resource loaded.
-inline void load_whole_game() {
-    static GFX_DRIVER driver{};
-    driver.w = 640;
-    driver.h = 480;
-    gfx_driver = &driver;
-    screen = create_bitmap(640, 480);
-    init_update_method(2);
+// A 640x480 screen (without a display unless `window` opened one), the frame buffers, and every
+// resource loaded.
+inline void load_whole_game(bool window = false) {
+    if (window) {
+        init_update_method(3);  // as the game asks; on X11 it gets double buffering
+    } else {
+        static GFX_DRIVER driver{};
+        driver.w = 640;
+        driver.h = 480;
+        gfx_driver = &driver;
+        screen = create_bitmap(640, 480);
+        init_update_method(2);
+    }
     buffer = create_bitmap(640, 480);
     fade_buffer = create_bitmap(640, 480);
     while (load_step < load_step_count) load_resources_step();

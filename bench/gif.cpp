@@ -1,16 +1,22 @@
-// GIF decoding beside giflib on the same files, made by ImageMagick: a 640x480 picture and a
-// 2000-pixel-wide strip. Ours runs to an 8-bit bitmap (what giflib gives: indices) and to the
-// game's 16 bits.
+// Every GIF of the data tree read to a 16-bit bitmap, file by file, by the engine's reader and by
+// giflib's DGifSlurp followed by the same conversion (the colour table to 16-bit pixels, the
+// transparent index to the mask colour). At the end each file's ratio, giflib's time over ours,
+// and the slowest. Run from the data tree (build/game) or set VOIDMARCH_DATA; with
+// --benchmark_repetitions the ratios are of the medians.
 #include <allegro.h>
 #include <benchmark/benchmark.h>
 #include <gif_lib.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -19,37 +25,25 @@
 namespace {
 
 struct File {
-    const char* name;
-    const char* convert_arguments;
+    std::string path;
     std::vector<uint8_t> bytes;
 };
 
-File files[] = {
-    {"picture_640x480", "-seed 3 -size 640x480 plasma: -colors 256", {}},
-    {"strip_2000x64", "-seed 4 -size 2000x64 plasma: -colors 64", {}},
-};
-
-bool make_files() {
-    std::string dir = "/tmp/bench_gif_" + std::to_string(getpid());
-    if (std::system(("mkdir -p " + dir).c_str()) != 0) return false;
+std::vector<File> tree_gifs() {
+    std::vector<File> files;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator("."))
+        if (entry.is_regular_file() && entry.path().extension() == ".gif") files.push_back({entry.path().string().substr(2), {}});
+    std::sort(files.begin(), files.end(), [](const File& a, const File& b) { return a.path < b.path; });
     for (File& f : files) {
-        std::string path = dir + "/" + f.name + ".gif";
-        if (std::system(("convert " + std::string(f.convert_arguments) + " " + path).c_str()) != 0) return false;
-        std::ifstream in(path, std::ios::binary);
+        std::ifstream in(f.path, std::ios::binary);
         f.bytes.assign(std::istreambuf_iterator<char>(in), {});
     }
-    return std::system(("rm -rf " + dir).c_str()) == 0;
+    return files;
 }
 
-void BM_load_memory_gif(benchmark::State& state, const File* file, int conversion) {
-    set_color_conversion(conversion);
+BITMAP* ours(const File& file) {
     PALETTE palette;
-    for (auto _ : state) {
-        BITMAP* b = load_memory_gif(file->bytes.data(), file->bytes.size(), palette);
-        if (!b) state.SkipWithError("not decoded");
-        destroy_bitmap(b);
-    }
-    set_color_conversion(COLORCONV_TOTAL);
+    return load_memory_gif(file.bytes.data(), file.bytes.size(), palette);
 }
 
 struct Reader {
@@ -65,30 +59,95 @@ int read_memory(GifFileType* gif, GifByteType* out, int n) {
     return static_cast<int>(count);
 }
 
-void BM_giflib(benchmark::State& state, const File* file) {
-    for (auto _ : state) {
-        Reader reader{&file->bytes, 0};
-        int error = 0;
-        GifFileType* gif = DGifOpen(&reader, read_memory, &error);
-        if (!gif || DGifSlurp(gif) != GIF_OK) state.SkipWithError("not decoded");
-        DGifCloseFile(gif, &error);
+// The first image as the game takes it: Allegro's conversion of each 6-bit palette entry, the
+// transparent index as the mask colour.
+BITMAP* sixteen_bits(GifFileType* gif) {
+    const SavedImage& image = gif->SavedImages[0];
+    const ColorMapObject* map = image.ImageDesc.ColorMap ? image.ImageDesc.ColorMap : gif->SColorMap;
+    uint16_t table[256] = {};
+    for (int i = 0; map && i < map->ColorCount; ++i) {
+        const GifColorType& c = map->Colors[i];
+        table[i] = static_cast<uint16_t>(
+            makecol16(_rgb_scale_6[c.Red >> 2], _rgb_scale_6[c.Green >> 2], _rgb_scale_6[c.Blue >> 2]));
     }
+    GraphicsControlBlock control;
+    if (DGifSavedExtensionToGCB(gif, 0, &control) == GIF_OK && control.TransparentColor >= 0)
+        table[control.TransparentColor] = MASK_COLOR_16;
+    int w = image.ImageDesc.Width, h = image.ImageDesc.Height;
+    BITMAP* bitmap = create_bitmap_ex(16, w, h);
+    for (int y = 0; y < h; ++y) {
+        auto* row = reinterpret_cast<uint16_t*>(bitmap->line[y]);
+        const GifByteType* indices = image.RasterBits + static_cast<size_t>(y) * w;
+        for (int x = 0; x < w; ++x) row[x] = table[indices[x]];
+    }
+    return bitmap;
 }
+
+BITMAP* giflib(const File& file) {
+    Reader reader{&file.bytes, 0};
+    int error = 0;
+    GifFileType* gif = DGifOpen(&reader, read_memory, &error);
+    BITMAP* bitmap = gif && DGifSlurp(gif) == GIF_OK && gif->ImageCount > 0 ? sixteen_bits(gif) : nullptr;
+    DGifCloseFile(gif, &error);
+    return bitmap;
+}
+
+bool same_pixels(BITMAP* a, BITMAP* b) {
+    if (!a || !b || a->w != b->w || a->h != b->h) return false;
+    for (int y = 0; y < a->h; ++y)
+        if (std::memcmp(a->line[y], b->line[y], static_cast<size_t>(a->w) * 2) != 0) return false;
+    return true;
+}
+
+void BM_read(benchmark::State& state, const File* file, BITMAP* (*read)(const File&)) {
+    BITMAP* reference = giflib(*file);
+    BITMAP* check = ours(*file);
+    if (!same_pixels(reference, check)) state.SkipWithError("the decodes differ");
+    destroy_bitmap(reference);
+    destroy_bitmap(check);
+    for (auto _ : state) destroy_bitmap(read(*file));
+}
+
+// Prints as the console does, keeping each run's processor time (the median's, when repeated).
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs)
+            if (run.aggregate_name.empty() || run.aggregate_name == "median")
+                cpu_time[run.run_name.function_name] = run.GetAdjustedCPUTime();
+    }
+    std::map<std::string, double> cpu_time;
+};
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (install_allegro(SYSTEM_NONE, &errno, std::atexit) != 0 || !make_files()) return 1;
+    if (install_allegro(SYSTEM_NONE, &errno, std::atexit) != 0) return 1;
+    if (const char* data = std::getenv("VOIDMARCH_DATA"); data && chdir(data) != 0) return 2;
     set_color_depth(16);
     _rgb_r_shift_16 = 11;
     _rgb_g_shift_16 = 5;
     _rgb_b_shift_16 = 0;
+    const std::vector<File> files = tree_gifs();
+    if (files.empty()) return 2;
     for (const File& f : files) {
-        benchmark::RegisterBenchmark((std::string("giflib/") + f.name).c_str(), BM_giflib, &f);
-        benchmark::RegisterBenchmark((std::string("ours_8bit/") + f.name).c_str(), BM_load_memory_gif, &f, COLORCONV_NONE);
-        benchmark::RegisterBenchmark((std::string("ours_16bit/") + f.name).c_str(), BM_load_memory_gif, &f, COLORCONV_TOTAL);
+        benchmark::RegisterBenchmark(("giflib/" + f.path).c_str(), BM_read, &f, giflib)->MinTime(0.05);
+        benchmark::RegisterBenchmark(("ours/" + f.path).c_str(), BM_read, &f, ours)->MinTime(0.05);
     }
     benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+
+    std::vector<std::pair<double, std::string>> ratios;
+    for (const File& f : files) {
+        auto theirs = reporter.cpu_time.find("giflib/" + f.path), mine = reporter.cpu_time.find("ours/" + f.path);
+        if (theirs != reporter.cpu_time.end() && mine != reporter.cpu_time.end() && mine->second > 0)
+            ratios.emplace_back(theirs->second / mine->second, f.path);
+    }
+    std::sort(ratios.begin(), ratios.end());
+    std::printf("\ngiflib's time over ours, %zu files:\n", ratios.size());
+    for (const auto& [ratio, path] : ratios) std::printf("%6.2f  %s\n", ratio, path.c_str());
+    if (!ratios.empty()) std::printf("slowest ratio: %.2f (%s)\n", ratios.front().first, ratios.front().second.c_str());
     return 0;
 }

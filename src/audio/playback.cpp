@@ -31,7 +31,7 @@ Playback::Playback(std::shared_ptr<const Track> track, const Loop& loop, int out
     ended_ = track_->format.frames == 0 || step_ == 0;
 }
 
-void Playback::mix(int32_t* sum, size_t frames, int32_t gain) {
+void Playback::mix(mix::Sum& sum, size_t frames, int32_t gain) {
     if (ended_ || frames == 0) return;
     size_t out = std::min(frames, output_frames_for(frames_left()));
     // The last output frame interpolates between two source frames; the window must hold both.
@@ -40,10 +40,10 @@ void Playback::mix(int32_t* sum, size_t frames, int32_t gain) {
 
     uint64_t cursor;
     if (step_ == mix::unity_step && fraction_ == 0) {
-        mix::add(sum, window_.data(), out, gain);
+        sum.add(window_.data(), out, gain);
         cursor = static_cast<uint64_t>(out) << mix::step_bits;
     } else {
-        cursor = mix::add_resampled(sum, window_.data(), out, fraction_, step_, gain);
+        cursor = sum.add_resampled(window_.data(), out, fraction_, step_, gain);
     }
     uint64_t consumed = cursor >> mix::step_bits;
     fraction_ = cursor & fraction_mask;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "decoder.h"
+#include "mixkernel.h"
 
 namespace audio {
 
@@ -32,7 +33,7 @@ public:
     Playback(std::shared_ptr<const Track> track, const Loop& loop, int output_rate);
 
     // Adds the next `frames` output frames at `gain` into `sum`; stops short when a one-shot ends.
-    void mix(int32_t* sum, size_t frames, int32_t gain);
+    void mix(mix::Sum& sum, size_t frames, int32_t gain);
 
     bool ended() const { return ended_; }
     uint64_t position() const { return position_in_sound(played_, loop_); }

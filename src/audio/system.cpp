@@ -73,7 +73,6 @@ void System::start(int channels, int rate) {
     rate_ = rate;
     slots_.assign(static_cast<size_t>(channels), Slot{});
     voices_.resize(static_cast<size_t>(channels));
-    sum_.resize(2 * block_frames);
 }
 
 std::vector<int16_t> System::advance(unsigned ms) {
@@ -102,11 +101,11 @@ void System::render_block(int16_t* out, size_t frames) {
     take_orders(retired);
     retired.clear();
 
-    std::fill(sum_.begin(), sum_.begin() + static_cast<std::ptrdiff_t>(2 * frames), 0);
+    sum_.start(frames);
     for (Voice& voice : voices_) {
-        if (voice.playback && !voice.paused) voice.playback->mix(sum_.data(), frames, voice.gain);
+        if (voice.playback && !voice.paused) voice.playback->mix(sum_, frames, voice.gain);
     }
-    mix::clamp(out, sum_.data(), 2 * frames);
+    sum_.finish(out);
 
     report(retired);
 }

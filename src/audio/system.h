@@ -130,7 +130,7 @@ private:
     uint64_t clock_ms_ = 0;
 
     std::vector<Voice> voices_;
-    std::vector<int32_t> sum_;
+    mix::Sum sum_{block_frames};
 };
 
 }  // namespace audio

@@ -16,6 +16,6 @@ void fade_blit(BITMAP* source, BITMAP* dest, int x, int y, int colour, int fact)
 // Call once Allegro is installed.
 void use_vector_masked_draws();
 
-// Whether the blends use AVX2's wider vectors: set at start from the processor; tests switch it
-// to cover both paths.
+// Whether the blends use AVX2's wider vectors: set at start from the processor and the build;
+// tests switch it off to cover the narrow path too.
 extern bool blend_wide_vectors;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <new>
 #include <vector>
 
 namespace {
@@ -156,8 +157,8 @@ std::vector<uint8_t> read_image_data(Source& in) {
 // written. Every string in the table is a copy of pixels already written, so a table entry is
 // where its string lies in the output and how long it is; a new entry is the previous string and
 // the byte after it. Codes that the table cannot explain end the decoding, so neither the table
-// nor the output is ever overrun; pixels not reached stay 0. The output holds copy_slack bytes
-// more than size, as strings are copied eight bytes at a time.
+// nor the output is ever overrun. The output holds copy_slack bytes more than size, as strings
+// are copied eight bytes at a time; past the pixels written it holds what the copies left.
 constexpr size_t copy_slack = 8;
 
 // Kept out of line: inlined into its caller at -O3 the loop runs about a tenth slower.
@@ -170,7 +171,9 @@ constexpr size_t copy_slack = 8;
     data.resize(data.size() + 4);  // a code is read as a 32-bit window
     const int clear = 1 << min_code_size;
     const int end = clear + 1;
-    std::vector<Entry> entries(max_codes);
+    // Left unset, as clearing it would cost a small picture more than its decoding: only entries
+    // made since the last clear code are read.
+    Entry entries[max_codes];
 
     size_t bit = 0;
     int width = min_code_size + 1;
@@ -218,34 +221,33 @@ constexpr size_t copy_slack = 8;
         }
         if (next_free >= 1 << width && width < max_code_width) ++width;
     }
-    std::fill(out + written, out + std::min(written + copy_slack, size), 0);  // what copies wrote past the end
     return written;
 }
 
-// The bitmap row that data row k goes to.
-std::vector<int> row_order(int height, bool interlaced) {
-    std::vector<int> rows;
-    rows.reserve(height);
-    if (!interlaced) {
-        for (int y = 0; y < height; ++y) rows.push_back(y);
-        return rows;
-    }
+// The bitmap rows in the order the data gives them: top to bottom, or interlaced in four passes.
+template <class Visit>
+void in_data_order(int height, bool interlaced, Visit visit) {
     static const int starts[] = {0, 4, 2, 1};
     static const int steps[] = {8, 8, 4, 2};
-    for (int pass = 0; pass < 4; ++pass)
-        for (int y = starts[pass]; y < height; y += steps[pass]) rows.push_back(y);
-    return rows;
+    int k = 0;
+    for (int pass = 0; pass < (interlaced ? 4 : 1); ++pass)
+        for (int y = interlaced ? starts[pass] : 0; y < height; y += interlaced ? steps[pass] : 1) visit(k++, y);
 }
 
-// One image's indices as decoded, data row k going to bitmap row rows[k]. A transparent index t
-// is to read as 0 and the pixels that were 0 as t (whose palette entry becomes a copy of entry
-// 0), so that index 0 is transparent as Allegro's 8-bit sprites expect; pixels the data did not
-// reach hold t, so they read as 0.
+// One image's indices as decoded, data row k going to the bitmap row in_data_order gives it. A
+// transparent index t is to read as 0 and the pixels that were 0 as t (whose palette entry becomes
+// a copy of entry 0), so that index 0 is transparent as Allegro's 8-bit sprites expect; pixels the
+// data did not reach hold t, so they read as 0.
 struct Indices {
     int width = 0, height = 0;
-    std::vector<uint8_t> pixels;
-    std::vector<int> rows;
-    int transparent_index = 0;  // t; 0 when the image has none
+    bool interlaced = false;
+    std::unique_ptr<uint8_t[]> pixels;  // width x height, and copy_slack bytes more
+    int transparent_index = 0;          // t; 0 when the image has none
+
+    template <class Visit>
+    void for_each_row(Visit visit) const {
+        in_data_order(height, interlaced, [&](int k, int y) { visit(pixels.get() + static_cast<size_t>(k) * width, y); });
+    }
 };
 
 // Reads the image descriptor and its data; false when the image is refused or out of memory.
@@ -265,12 +267,13 @@ bool read_indices(Source& in, const Control& control, RGB* palette, Image& image
     int min_code_size = in.byte();
     if (min_code_size < 1 || min_code_size > 11) return false;
     size_t size = static_cast<size_t>(image.width) * image.height;
-    out.pixels.assign(size + copy_slack, 0);
-    size_t written = decode_lzw(read_image_data(in), min_code_size, out.pixels.data(), size);
-    std::fill(out.pixels.begin() + written, out.pixels.begin() + size, static_cast<uint8_t>(t));
+    out.pixels.reset(new (std::nothrow) uint8_t[size + copy_slack]);
+    if (!out.pixels) return false;
+    size_t written = decode_lzw(read_image_data(in), min_code_size, out.pixels.get(), size);
+    std::fill(out.pixels.get() + written, out.pixels.get() + size, static_cast<uint8_t>(t));
     out.width = image.width;
     out.height = image.height;
-    out.rows = row_order(image.height, interlaced);
+    out.interlaced = interlaced;
     out.transparent_index = t;
     return true;
 }
@@ -278,11 +281,10 @@ bool read_indices(Source& in, const Control& control, RGB* palette, Image& image
 // Every pixel through a table from its decoded index, row by row.
 template <class Pixel>
 void fill_bitmap(BITMAP* bitmap, const Indices& image, const Pixel* table) {
-    for (int k = 0; k < image.height; ++k) {
-        const uint8_t* in = image.pixels.data() + static_cast<size_t>(k) * image.width;
-        auto* out = reinterpret_cast<Pixel*>(bitmap->line[image.rows[k]]);
+    image.for_each_row([&](const uint8_t* in, int y) {
+        auto* out = reinterpret_cast<Pixel*>(bitmap->line[y]);
         for (int x = 0; x < image.width; ++x) out[x] = table[in[x]];
-    }
+    });
 }
 
 // The indices with t and 0 exchanged.
@@ -290,9 +292,7 @@ BITMAP* eight_bit_bitmap(const Indices& image) {
     BITMAP* bitmap = create_bitmap_ex(8, image.width, image.height);
     if (!bitmap) return nullptr;
     if (image.transparent_index == 0) {
-        for (int k = 0; k < image.height; ++k)
-            std::memcpy(bitmap->line[image.rows[k]], image.pixels.data() + static_cast<size_t>(k) * image.width,
-                        image.width);
+        image.for_each_row([&](const uint8_t* in, int y) { std::memcpy(bitmap->line[y], in, image.width); });
         return bitmap;
     }
     uint8_t table[PAL_SIZE];
@@ -300,6 +300,11 @@ BITMAP* eight_bit_bitmap(const Indices& image) {
     std::swap(table[0], table[image.transparent_index]);
     fill_bitmap(bitmap, image, table);
     return bitmap;
+}
+
+// makecol_depth at the depths filled from the indices, inline rather than a call per colour.
+int colour_at(int depth, int r, int g, int b) {
+    return depth == 15 ? makecol15(r, g, b) : depth == 16 ? makecol16(r, g, b) : makecol32(r, g, b);
 }
 
 // The colours at the bitmap's depth, as Allegro's own blit of the 8-bit picture would give them;
@@ -310,8 +315,7 @@ void fill_in_colour(BITMAP* bitmap, const Indices& image, const RGB* palette, bo
     const int depth = bitmap_color_depth(bitmap);
     for (int i = 0; i < PAL_SIZE; ++i) {
         const RGB& c = palette[i];
-        table[i] = static_cast<Pixel>(
-            makecol_depth(depth, _rgb_scale_6[c.r & 63], _rgb_scale_6[c.g & 63], _rgb_scale_6[c.b & 63]));
+        table[i] = static_cast<Pixel>(colour_at(depth, _rgb_scale_6[c.r & 63], _rgb_scale_6[c.g & 63], _rgb_scale_6[c.b & 63]));
     }
     if (transparent) table[image.transparent_index] = static_cast<Pixel>(bitmap_mask_color(bitmap));
     fill_bitmap(bitmap, image, table);

@@ -1,8 +1,13 @@
 // Positions, loop points and what comes out of the mix, on the manual clock.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
+#include <vector>
+
 #include "audio_testing.h"
 #include "fixtures.h"
+#include "mixkernel.h"
 
 namespace {
 
@@ -99,6 +104,45 @@ TEST(Mix, VoicesAddUpAndSaturateOnceAtTheEnd) {
         saturated += expected != sum;
     }
     EXPECT_GT(saturated, 0);
+}
+
+// The mixer's sums against the formula they stand for, at every gain from silence to full: each
+// sample scaled to (sample × gain) >> 16, the scaled samples added, the sums clamped to 16 bits.
+// Voices of unequal length follow one another, so that they are summed in pairs and alone, with
+// SSE2 and, where the processor has it, with AVX2.
+TEST(Mix, EveryGainScalesAndSumsEverySampleExactly) {
+    using audio::mix::unity_gain;
+    constexpr int16_t extremes[] = {-32768, -32767, -16385, -16384, -2, -1, 0, 1, 2, 16383, 16384, 32766, 32767};
+    std::vector<int16_t> samples(64);
+    for (size_t i = 0; i < samples.size(); ++i)
+        samples[i] = i < std::size(extremes) ? extremes[i] : static_cast<int16_t>(i * 40503u);
+    struct Voice {
+        size_t frames;
+        size_t first;  // sample of `samples` it starts at
+        int32_t (*gain)(int32_t g);
+    };
+    const Voice voices[] = {
+        {9, 0, [](int32_t g) { return g; }},
+        {6, 13, [](int32_t g) { return unity_gain - g; }},
+        {9, 5, [](int32_t g) { return g / 3; }},
+    };
+    std::vector<bool> avx2{false};
+    if (audio::mix::avx2_built_and_present()) avx2.push_back(true);
+    for (bool with_avx2 : avx2) {
+        audio::mix::Sum sum(9, with_avx2);
+        std::vector<int16_t> out(18);
+        for (int32_t g = 0; g <= unity_gain; ++g) {
+            std::vector<int32_t> expected(18, 0);
+            sum.start(9);
+            for (const Voice& v : voices) {
+                sum.add(samples.data() + v.first, v.frames, v.gain(g));
+                for (size_t i = 0; i < 2 * v.frames; ++i) expected[i] += samples[v.first + i] * v.gain(g) >> 16;
+            }
+            sum.finish(out.data());
+            for (size_t i = 0; i < out.size(); ++i)
+                ASSERT_EQ(out[i], std::clamp(expected[i], -32768, 32767)) << "gain " << g << " sample " << i << (with_avx2 ? " AVX2" : " SSE2");
+        }
+    }
 }
 
 TEST(Mix, OtherRatesAreResampledToTheOutputRate) {

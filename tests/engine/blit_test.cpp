@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 #include <random>
+#include <utility>
 
 #include "engine/blit.h"
 
@@ -83,11 +84,13 @@ Bitmap copy_of(BITMAP* b) {
 
 uint32_t pixel(BITMAP* b, int x, int y) { return static_cast<uint32_t>(getpixel(b, x, y)); }
 
-// Runs a check with the narrow vectors every x86-64 has and with AVX2's wide ones.
+// Runs a check with the narrow vectors every x86-64 has and, where the build and the processor
+// have them, with AVX2's wide ones.
 template <class Check>
 void with_both_vector_widths(Check check) {
     bool processor_default = blend_wide_vectors;
     for (bool wide : {false, true}) {
+        if (wide && !processor_default) continue;
         SCOPED_TRACE(wide ? "wide vectors" : "narrow vectors");
         blend_wide_vectors = wide;
         check();
@@ -95,21 +98,59 @@ void with_both_vector_widths(Check check) {
     blend_wide_vectors = processor_default;
 }
 
+// A source and a destination whose pixels pair every value of each channel with every value of
+// the same channel, at 15 and 16 bits: a 64x64 grid, as the widest field has six bits.
+std::pair<Bitmap, Bitmap> every_channel_pair(const Layout& layout) {
+    constexpr int w = 61, h = 68;  // 4148 pixels, rows ending in part of a vector
+    Bitmap source(create_bitmap_ex(layout.depth, w, h)), dest(create_bitmap_ex(layout.depth, w, h));
+    for (int k = 0; k < w * h; ++k) {
+        int a = k / 64 % 64, b = k % 64;
+        uint32_t s = 0, d = 0;
+        for (Field f : layout.fields) {
+            int max = (1 << f.bits) - 1;
+            s |= static_cast<uint32_t>((a + (f.shift == 0 ? b : 0)) & max) << f.shift;
+            d |= static_cast<uint32_t>(b & max) << f.shift;
+        }
+        putpixel(source.get(), k % w, k / w, static_cast<int>(s));
+        putpixel(dest.get(), k % w, k / w, static_cast<int>(d));
+    }
+    return {std::move(source), std::move(dest)};
+}
+
+void check_trans(const Layout& layout, BITMAP* source, BITMAP* dest, int fact) {
+    Bitmap before = copy_of(dest);
+    trans_blit(source, dest, 0, 0, fact);
+    for (int y = 0; y < dest->h; ++y)
+        for (int x = 0; x < dest->w; ++x) {
+            uint32_t s = pixel(source, x, y), d = pixel(before.get(), x, y);
+            ASSERT_EQ(pixel(dest, x, y), expected_trans(layout, s, d, fact))
+                << layout.depth << " bits, fact " << fact << ", s " << std::hex << s << " d " << d;
+        }
+}
+
+void check_fade(const Layout& layout, BITMAP* source, uint32_t colour, int fact) {
+    Bitmap dest(create_bitmap_ex(layout.depth, source->w, source->h));
+    fade_blit(source, dest.get(), 0, 0, static_cast<int>(colour), fact);
+    for (int y = 0; y < source->h; ++y)
+        for (int x = 0; x < source->w; ++x) {
+            uint32_t s = pixel(source, x, y);
+            ASSERT_EQ(pixel(dest.get(), x, y), expected_fade(layout, s, colour, fact))
+                << layout.depth << " bits, fact " << fact << ", s " << std::hex << s << " c " << colour;
+        }
+}
+
 // Every factor from below 0 to above 255, on odd-width bitmaps so the padded end of a row is
-// covered as well as whole vectors.
+// covered as well as whole vectors: random pixels at every depth, and at 15 and 16 bits every
+// pair of channel values at every factor of 0 to 255.
 void check_trans_at_every_factor(std::mt19937& rng) {
     for (const Layout& layout : layouts) {
         for (int fact = -8; fact <= 260; ++fact) {
             Bitmap source = random_bitmap(layout, 37, 5, rng);
             Bitmap dest = random_bitmap(layout, 37, 5, rng);
-            Bitmap before = copy_of(dest.get());
-            trans_blit(source.get(), dest.get(), 0, 0, fact);
-            for (int y = 0; y < 5; ++y)
-                for (int x = 0; x < 37; ++x) {
-                    uint32_t s = pixel(source.get(), x, y), d = pixel(before.get(), x, y);
-                    ASSERT_EQ(pixel(dest.get(), x, y), expected_trans(layout, s, d, fact))
-                        << layout.depth << " bits, fact " << fact << ", s " << std::hex << s << " d " << d;
-                }
+            check_trans(layout, source.get(), dest.get(), fact);
+            if (layout.depth == 32 || fact < 0 || fact > 255) continue;
+            auto [pair_source, pair_dest] = every_channel_pair(layout);
+            check_trans(layout, pair_source.get(), pair_dest.get(), fact);
         }
     }
 }
@@ -117,16 +158,11 @@ void check_trans_at_every_factor(std::mt19937& rng) {
 void check_fade_at_every_factor(std::mt19937& rng) {
     for (const Layout& layout : layouts) {
         for (int fact = -8; fact <= 260; ++fact) {
-            uint32_t colour = random_pixel(layout, rng);
-            Bitmap source = random_bitmap(layout, 37, 5, rng);
-            Bitmap dest = random_bitmap(layout, 37, 5, rng);
-            fade_blit(source.get(), dest.get(), 0, 0, static_cast<int>(colour), fact);
-            for (int y = 0; y < 5; ++y)
-                for (int x = 0; x < 37; ++x) {
-                    uint32_t s = pixel(source.get(), x, y);
-                    ASSERT_EQ(pixel(dest.get(), x, y), expected_fade(layout, s, colour, fact))
-                        << layout.depth << " bits, fact " << fact << ", s " << std::hex << s << " c " << colour;
-                }
+            check_fade(layout, random_bitmap(layout, 37, 5, rng).get(), random_pixel(layout, rng), fact);
+            if (layout.depth == 32 || fact < 0 || fact > 255) continue;
+            Bitmap source = every_channel_pair(layout).first;
+            uint32_t white = layout.depth == 16 ? 0xFFFF : 0x7FFF;
+            for (uint32_t colour : {0u, white, random_pixel(layout, rng)}) check_fade(layout, source.get(), colour, fact);
         }
     }
 }
